@@ -1,0 +1,22 @@
+// Text-to-number conversion and the numeric test, as the product applies them to typed
+// boxes, project file lines and script strings. The decimal point is always ".".
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace kestrelon {
+
+// The number a whole text stands for: blanks around it, an optional sign, digits with
+// thousands separators (","), at most one decimal point, an optional exponent, or a
+// "&H" / "&O" prefixed whole number. Empty text and anything else give nullopt.
+std::optional<double> parseNumber(std::string_view text);
+
+// True when parseNumber would give a number.
+bool isNumeric(std::string_view text);
+
+// The number at the start of a text, as the frame box is read: blanks are skipped anywhere,
+// reading stops at the first character that cannot continue a number, no number reads as 0.
+double readLeadingNumber(std::string_view text);
+
+} // namespace kestrelon

@@ -1,0 +1,54 @@
+// Text files as every file operation of the product uses them: 8-bit text kept byte for byte,
+// read line by line (CR LF or LF alone ends a line), written with CR LF line ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrelon {
+
+// Reads a whole file into lines, without their line breaks. A final line break does not
+// start another line, so "a\r\n" and "a" both read as one line and an empty file as none.
+// Raises FileError when the file cannot be read.
+std::vector<std::string> readTextLines(const std::string& path);
+
+// A file read line by line, for readers that follow the file's own structure.
+class TextReader {
+public:
+    explicit TextReader(const std::string& path);
+
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    // The next line; raises FileError naming the line past the end when there is none.
+    const std::string& readLine();
+    // The number of the line readLine returned last (1-based; 0 before the first).
+    int lineNumber() const { return static_cast<int>(m_next); }
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+    std::vector<std::string> m_lines;
+    size_t m_next = 0;
+};
+
+// A file written in pieces and lines, that replaces its target only when committed: the text
+// goes to a temporary file beside the target, which is renamed over it, so a failed write
+// never damages the file that was there before. Without commit nothing is replaced.
+class AtomicTextWriter {
+public:
+    explicit AtomicTextWriter(std::string path);
+    ~AtomicTextWriter();
+    AtomicTextWriter(const AtomicTextWriter&) = delete;
+    AtomicTextWriter& operator=(const AtomicTextWriter&) = delete;
+
+    void write(std::string_view text) { m_text += text; }
+    void writeLine(std::string_view text);
+    // Writes everything and puts it in place; raises FileError on failure.
+    void commit();
+
+private:
+    std::string m_path;
+    std::string m_text;
+};
+
+} // namespace kestrelon
