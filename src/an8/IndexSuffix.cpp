@@ -1,0 +1,20 @@
+// The three-digit suffix.
+#include "an8/IndexSuffix.h"
+
+#include "platform/NumberText.h"
+
+namespace kestrelon::an8 {
+
+std::string IndexSuffix(std::int32_t n)
+{
+    if (n >= 1000)
+        return {};
+    const std::string digits = formatInteger(n);
+    if (n <= 9)
+        return "00" + digits;
+    if (n <= 99)
+        return "0" + digits;
+    return digits;
+}
+
+} // namespace kestrelon::an8
