@@ -1,0 +1,19 @@
+// The project file (".kst"): one value per line with CR LF line ends, numbers always with ".".
+// Saving replaces the file only once everything is written; loading builds a new project and
+// hands it back only when the whole file has been read, so a bad file changes nothing.
+#pragma once
+
+#include "model/Project.h"
+
+#include <string>
+
+namespace kestrelon {
+
+// Writes the project to path, replacing any file there atomically. Raises FileError.
+void SaveProject(const Project& project, const std::string& path);
+
+// Reads the project stored at path. Raises FileError naming the file, the line and what
+// was expected there when the file cannot be read, ends early or holds a bad value.
+Project LoadProject(const std::string& path);
+
+} // namespace kestrelon
