@@ -1,0 +1,49 @@
+// Script arrays: one or more dimensions, each from 0 to its upper bound, elements stored with
+// the first index varying fastest (the order For Each walks them). Fixed arrays (Dim a(3))
+// refuse ReDim; dynamic ones start unallocated.
+#pragma once
+
+#include "vbscript/Value.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace kestrelon::vbs {
+
+class Array {
+public:
+    // An unallocated dynamic array (Dim a()).
+    Array() = default;
+    // An array with the given upper bounds (each >= -1); fixed when declared with Dim a(n).
+    Array(std::vector<std::int32_t> upperBounds, bool fixed);
+
+    bool allocated() const { return m_allocated; }
+    bool fixed() const { return m_fixed; }
+    int dimensions() const { return static_cast<int>(m_upper.size()); }
+    std::int32_t upperBound(int dimension) const { return m_upper[static_cast<size_t>(dimension)]; }
+    size_t size() const { return m_elements.size(); }
+
+    // Element by its indices; nullptr when the count or any index is out of range.
+    Value* find(std::span<const std::int32_t> indices);
+    const Value* find(std::span<const std::int32_t> indices) const;
+
+    std::vector<Value>& elements() { return m_elements; }
+    const std::vector<Value>& elements() const { return m_elements; }
+
+    // ReDim: new bounds, every element Empty.
+    void redim(std::vector<std::int32_t> upperBounds);
+    // ReDim Preserve: only the last bound may change (and not the dimension count); false when
+    // the new bounds break that rule. An unallocated array takes any bounds.
+    bool redimPreserve(std::vector<std::int32_t> upperBounds);
+    // Erase: a fixed array keeps its bounds with every element Empty; a dynamic one is freed.
+    void erase();
+
+private:
+    std::vector<std::int32_t> m_upper;
+    std::vector<Value> m_elements;
+    bool m_allocated = false;
+    bool m_fixed = false;
+};
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,71 @@
+// The script host the battle run uses, one operation per step of a unit's turn: clear it, add
+// named objects, add code (top-level statements run at once), run a procedure, and read the
+// last error. Code is parsed once per distinct text and reused: the run adds every unit's
+// script in every frame, and reuse must behave exactly like compiling again.
+#pragma once
+
+#include "vbscript/Object.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace kestrelon {
+class Dialogs;
+}
+
+namespace kestrelon::vbs {
+
+// The last error, as the host's Error object shows it.
+struct ScriptErrorInfo {
+    std::int32_t Number = 0;
+    std::string Description;
+    std::string Source;
+    int Line = 0;
+    int Column = 0;
+};
+
+class ScriptControl {
+public:
+    ScriptControl();
+    ~ScriptControl();
+    ScriptControl(const ScriptControl&) = delete;
+    ScriptControl& operator=(const ScriptControl&) = delete;
+
+    // Where MsgBox and InputBox go; nullptr: MsgBox shows nothing, InputBox answers "".
+    void setDialogs(Dialogs* dialogs);
+
+    // Runaway protection: one AddCode or Run call may take this long before keepWaiting is
+    // asked (true: wait as long again; false or no callback: stop the script with an error).
+    void setTimeLimit(std::chrono::milliseconds limit);
+    void setKeepWaiting(std::function<bool()> keepWaiting);
+
+    // Discards all code, modules and named objects (settings stay).
+    void Reset();
+
+    // A new, empty code module; false (and Error filled) when the name is already in use.
+    bool AddModule(const std::string& name);
+    // Compiles code into a module made by AddModule; false (and Error filled) on failure.
+    bool AddCodeToModule(const std::string& module, const std::string& code);
+
+    // Makes the object reachable by name and, with addMembers, its members with no prefix.
+    void AddObject(const std::string& name, std::shared_ptr<Object> object, bool addMembers = true);
+
+    // Compiles code into the global module and runs its top-level statements.
+    bool AddCode(const std::string& code);
+
+    // Calls a procedure of the global module with no arguments; a missing one is an error.
+    bool Run(const std::string& procedure);
+
+    const ScriptErrorInfo& Error() const { return m_error; }
+    void ClearError() { m_error = {}; }
+
+private:
+    class Engine;
+    std::unique_ptr<Engine> m_engine;
+    ScriptErrorInfo m_error;
+};
+
+} // namespace kestrelon::vbs
