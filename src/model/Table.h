@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kestrelon {
@@ -19,12 +21,12 @@ public:
     T& operator[](std::int32_t i)
     {
         assert(i >= 1 && i <= count());
-        return m_entries[static_cast<size_t>(i)];
+        return m_entries[static_cast<std::size_t>(i)];
     }
     const T& operator[](std::int32_t i) const
     {
         assert(i >= 1 && i <= count());
-        return m_entries[static_cast<size_t>(i)];
+        return m_entries[static_cast<std::size_t>(i)];
     }
 
     // Grows the table by one entry holding value; returns the new entry's number.
@@ -38,7 +40,7 @@ public:
     void resize(std::int32_t n)
     {
         assert(n >= 0);
-        m_entries.resize(static_cast<size_t>(n) + 1);
+        m_entries.resize(static_cast<std::size_t>(n) + 1);
     }
 
     auto begin() { return m_entries.begin() + 1; }
