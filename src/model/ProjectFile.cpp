@@ -1,0 +1,225 @@
+// Saving and loading the project file. Writer and reader follow the same line order: the
+// type count and names, one block per type (its script ended by a line "CODEDONE"), then
+// the figure catalogue and the sequence catalogue.
+#include "model/ProjectFile.h"
+
+#include "platform/FileError.h"
+#include "platform/NumberText.h"
+#include "platform/NumericText.h"
+#include "platform/Rounding.h"
+#include "platform/TextFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace kestrelon {
+namespace {
+
+// The writer's own end-of-script marker; a script ends at the first line that is exactly this.
+constexpr std::string_view ScriptEnd = "CODEDONE";
+
+// ---- saving ----
+
+class ProjectWriter {
+public:
+    ProjectWriter(const Project& project, const std::string& path) : m_project(project), m_file(path), m_path(path) {}
+
+    void write()
+    {
+        m_file.writeLine(formatInteger(m_project.NumTypes()));
+        for (std::int32_t i = 1; i <= m_project.NumTypes(); ++i)
+            writeText(m_project.TypeNames[i], "the name of type " + formatInteger(i));
+        for (std::int32_t i = 1; i <= m_project.NumTypes(); ++i)
+            writeType(i);
+        m_file.writeLine(formatInteger(m_project.NumFigures()));
+        for (std::int32_t i = 1; i <= m_project.NumFigures(); ++i)
+            writeText(m_project.FigureNames[i], "figure name " + formatInteger(i));
+        m_file.writeLine(formatInteger(m_project.NumSequences()));
+        for (std::int32_t i = 1; i <= m_project.NumSequences(); ++i) {
+            const std::string what = "sequence " + formatInteger(i);
+            writeText(m_project.Sequences[i].SequenceName, "the name of " + what);
+            writeText(m_project.Sequences[i].FigureName, "the figure name of " + what);
+        }
+        m_file.commit();
+    }
+
+private:
+    void writeType(std::int32_t i)
+    {
+        const UnitType& type = m_project.UnitTypes[i];
+        const std::string what = " of type " + formatInteger(i);
+        m_file.writeLine(formatDouble(type.Accel));
+        m_file.writeLine(formatInteger(type.Armor));
+        writeText(type.AttackAnim, "AttackAnim" + what);
+        m_file.writeLine(formatInteger(type.Damage));
+        writeText(type.Figure, "Figure" + what);
+        m_file.writeLine(formatInteger(type.FigureIndex));
+        m_file.writeLine(formatInteger(type.Maxlife));
+        m_file.writeLine(formatDouble(type.MaxSpeed));
+        m_file.writeLine(formatDouble(type.Proportion));
+        m_file.writeLine(formatDouble(type.Range));
+        m_file.writeLine(formatInteger(type.Team));
+        m_file.writeLine(type.Code);
+        m_file.writeLine(ScriptEnd);
+        m_file.writeLine(formatInteger(type.DeployLeft));
+        m_file.writeLine(formatInteger(type.DeployTop));
+        m_file.writeLine(formatInteger(type.DeployWidth));
+        m_file.writeLine(formatInteger(type.DeployHeight));
+    }
+
+    // A one-line text with a line break in it would shift every line after it and the file
+    // would read back as a different project: refuse before anything is replaced.
+    void writeText(const std::string& text, const std::string& what)
+    {
+        if (text.find('\n') != std::string::npos)
+            throw FileError(m_path, 0, "cannot store " + what + ": it holds a line break");
+        m_file.writeLine(text);
+    }
+
+    const Project& m_project;
+    AtomicTextWriter m_file;
+    std::string m_path;
+};
+
+// ---- loading ----
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+// Files written where "," is the decimal separator hold floats such as "2,5"; a single
+// comma with no point can only be that (the number form has no thousands separators).
+std::optional<double> parseFloatLine(std::string text)
+{
+    if (std::count(text.begin(), text.end(), ',') == 1 && text.find('.') == std::string::npos)
+        std::replace(text.begin(), text.end(), ',', '.');
+    return parseNumber(text);
+}
+
+class ProjectReader {
+public:
+    explicit ProjectReader(const std::string& path) : m_file(path) {}
+
+    Project read()
+    {
+        const std::int32_t types = readCount("the number of unit types");
+        for (std::int32_t i = 1; i <= types; ++i)
+            m_project.addType(readLine("the name of type " + formatInteger(i)));
+        for (std::int32_t i = 1; i <= types; ++i)
+            readType(m_project.UnitTypes[i], " of type " + formatInteger(i));
+        const std::int32_t figures = readCount("the number of figures");
+        for (std::int32_t i = 1; i <= figures; ++i)
+            m_project.addFigure(readLine("figure name " + formatInteger(i)));
+        const std::int32_t sequences = readCount("the number of sequences");
+        for (std::int32_t i = 1; i <= sequences; ++i) {
+            const std::string what = " of sequence " + formatInteger(i);
+            SequenceInfo sequence;
+            sequence.SequenceName = readLine("the name" + what);
+            sequence.FigureName = readLine("the figure name" + what);
+            m_project.addSequence(std::move(sequence));
+        }
+        return std::move(m_project);
+    }
+
+private:
+    void readType(UnitType& type, const std::string& what)
+    {
+        type.Accel = readFloat("Accel" + what);
+        type.Armor = readInteger("Armor" + what);
+        type.AttackAnim = readLine("AttackAnim" + what);
+        type.Damage = readInteger("Damage" + what);
+        type.Figure = readLine("Figure" + what);
+        type.FigureIndex = readInteger("FigureIndex" + what);
+        type.Maxlife = readInteger("Maxlife" + what);
+        type.MaxSpeed = readFloat("MaxSpeed" + what);
+        type.Proportion = readFloat("Proportion" + what);
+        type.Range = readFloat("Range" + what);
+        type.Team = readInteger("Team" + what);
+        type.Code = readScript("the script" + what);
+        type.DeployLeft = readInteger("DeployLeft" + what);
+        type.DeployTop = readInteger("DeployTop" + what);
+        type.DeployWidth = readInteger("DeployWidth" + what);
+        type.DeployHeight = readInteger("DeployHeight" + what);
+    }
+
+    const std::string& readLine(const std::string& what)
+    {
+        if (m_file.atEnd())
+            fail("expected " + what + ", found the end of the file", m_file.lineNumber() + 1);
+        return m_file.readLine();
+    }
+
+    // The script's lines up to the marker, joined by CR LF: the exact inverse of writing the
+    // script followed by one line break, so a final line break and an empty script survive.
+    std::string readScript(const std::string& what)
+    {
+        std::string code = readLine(what);
+        for (;;) {
+            const std::string& line = readLine("the line " + quoted(std::string(ScriptEnd)) + " that ends " + what);
+            if (line == ScriptEnd)
+                return code;
+            code += "\r\n";
+            code += line;
+        }
+    }
+
+    double readFloat(const std::string& what)
+    {
+        const std::string& line = readLine(what);
+        const std::optional<double> value = parseFloatLine(line);
+        if (!value || !std::isfinite(*value))
+            fail("expected a number for " + what + ", found " + quoted(line));
+        return *value;
+    }
+
+    std::int32_t readInteger(const std::string& what)
+    {
+        return parseInteger(readLine(what), what);
+    }
+
+    std::int32_t readCount(const std::string& what)
+    {
+        const std::string& line = readLine(what);
+        const std::int32_t count = parseInteger(line, what);
+        if (count < 0)
+            fail("expected " + what + " (0 or more), found " + quoted(line));
+        return count;
+    }
+
+    // Whole numbers written with a fraction are rounded, halves to the even neighbour.
+    std::int32_t parseInteger(const std::string& line, const std::string& what)
+    {
+        const std::optional<double> value = parseNumber(line);
+        if (!value)
+            fail("expected a whole number for " + what + ", found " + quoted(line));
+        const std::optional<std::int32_t> rounded = tryRoundToInt32(*value);
+        if (!rounded)
+            fail("expected a whole number for " + what + ", found " + quoted(line) +
+                 ", which lies outside -2147483648 to 2147483647");
+        return *rounded;
+    }
+
+    [[noreturn]] void fail(const std::string& cause, int line = 0)
+    {
+        throw FileError(m_file.path(), line > 0 ? line : m_file.lineNumber(), cause);
+    }
+
+    TextReader m_file;
+    Project m_project;
+};
+
+} // namespace
+
+void SaveProject(const Project& project, const std::string& path)
+{
+    ProjectWriter(project, path).write();
+}
+
+Project LoadProject(const std::string& path)
+{
+    return ProjectReader(path).read();
+}
+
+} // namespace kestrelon
