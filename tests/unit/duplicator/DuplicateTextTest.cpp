@@ -1,0 +1,160 @@
+// The exact bytes of Tessary's output and the copy counts read from the user's answers.
+#include "duplicator/core/DuplicateText.h"
+#include "platform/FileError.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+#include <unistd.h>
+
+namespace kestrelon::duplicator {
+namespace {
+
+struct RenderCase {
+    const char* label;
+    std::vector<Figure> figures;
+    std::vector<std::int32_t> counts;
+    std::string expected;
+};
+
+void PrintTo(const RenderCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class RenderDuplicates : public ::testing::TestWithParam<RenderCase> {};
+
+TEST_P(RenderDuplicates, WritesEveryCopyOnOneLine)
+{
+    const RenderCase& c = GetParam();
+    EXPECT_EQ(renderDuplicates(c.figures, c.counts), c.expected) << c.label;
+}
+
+const RenderCase renderCases[] = {
+    {"one figure, three copies",
+     {{"knight", "  bone { }}"}},
+     {3},
+     " figure { \"knight001\"  bone { }}  figure { \"knight002\"  bone { }}  figure { \"knight003\"  bone { }} "},
+    {"the copy number runs on from one figure to the next",
+     {{"a", "}"}, {"b", "X}"}},
+     {2, 3},
+     " figure { \"a001\"}  figure { \"a002\"}  figure { \"b003\"X}  figure { \"b004\"X}  figure { \"b005\"X} "},
+    {"counts of zero or less give no copies and take no numbers",
+     {{"a", "}"}, {"b", "}"}, {"c", "}"}},
+     {0, -2, 1},
+     " figure { \"c001\"} "},
+    {"inner quotes of a name are written as they are",
+     {{"big \"red\" one", "}"}},
+     {1},
+     " figure { \"big \"red\" one001\"} "},
+    {"no figures give an empty text", {}, {}, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Figures, RenderDuplicates, ::testing::ValuesIn(renderCases));
+
+TEST(RenderDuplicates, FromTheThousandthCopyOnTheNameIsBare)
+{
+    const std::string text = renderDuplicates({{"s", "}"}, {"t", "}"}}, {999, 2});
+    const std::string tail = " figure { \"s998\"}  figure { \"s999\"}  figure { \"t\"}  figure { \"t\"} ";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    EXPECT_EQ(text.substr(0, 30), " figure { \"s001\"}  figure { \"s");
+}
+
+struct CountCase {
+    const char* answer;
+    std::optional<std::int32_t> expected;
+};
+
+void PrintTo(const CountCase& c, std::ostream* out)
+{
+    *out << '"' << c.answer << '"';
+}
+
+class ParseCopyCount : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(ParseCopyCount, RoundsHalvesToEvenAndRefusesNonNumbers)
+{
+    EXPECT_EQ(parseCopyCount(GetParam().answer), GetParam().expected) << GetParam().answer;
+}
+
+const CountCase countCases[] = {
+    {"3", 3},          {" 12 ", 12},      {"2.5", 2},          {"3.5", 4},       {"-1", -1},
+    {"0", 0},          {"1,000", 1000},   {"&H10", 16},        {"2147483647", 2147483647},
+    {"", std::nullopt}, {"many", std::nullopt}, {"3 copies", std::nullopt}, {"2147483648", std::nullopt},
+    {"1e20", std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, ParseCopyCount, ::testing::ValuesIn(countCases));
+
+class WriteDuplicateFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = std::filesystem::temp_directory_path()
+                   / ("kestrelon-dup-text-" + std::to_string(::getpid()) + "-"
+                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+    std::string path(const char* name) const { return (m_folder / name).string(); }
+
+    static std::string contents(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    static void writeFile(const std::string& path, const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    std::filesystem::path m_folder;
+};
+
+TEST_F(WriteDuplicateFile, ReplacesAnExistingFileWithTheCopiesAlone)
+{
+    const std::string output = path("out.an8");
+    writeFile(output, "an older and much longer text that must not survive");
+    writeDuplicateFile(output, {{"a", "}"}}, {2});
+    EXPECT_EQ(contents(output), " figure { \"a001\"}  figure { \"a002\"} ");
+}
+
+TEST_F(WriteDuplicateFile, NoFiguresStillCreateAnEmptyFile)
+{
+    const std::string output = path("empty.an8");
+    writeDuplicateFile(output, {}, {});
+    ASSERT_TRUE(std::filesystem::exists(output));
+    EXPECT_EQ(std::filesystem::file_size(output), 0u);
+}
+
+TEST_F(WriteDuplicateFile, AFolderThatDoesNotExistIsReportedWithThePath)
+{
+    const std::string output = path("missing/out.an8");
+    try {
+        writeDuplicateFile(output, {{"a", "}"}}, {1});
+        FAIL() << "no error for a file that cannot be created";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), output);
+    }
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+TEST_F(WriteDuplicateFile, MoreCopiesThanCopyNumbersLeaveTheOldFileAlone)
+{
+    const std::string output = path("out.an8");
+    writeFile(output, "old");
+    const std::int32_t most = std::numeric_limits<std::int32_t>::max();
+    EXPECT_THROW(writeDuplicateFile(output, {{"a", "}"}, {"b", "}"}}, {most, 1}), FileError);
+    EXPECT_EQ(contents(output), "old");
+}
+
+} // namespace
+} // namespace kestrelon::duplicator

@@ -1,0 +1,221 @@
+// Tessary's job driven through scripted dialogs: the exact texts the user sees, in order, and
+// the output file, which is complete when the job ends well and absent when it does not.
+#include "duplicator/core/DuplicatorJob.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace kestrelon::duplicator {
+namespace {
+
+namespace fs = std::filesystem;
+using Shown = std::vector<std::string>;
+
+const std::string SelectSource = "message: Please select the file containing figures to be duplicated";
+const std::string FigureFound = "message: Figure Found";
+const std::string SelectOutput =
+    "message: Select where to save the duplicated figures.  DO NOT SAVE OVER AN EXISTING FILE";
+const std::string AskSoldier = "input: How many soldier duplicates are needed?";
+const std::string AskKnight = "input: How many knight duplicates are needed?";
+const std::string Cancelled = "message: The job was cancelled. No duplicates were written.";
+
+std::string contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string testData(const char* name)
+{
+    return std::string(KESTRELON_TEST_DATA) + "/" + name;
+}
+
+// Records what each save dialog proposed, as the user would see it in the name box.
+class RecordingDialogs : public testing::ScriptedDialogs {
+public:
+    std::vector<std::string> proposedSaveNames;
+
+    std::optional<std::string> saveFile(FileDialogState& state) override
+    {
+        proposedSaveNames.push_back(state.fileName);
+        return ScriptedDialogs::saveFile(state);
+    }
+};
+
+class DuplicatorJobTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path()
+                   / ("kestrelon-dup-job-" + std::to_string(::getpid()) + "-"
+                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_folder);
+        m_output = (m_folder / "copies.an8").string();
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    JobOutcome run()
+    {
+        DuplicatorJob job(m_dialogs, m_CD);
+        return job.run();
+    }
+
+    // The messages after the last dialog of the job, which tell how it ended.
+    std::string lastShown() const { return m_dialogs.shown.empty() ? "" : m_dialogs.shown.back(); }
+
+    fs::path m_folder;
+    std::string m_output;
+    RecordingDialogs m_dialogs;
+    FileDialogState m_CD;
+};
+
+TEST_F(DuplicatorJobTest, ShowsTheDialogsInOrderAndWritesTheNumberedCopies)
+{
+    m_dialogs.files = {testData("dup-two-figures.an8"), m_output};
+    m_dialogs.inputs = {"2", "3"};
+    EXPECT_EQ(run(), JobOutcome::Written);
+    const Shown expected = {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save"};
+    EXPECT_EQ(m_dialogs.shown, expected);
+    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8")));
+}
+
+TEST_F(DuplicatorJobTest, AnAnswerThatIsNotANumberIsAskedAgain)
+{
+    m_dialogs.files = {testData("dup-two-figures.an8"), m_output};
+    m_dialogs.inputs = {"two", "", "2.5", "3"};
+    EXPECT_EQ(run(), JobOutcome::Written);
+    const Shown expected = {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskSoldier, AskSoldier,
+                            AskKnight, SelectOutput, "save"};
+    EXPECT_EQ(m_dialogs.shown, expected);
+    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8")));
+}
+
+TEST_F(DuplicatorJobTest, AFileWithoutFiguresAsksNothingAndGivesAnEmptyFile)
+{
+    m_dialogs.files = {testData("dup-no-figures.an8"), m_output};
+    EXPECT_EQ(run(), JobOutcome::Written);
+    const Shown expected = {SelectSource, "open", SelectOutput, "save"};
+    EXPECT_EQ(m_dialogs.shown, expected);
+    ASSERT_TRUE(fs::exists(m_output));
+    EXPECT_EQ(fs::file_size(m_output), 0u);
+}
+
+struct CancelCase {
+    const char* label;
+    std::deque<std::optional<std::string>> files; // the output's place is filled in by the test
+    std::deque<std::optional<std::string>> inputs;
+    Shown expected;
+};
+
+void PrintTo(const CancelCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class CancelledDialog : public DuplicatorJobTest, public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(CancelledDialog, EndsTheJobWithoutOutput)
+{
+    const CancelCase& c = GetParam();
+    for (auto& file : c.files)
+        m_dialogs.files.push_back(file && file->empty() ? std::optional(m_output) : file);
+    m_dialogs.inputs = c.inputs;
+    EXPECT_EQ(run(), JobOutcome::Cancelled) << c.label;
+    EXPECT_EQ(m_dialogs.shown, c.expected) << c.label;
+    EXPECT_FALSE(fs::exists(m_output)) << c.label;
+}
+
+const CancelCase cancelCases[] = {
+    {"the open dialog", {std::nullopt}, {}, {SelectSource, "open", Cancelled}},
+    {"the first count",
+     {testData("dup-two-figures.an8")},
+     {std::nullopt},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, Cancelled}},
+    {"the second count after a wrong answer",
+     {testData("dup-two-figures.an8")},
+     {"2", "lots", std::nullopt},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, AskKnight, Cancelled}},
+    {"the save dialog",
+     {testData("dup-two-figures.an8"), std::nullopt},
+     {"2", "3"},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save", Cancelled}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, CancelledDialog, ::testing::ValuesIn(cancelCases));
+
+TEST_F(DuplicatorJobTest, AnUnclosedFigureIsReportedByNameAndNothingIsAsked)
+{
+    m_dialogs.files = {testData("dup-unclosed.an8")};
+    EXPECT_EQ(run(), JobOutcome::Failed);
+    ASSERT_EQ(m_dialogs.shown.size(), 5u);
+    EXPECT_EQ(m_dialogs.shown[2], FigureFound);
+    EXPECT_EQ(m_dialogs.shown[3], FigureFound);
+    const std::string report = lastShown();
+    EXPECT_NE(report.find("dup-unclosed.an8, line 8"), std::string::npos) << report;
+    EXPECT_NE(report.find("\"pikeman\""), std::string::npos) << report;
+    EXPECT_NE(report.find("No duplicates were written."), std::string::npos) << report;
+}
+
+TEST_F(DuplicatorJobTest, ASourceThatCannotBeReadIsReportedWithItsPath)
+{
+    const std::string missing = (m_folder / "no-such-file.an8").string();
+    m_dialogs.files = {missing};
+    EXPECT_EQ(run(), JobOutcome::Failed);
+    EXPECT_EQ(m_dialogs.shown.size(), 3u);
+    EXPECT_EQ(lastShown().rfind("message: " + missing + ": ", 0), 0u) << lastShown();
+}
+
+TEST_F(DuplicatorJobTest, AnOutputThatCannotBeCreatedIsReportedWithItsPath)
+{
+    const std::string unwritable = (m_folder / "missing-folder" / "copies.an8").string();
+    m_dialogs.files = {testData("dup-two-figures.an8"), unwritable};
+    m_dialogs.inputs = {"1", "1"};
+    EXPECT_EQ(run(), JobOutcome::Failed);
+    EXPECT_EQ(lastShown().rfind("message: " + unwritable + ": ", 0), 0u) << lastShown();
+    EXPECT_FALSE(fs::exists(unwritable));
+}
+
+TEST_F(DuplicatorJobTest, TooManyCopiesLeaveAnExistingOutputUntouched)
+{
+    std::ofstream(m_output, std::ios::binary) << "older figures";
+    m_dialogs.files = {testData("dup-two-figures.an8"), m_output};
+    m_dialogs.inputs = {"2147483647", "1"};
+    EXPECT_EQ(run(), JobOutcome::Failed);
+    EXPECT_NE(lastShown().find("2147483647"), std::string::npos) << lastShown();
+    EXPECT_EQ(contents(m_output), "older figures");
+}
+
+TEST_F(DuplicatorJobTest, TheSourceItselfIsRefusedAsOutputAndTheSaveDialogShownAgain)
+{
+    const std::string source = (m_folder / "army.an8").string();
+    fs::copy_file(testData("dup-two-figures.an8"), source);
+    m_dialogs.files = {source, source, m_output};
+    m_dialogs.inputs = {"2", "3"};
+    EXPECT_EQ(run(), JobOutcome::Written);
+    const Shown tail(m_dialogs.shown.end() - 3, m_dialogs.shown.end());
+    EXPECT_EQ(tail[0], "save");
+    EXPECT_NE(tail[1].find(source), std::string::npos) << tail[1];
+    EXPECT_EQ(tail[2], "save");
+    EXPECT_EQ(contents(source), contents(testData("dup-two-figures.an8")));
+    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8")));
+}
+
+TEST_F(DuplicatorJobTest, TheSaveDialogProposesTheSourceFolderNotTheSourceFile)
+{
+    const std::string source = (m_folder / "army.an8").string();
+    fs::copy_file(testData("dup-no-figures.an8"), source);
+    m_dialogs.files = {source, m_output};
+    EXPECT_EQ(run(), JobOutcome::Written);
+    EXPECT_EQ(m_dialogs.proposedSaveNames, std::vector<std::string>{m_folder.string()});
+    EXPECT_EQ(m_CD.fileName, m_output);
+}
+
+} // namespace
+} // namespace kestrelon::duplicator
