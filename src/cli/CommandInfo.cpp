@@ -34,7 +34,7 @@ void printSummary(const Project& project, const std::string& path, std::ostream&
 {
     // Counted before anything is printed, so a total that cannot be counted prints nothing.
     const std::int32_t totals[] = {armyTotal(project, 1), armyTotal(project, 2)};
-    out << path << ": " << project.NumTypes() << " unit types\n";
+    out << path << ": " << project.NumTypes() << (project.NumTypes() == 1 ? " unit type\n" : " unit types\n");
     printTypes(project, out);
     for (std::int32_t army = 1; army <= 2; ++army)
         out << "army " << army << ": " << totals[army - 1] << " units\n";
