@@ -155,12 +155,14 @@ private:
     // script followed by one line break, so a final line break and an empty script survive.
     std::string readScript(const std::string& what)
     {
-        std::string code = readLine(what);
-        for (;;) {
-            const std::string& line = readLine("the line " + quoted(std::string(ScriptEnd)) + " that ends " + what);
+        const std::string expected = "the line " + quoted(std::string(ScriptEnd)) + " that ends " + what;
+        std::string code;
+        for (bool first = true;; first = false) {
+            const std::string& line = readLine(expected);
             if (line == ScriptEnd)
                 return code;
-            code += "\r\n";
+            if (!first)
+                code += "\r\n";
             code += line;
         }
     }

@@ -184,12 +184,24 @@ std::string archerWith(size_t n, const std::string& line)
     return crlfText(lines);
 }
 
+// The field stored on a line of the archer file, as a double.
+double fieldOnLine(const UnitType& type, size_t line)
+{
+    switch (line) {
+    case 3: return type.Accel;
+    case 4: return type.Armor;
+    case 8: return type.FigureIndex;
+    case 11: return type.Proportion;
+    default: return -999;
+    }
+}
+
 TEST_F(ProjectFileTest, NumberLinesReadAsAnyLocaleWroteThem)
 {
     struct Case {
         size_t line;
         std::string text;
-        double value; // of the field on that line
+        double value;
     };
     const std::vector<Case> cases = {
         {3, "2,5", 2.5},    {3, " 0.5 ", 0.5},  {3, "1,000", 1.0}, {3, "-3", -3},
@@ -198,9 +210,7 @@ TEST_F(ProjectFileTest, NumberLinesReadAsAnyLocaleWroteThem)
     };
     for (const auto& c : cases) {
         const UnitType type = LoadProject(put("n.kst", archerWith(c.line, c.text))).UnitTypes[1];
-        const double read = c.line == 3 ? type.Accel : c.line == 4 ? type.Armor : c.line == 8 ? type.FigureIndex
-                                                                                         : type.Proportion;
-        EXPECT_EQ(read, c.value) << "line " << c.line << " \"" << c.text << "\"";
+        EXPECT_EQ(fieldOnLine(type, c.line), c.value) << "line " << c.line << " \"" << c.text << "\"";
     }
 }
 
@@ -258,6 +268,16 @@ TEST_F(ProjectFileTest, TheExampleBattleRoundTripsByteForByte)
         EXPECT_NE(type.Code.find("Sub Main"), std::string::npos);
         EXPECT_EQ(type.Code.find('\n', 0), type.Code.find("\r\n", 0) + 1); // CR LF line breaks
     }
+}
+
+TEST_F(ProjectFileTest, AMarkerRightAfterTheTeamEndsAnEmptyScript)
+{
+    std::vector<std::string> lines = ArcherLines;
+    lines.erase(lines.begin() + 13, lines.begin() + 15);
+    const Project project = LoadProject(put("bare.kst", crlfText(lines)));
+    EXPECT_EQ(project.UnitTypes[1].Code, "");
+    EXPECT_EQ(project.UnitTypes[1].DeployHeight, 50);
+    EXPECT_EQ(project.Sequences[1].FigureName, "archer");
 }
 
 TEST_F(ProjectFileTest, AMissingFileIsAFileError)

@@ -53,18 +53,6 @@ TEST(ProjectTest, TypeNamesAndRecordsGrowTogetherAndNewRecordsAreEmpty)
     EXPECT_EQ(project.UnitTypes[1].Proportion, 12);
 }
 
-TEST(ProjectTest, CatalogueKeepsDuplicatesInOrder)
-{
-    Project project;
-    project.addFigure("archer");
-    project.addFigure("archer");
-    EXPECT_EQ(project.addSequence({"archer", "shoot"}), 1);
-    EXPECT_EQ(project.NumFigures(), 2);
-    EXPECT_EQ(project.NumSequences(), 1);
-    EXPECT_EQ(project.Sequences[1].SequenceName, "shoot");
-    EXPECT_EQ(project.Sequences[1].FigureName, "archer");
-}
-
 struct TypeOfArmy {
     std::int32_t team;
     double proportion;
