@@ -176,6 +176,8 @@ public:
     {
         return Host::binding().invoke(static_cast<Host&>(*this), member, kind, args);
     }
+
+    const void* memberTable() const override { return &Host::binding(); }
 };
 
 } // namespace kestrelon::vbs

@@ -36,6 +36,10 @@ public:
     // The object's default member, used when the object itself is read as a value or called
     // with arguments; nullopt when it has none.
     virtual std::optional<MemberId> defaultMember() const { return std::nullopt; }
+
+    // Objects that answer the same non-null table resolve every name to the same member, so
+    // a member found on one of them holds for all of them (the interpreter remembers it).
+    virtual const void* memberTable() const { return nullptr; }
 };
 
 } // namespace kestrelon::vbs
