@@ -5,7 +5,9 @@
 
 #include "vbscript/Value.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,9 +15,13 @@ namespace kestrelon::vbs {
 
 class Array {
 public:
+    // The most elements one array may hold; a larger ReDim raises "Out of memory" (7).
+    static constexpr size_t MaxElements = size_t{1} << 22;
+
     // An unallocated dynamic array (Dim a()).
     Array() = default;
     // An array with the given upper bounds (each >= -1); fixed when declared with Dim a(n).
+    // Raises 9 for a bound below -1 and 7 when the array would be too large.
     Array(std::vector<std::int32_t> upperBounds, bool fixed);
 
     bool allocated() const { return m_allocated; }
@@ -40,6 +46,8 @@ public:
     void erase();
 
 private:
+    std::optional<size_t> offsetOf(std::span<const std::int32_t> indices) const;
+
     std::vector<std::int32_t> m_upper;
     std::vector<Value> m_elements;
     bool m_allocated = false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +15,10 @@ namespace kestrelon::vbs {
 
 class Object;
 class Array;
+
+// The longest text a script may build; anything longer raises "Out of memory" (7), so a
+// runaway loop of concatenations stops with an error instead of exhausting the machine.
+inline constexpr size_t MaxStringLength = size_t{1} << 26;
 
 // The subtype numbers VarType reports.
 enum class VarType : std::uint16_t {

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kestrelon {
 class Dialogs;
@@ -45,6 +46,7 @@ struct ConstantEntry {
 std::span<const BuiltinEntry> conversionBuiltins();
 std::span<const BuiltinEntry> mathBuiltins();
 std::span<const BuiltinEntry> stringBuiltins();
+std::span<const BuiltinEntry> stringSearchBuiltins();
 std::span<const BuiltinEntry> arrayBuiltins();
 std::span<const BuiltinEntry> typeBuiltins();
 std::span<const BuiltinEntry> dateBuiltins();
@@ -55,5 +57,9 @@ std::span<const ConstantEntry> builtinConstants();
 const BuiltinEntry* findBuiltin(std::string_view name);
 // The constant of that name (any letter case), or nullptr.
 const ConstantEntry* findConstant(std::string_view name);
+
+// Calls a built-in after checking the argument count (450 "Wrong number of arguments" when
+// it is outside the entry's range). Arguments are the values as the script gave them.
+Value callBuiltin(const BuiltinEntry& entry, BuiltinContext& context, std::span<const Value> args);
 
 } // namespace kestrelon::vbs

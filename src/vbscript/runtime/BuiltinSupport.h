@@ -1,0 +1,69 @@
+// Helpers the built-in topic files share: reading optional arguments, the Null rules of
+// string functions, compare modes, and the limit on the length of text a built-in builds.
+#pragma once
+
+#include "vbscript/Conversions.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/Value.h"
+#include "vbscript/runtime/Builtin.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace kestrelon::vbs::builtins {
+
+using Args = std::span<const Value>;
+
+[[noreturn]] inline void raise(std::int32_t number)
+{
+    throw ScriptError::runtime(number);
+}
+
+// The argument at index, or nullptr when the call gave fewer.
+inline const Value* optionalArg(Args args, size_t index)
+{
+    return index < args.size() ? &args[index] : nullptr;
+}
+
+// An argument with an object replaced by its default value.
+inline Value plainArg(const Value& arg)
+{
+    return arg.isObject() ? toPlainValue(arg) : arg;
+}
+
+// A whole-number argument (rounded half to even; Null raises 94, text that is no number 13).
+inline std::int32_t longArg(const Value& arg)
+{
+    return toLong(arg);
+}
+
+// The compare mode of the text functions: 0 binary, 1 text; anything else raises 5.
+inline bool textCompareArg(const Value* arg)
+{
+    if (!arg)
+        return false;
+    const std::int32_t mode = toLong(*arg);
+    if (mode != 0 && mode != 1)
+        raise(5);
+    return mode == 1;
+}
+
+// Raises "Out of memory" for a text longer than a script may build.
+inline void checkLength(size_t length)
+{
+    if (length > MaxStringLength)
+        raise(7);
+}
+
+inline char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline char upperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace kestrelon::vbs::builtins

@@ -1,0 +1,135 @@
+// The date and time built-ins: the clock (Timer, Now, Date, Time), IsDate, the parts of a
+// date (Year … Second, Weekday) and the builders DateSerial and TimeSerial. Dates are serial
+// days since 1899-12-30 in local time.
+#include "vbscript/runtime/BuiltinSupport.h"
+#include "vbscript/runtime/Calendar.h"
+
+#include <array>
+#include <cmath>
+
+namespace kestrelon::vbs::builtins {
+namespace {
+
+Value timer(BuiltinContext&, Args)
+{
+    return Value::single(static_cast<float>(calendar::secondsSinceMidnight()));
+}
+
+Value now(BuiltinContext&, Args) { return Value::date(calendar::nowSerial()); }
+Value date(BuiltinContext&, Args) { return Value::date(std::trunc(calendar::nowSerial())); }
+
+Value time(BuiltinContext&, Args)
+{
+    const double serial = calendar::nowSerial();
+    return Value::date(serial - std::trunc(serial));
+}
+
+// Dates and date texts are dates; numbers, even numeric texts, are not.
+Value isDate(BuiltinContext&, Args args)
+{
+    const Value& v = args[0];
+    if (v.type() == VarType::Date)
+        return Value::boolean(true);
+    return Value::boolean(v.isString() && calendar::parseDate(v.asString()).has_value());
+}
+
+// One part of a date, or Null for Null.
+template <typename Part>
+Value datePart(const Value& arg, Part part)
+{
+    const Value v = plainArg(arg);
+    if (v.isNull())
+        return Value::null();
+    const calendar::DateTimeParts parts = calendar::splitSerial(toDate(v));
+    return Value::integer(static_cast<std::int16_t>(part(parts)));
+}
+
+Value year(BuiltinContext&, Args args) { return datePart(args[0], [](const auto& p) { return p.year; }); }
+Value month(BuiltinContext&, Args args) { return datePart(args[0], [](const auto& p) { return p.month; }); }
+Value day(BuiltinContext&, Args args) { return datePart(args[0], [](const auto& p) { return p.day; }); }
+Value hour(BuiltinContext&, Args args) { return datePart(args[0], [](const auto& p) { return p.hour; }); }
+Value minute(BuiltinContext&, Args args) { return datePart(args[0], [](const auto& p) { return p.minute; }); }
+Value second(BuiltinContext&, Args args) { return datePart(args[0], [](const auto& p) { return p.second; }); }
+
+// Weekday(date[, firstDay]): 1 for firstDay (default Sunday; 0 means the system's, Sunday).
+Value weekday(BuiltinContext&, Args args)
+{
+    std::int32_t firstDay = args.size() > 1 ? longArg(args[1]) : 1;
+    if (firstDay < 0 || firstDay > 7)
+        raise(5);
+    if (firstDay == 0)
+        firstDay = 1;
+    const Value v = plainArg(args[0]);
+    if (v.isNull())
+        return Value::null();
+    const calendar::DateTimeParts parts = calendar::splitSerial(toDate(v));
+    const std::int64_t dayNumber = calendar::daysFromCivil(parts.year, parts.month, parts.day);
+    // Day 0 (1899-12-30) was a Saturday, the 7th day of a week starting on Sunday.
+    const std::int64_t fromFirst = ((dayNumber + 6 - (firstDay - 1)) % 7 + 7) % 7;
+    return Value::integer(static_cast<std::int16_t>(fromFirst + 1));
+}
+
+// DateSerial(year, month, day): months and days outside their ranges carry over; two-digit
+// years fall in 1930-2029.
+Value dateSerial(BuiltinContext&, Args args)
+{
+    std::int64_t y = longArg(args[0]);
+    const std::int64_t m = longArg(args[1]);
+    const std::int64_t d = longArg(args[2]);
+    if (y >= 0 && y < 30)
+        y += 2000;
+    else if (y >= 30 && y < 100)
+        y += 1900;
+    if (y < -10000 || y > 10000 || m < -120000 || m > 120000)
+        raise(5);
+    const double serial = static_cast<double>(calendar::daysFromCivil(y, m, d));
+    if (!calendar::inRange(serial))
+        raise(5);
+    return Value::date(serial);
+}
+
+// TimeSerial(hour, minute, second): the parts carry over into days.
+Value timeSerial(BuiltinContext&, Args args)
+{
+    const std::int64_t seconds = std::int64_t{longArg(args[0])} * 3600 + std::int64_t{longArg(args[1])} * 60 +
+                                 longArg(args[2]);
+    std::int64_t days = seconds / 86400;
+    std::int64_t rest = seconds % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    const double serial = calendar::serialOf(days, static_cast<double>(rest));
+    if (!calendar::inRange(serial))
+        raise(5);
+    return Value::date(serial);
+}
+
+constexpr std::array Table = {
+    BuiltinEntry{"Timer", 0, 0, timer},
+    BuiltinEntry{"Now", 0, 0, now},
+    BuiltinEntry{"Date", 0, 0, date},
+    BuiltinEntry{"Time", 0, 0, time},
+    BuiltinEntry{"IsDate", 1, 1, isDate},
+    BuiltinEntry{"Year", 1, 1, year},
+    BuiltinEntry{"Month", 1, 1, month},
+    BuiltinEntry{"Day", 1, 1, day},
+    BuiltinEntry{"Hour", 1, 1, hour},
+    BuiltinEntry{"Minute", 1, 1, minute},
+    BuiltinEntry{"Second", 1, 1, second},
+    BuiltinEntry{"Weekday", 1, 2, weekday},
+    BuiltinEntry{"DateSerial", 3, 3, dateSerial},
+    BuiltinEntry{"TimeSerial", 3, 3, timeSerial},
+};
+
+} // namespace
+} // namespace kestrelon::vbs::builtins
+
+namespace kestrelon::vbs {
+
+std::span<const BuiltinEntry> dateBuiltins()
+{
+    return builtins::Table;
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,68 @@
+// The built-ins that reach outside the script: MsgBox and InputBox go through the host's
+// Dialogs, and CreateObject / GetObject always refuse (429), because scripts are sandboxed
+// and may create no objects of their own.
+#include "platform/Dialogs.h"
+#include "vbscript/runtime/BuiltinSupport.h"
+
+#include <array>
+
+namespace kestrelon::vbs::builtins {
+namespace {
+
+constexpr std::int16_t VbOk = 1;
+
+// MsgBox(prompt[, buttons[, title[, helpfile, context]]]): shows the prompt with an OK button
+// and answers vbOK.
+Value msgBox(BuiltinContext& context, Args args)
+{
+    const std::string prompt = toString(args[0]);
+    if (args.size() > 1)
+        longArg(args[1]);
+    if (args.size() > 2)
+        toConcatString(args[2]);
+    if (Dialogs* dialogs = context.dialogs())
+        dialogs->message(prompt);
+    return Value::integer(VbOk);
+}
+
+// InputBox(prompt[, title[, default[, xpos[, ypos[, helpfile, context]]]]]): the answer, or
+// "" when the user cancels or no one can be asked.
+Value inputBox(BuiltinContext& context, Args args)
+{
+    const std::string prompt = toString(args[0]);
+    Dialogs* dialogs = context.dialogs();
+    if (!dialogs)
+        return Value::string({});
+    const auto answer = dialogs->inputBox(prompt);
+    return Value::string(answer.value_or(std::string()));
+}
+
+Value createObject(BuiltinContext&, Args args)
+{
+    toString(args[0]);
+    raise(429);
+}
+
+Value getObject(BuiltinContext&, Args)
+{
+    raise(429);
+}
+
+constexpr std::array Table = {
+    BuiltinEntry{"MsgBox", 1, 5, msgBox},
+    BuiltinEntry{"InputBox", 1, 7, inputBox},
+    BuiltinEntry{"CreateObject", 1, 2, createObject},
+    BuiltinEntry{"GetObject", 0, 2, getObject},
+};
+
+} // namespace
+} // namespace kestrelon::vbs::builtins
+
+namespace kestrelon::vbs {
+
+std::span<const BuiltinEntry> interactionBuiltins()
+{
+    return builtins::Table;
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,197 @@
+// The text built-ins that search and split: InStr, InStrRev, Replace, Split, Join and
+// StrComp, each with the binary (0) or text (1) compare mode. Positions are 1-based.
+#include "vbscript/Array.h"
+#include "vbscript/runtime/BuiltinSupport.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace kestrelon::vbs::builtins {
+namespace {
+
+std::string folded(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
+    return text;
+}
+
+// Texts prepared for searching in the chosen compare mode.
+struct Haystack {
+    std::string text;
+    std::string needle;
+    Haystack(const std::string& t, const std::string& n, bool textCompare)
+        : text(textCompare ? folded(t) : t), needle(textCompare ? folded(n) : n)
+    {
+    }
+};
+
+// InStr([start,] text, find[, compare])
+Value inStr(BuiltinContext&, Args args)
+{
+    const bool withStart = args.size() > 2;
+    const std::int32_t start = withStart ? longArg(args[0]) : 1;
+    const bool textCompare = textCompareArg(optionalArg(args, 3));
+    if (start < 1)
+        raise(5);
+    const Value text = plainArg(args[withStart ? 1 : 0]);
+    const Value find = plainArg(args[withStart ? 2 : 1]);
+    if (text.isNull() || find.isNull())
+        return Value::null();
+    const Haystack h(toString(text), toString(find), textCompare);
+    const auto from = static_cast<size_t>(start - 1);
+    if (from >= h.text.size())
+        return Value::longValue(0);
+    const size_t found = h.text.find(h.needle, from);
+    return Value::longValue(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
+}
+
+// InStrRev(text, find[, start[, compare]]): a match must end at or before start (-1: the end).
+Value inStrRev(BuiltinContext&, Args args)
+{
+    const std::string text = toString(args[0]);
+    const std::string find = toString(args[1]);
+    std::int32_t start = args.size() > 2 ? longArg(args[2]) : -1;
+    const bool textCompare = textCompareArg(optionalArg(args, 3));
+    if (start == 0 || start < -1)
+        raise(5);
+    if (start == -1)
+        start = static_cast<std::int32_t>(text.size());
+    if (static_cast<size_t>(start) > text.size())
+        return Value::longValue(0);
+    if (find.empty())
+        return Value::longValue(start);
+    if (find.size() > static_cast<size_t>(start))
+        return Value::longValue(0);
+    const Haystack h(text, find, textCompare);
+    const size_t found = h.text.rfind(h.needle, static_cast<size_t>(start) - find.size());
+    return Value::longValue(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
+}
+
+// Replace(text, find, with[, start[, count[, compare]]]): the result begins at start.
+Value replace(BuiltinContext&, Args args)
+{
+    const std::string text = toString(args[0]);
+    const std::string find = toString(args[1]);
+    const std::string with = toString(args[2]);
+    const std::int32_t start = args.size() > 3 ? longArg(args[3]) : 1;
+    std::int32_t count = args.size() > 4 ? longArg(args[4]) : -1;
+    const bool textCompare = textCompareArg(optionalArg(args, 5));
+    if (start < 1 || count < -1)
+        raise(5);
+    if (static_cast<size_t>(start) > text.size())
+        return Value::string({});
+    const std::string rest = text.substr(static_cast<size_t>(start) - 1);
+    if (find.empty() || count == 0)
+        return Value::string(rest);
+    const Haystack h(rest, find, textCompare);
+    std::string result;
+    size_t from = 0;
+    for (size_t found; count != 0 && (found = h.text.find(h.needle, from)) != std::string::npos; --count) {
+        result.append(rest, from, found - from).append(with);
+        checkLength(result.size());
+        from = found + find.size();
+    }
+    result.append(rest, from);
+    checkLength(result.size());
+    return Value::string(std::move(result));
+}
+
+Value stringArray(std::vector<std::string> pieces)
+{
+    auto array = std::make_shared<Array>(std::vector<std::int32_t>{static_cast<std::int32_t>(pieces.size()) - 1}, false);
+    for (size_t i = 0; i < pieces.size(); ++i)
+        array->elements()[i] = Value::string(std::move(pieces[i]));
+    return Value::array(std::move(array));
+}
+
+// Split(text[, delimiter[, count[, compare]]]): at most count pieces, the last keeping the rest.
+Value split(BuiltinContext&, Args args)
+{
+    const std::string text = toString(args[0]);
+    const std::string delimiter = args.size() > 1 ? toString(args[1]) : std::string(" ");
+    const std::int32_t count = args.size() > 2 ? longArg(args[2]) : -1;
+    const bool textCompare = textCompareArg(optionalArg(args, 3));
+    if (count < -1)
+        raise(5);
+    if (text.empty() || count == 0)
+        return stringArray({});
+    if (delimiter.empty())
+        return stringArray({text});
+    const Haystack h(text, delimiter, textCompare);
+    std::vector<std::string> pieces;
+    size_t from = 0, found = 0;
+    while ((count < 0 || static_cast<std::int32_t>(pieces.size()) < count - 1) &&
+           (found = h.text.find(h.needle, from)) != std::string::npos) {
+        pieces.push_back(text.substr(from, found - from));
+        from = found + delimiter.size();
+    }
+    pieces.push_back(text.substr(from));
+    return stringArray(std::move(pieces));
+}
+
+std::string joinedElement(const Value& element)
+{
+    if (element.isNull() || element.isArray())
+        raise(13);
+    if (element.isObject())
+        raise(438);
+    return toConcatString(element);
+}
+
+// Join(array[, delimiter]) of a one-dimensional array.
+Value join(BuiltinContext&, Args args)
+{
+    const Value list = plainArg(args[0]);
+    const std::string delimiter = args.size() > 1 ? toString(args[1]) : std::string(" ");
+    if (list.isNull())
+        raise(94);
+    if (!list.isArray())
+        raise(13);
+    const Array& array = *list.asArray();
+    if (!array.allocated())
+        return Value::string({});
+    if (array.dimensions() != 1)
+        raise(13);
+    std::string result;
+    for (size_t i = 0; i < array.size(); ++i) {
+        if (i > 0)
+            result += delimiter;
+        result += joinedElement(array.elements()[i]);
+        checkLength(result.size());
+    }
+    return Value::string(std::move(result));
+}
+
+Value strComp(BuiltinContext&, Args args)
+{
+    const Value a = plainArg(args[0]);
+    const Value b = plainArg(args[1]);
+    const bool textCompare = textCompareArg(optionalArg(args, 2));
+    if (a.isNull() || b.isNull())
+        return Value::null();
+    const Haystack h(toString(a), toString(b), textCompare);
+    const int order = h.text.compare(h.needle);
+    return Value::integer(static_cast<std::int16_t>(order < 0 ? -1 : (order > 0 ? 1 : 0)));
+}
+
+constexpr std::array Table = {
+    BuiltinEntry{"InStr", 2, 4, inStr},
+    BuiltinEntry{"InStrRev", 2, 4, inStrRev},
+    BuiltinEntry{"Replace", 3, 6, replace},
+    BuiltinEntry{"Split", 1, 4, split},
+    BuiltinEntry{"Join", 1, 2, join},
+    BuiltinEntry{"StrComp", 2, 3, strComp},
+};
+
+} // namespace
+} // namespace kestrelon::vbs::builtins
+
+namespace kestrelon::vbs {
+
+std::span<const BuiltinEntry> stringSearchBuiltins()
+{
+    return builtins::Table;
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,196 @@
+// The text built-ins that cut, pad and convert: Len, Left, Right, Mid, LCase, UCase, the
+// Trims, Space, String, StrReverse, Asc and Chr. Text is 8-bit; a Null text gives Null where
+// VBScript passes Null through, and a Null count raises "Invalid use of Null".
+#include "vbscript/runtime/BuiltinSupport.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kestrelon::vbs::builtins {
+namespace {
+
+// The text of a Value already known not to be Null.
+std::string textOf(const Value& value)
+{
+    return toString(value);
+}
+
+Value len(BuiltinContext&, Args args)
+{
+    const Value v = plainArg(args[0]);
+    if (v.isNull())
+        return Value::null();
+    return Value::longValue(static_cast<std::int32_t>(textOf(v).size()));
+}
+
+// A length argument: whole, not negative.
+size_t countArg(const Value& arg)
+{
+    const std::int32_t count = longArg(arg);
+    if (count < 0)
+        raise(5);
+    return static_cast<size_t>(count);
+}
+
+Value left(BuiltinContext&, Args args)
+{
+    const Value v = plainArg(args[0]);
+    const size_t count = countArg(args[1]);
+    if (v.isNull())
+        return Value::null();
+    return Value::string(textOf(v).substr(0, count));
+}
+
+Value right(BuiltinContext&, Args args)
+{
+    const Value v = plainArg(args[0]);
+    const size_t count = countArg(args[1]);
+    if (v.isNull())
+        return Value::null();
+    const std::string text = textOf(v);
+    return Value::string(text.substr(text.size() - std::min(count, text.size())));
+}
+
+Value mid(BuiltinContext&, Args args)
+{
+    const Value v = plainArg(args[0]);
+    const std::int32_t start = longArg(args[1]);
+    if (start < 1)
+        raise(5);
+    const size_t count = args.size() > 2 ? countArg(args[2]) : std::string::npos;
+    if (v.isNull())
+        return Value::null();
+    const std::string text = textOf(v);
+    if (static_cast<size_t>(start) > text.size())
+        return Value::string({});
+    return Value::string(text.substr(static_cast<size_t>(start) - 1, count));
+}
+
+// The text with every character mapped, or Null for Null.
+template <typename Map>
+Value mapped(const Value& arg, Map map)
+{
+    const Value v = plainArg(arg);
+    if (v.isNull())
+        return Value::null();
+    std::string text = textOf(v);
+    std::transform(text.begin(), text.end(), text.begin(), map);
+    return Value::string(std::move(text));
+}
+
+Value lCase(BuiltinContext&, Args args) { return mapped(args[0], lowerAscii); }
+Value uCase(BuiltinContext&, Args args) { return mapped(args[0], upperAscii); }
+
+// The Trims remove spaces, as documented; tabs and line breaks stay.
+Value trimmed(const Value& arg, bool front, bool back)
+{
+    const Value v = plainArg(arg);
+    if (v.isNull())
+        return Value::null();
+    const std::string text = textOf(v);
+    size_t first = 0, last = text.size();
+    while (front && first < last && text[first] == ' ')
+        ++first;
+    while (back && last > first && text[last - 1] == ' ')
+        --last;
+    return Value::string(text.substr(first, last - first));
+}
+
+Value trim(BuiltinContext&, Args args) { return trimmed(args[0], true, true); }
+Value lTrim(BuiltinContext&, Args args) { return trimmed(args[0], true, false); }
+Value rTrim(BuiltinContext&, Args args) { return trimmed(args[0], false, true); }
+
+Value repeated(size_t count, char c)
+{
+    checkLength(count);
+    return Value::string(std::string(count, c));
+}
+
+Value space(BuiltinContext&, Args args)
+{
+    return repeated(countArg(args[0]), ' ');
+}
+
+// String(n, ch): ch is a text (its first character) or a character code.
+Value string(BuiltinContext&, Args args)
+{
+    const size_t count = countArg(args[0]);
+    const Value ch = plainArg(args[1]);
+    if (ch.isNull())
+        return Value::null();
+    if (ch.isString()) {
+        if (ch.asString().empty())
+            raise(5);
+        return repeated(count, ch.asString()[0]);
+    }
+    const std::int32_t code = longArg(ch);
+    if (code < 0 || code > 255)
+        raise(5);
+    return repeated(count, static_cast<char>(code));
+}
+
+Value strReverse(BuiltinContext&, Args args)
+{
+    std::string text = toString(args[0]);
+    std::reverse(text.begin(), text.end());
+    return Value::string(std::move(text));
+}
+
+Value asc(BuiltinContext&, Args args)
+{
+    const std::string text = toString(args[0]);
+    if (text.empty())
+        raise(5);
+    return Value::integer(static_cast<unsigned char>(text[0]));
+}
+
+Value chr(BuiltinContext&, Args args)
+{
+    const std::int32_t code = longArg(args[0]);
+    if (code < 0 || code > 255)
+        raise(5);
+    return Value::string(std::string(1, static_cast<char>(code)));
+}
+
+// ChrW takes any 16-bit code; text is 8-bit, so codes beyond 255 become "?", as a wide
+// character without an 8-bit form is written.
+Value chrW(BuiltinContext&, Args args)
+{
+    std::int32_t code = longArg(args[0]);
+    if (code < -32768 || code > 65535)
+        raise(5);
+    if (code < 0)
+        code += 65536;
+    return Value::string(std::string(1, code > 255 ? '?' : static_cast<char>(code)));
+}
+
+constexpr std::array Table = {
+    BuiltinEntry{"Len", 1, 1, len},
+    BuiltinEntry{"Left", 2, 2, left},
+    BuiltinEntry{"Right", 2, 2, right},
+    BuiltinEntry{"Mid", 2, 3, mid},
+    BuiltinEntry{"LCase", 1, 1, lCase},
+    BuiltinEntry{"UCase", 1, 1, uCase},
+    BuiltinEntry{"Trim", 1, 1, trim},
+    BuiltinEntry{"LTrim", 1, 1, lTrim},
+    BuiltinEntry{"RTrim", 1, 1, rTrim},
+    BuiltinEntry{"Space", 1, 1, space},
+    BuiltinEntry{"String", 2, 2, string},
+    BuiltinEntry{"StrReverse", 1, 1, strReverse},
+    BuiltinEntry{"Asc", 1, 1, asc},
+    BuiltinEntry{"AscW", 1, 1, asc},
+    BuiltinEntry{"Chr", 1, 1, chr},
+    BuiltinEntry{"ChrW", 1, 1, chrW},
+};
+
+} // namespace
+} // namespace kestrelon::vbs::builtins
+
+namespace kestrelon::vbs {
+
+std::span<const BuiltinEntry> stringBuiltins()
+{
+    return builtins::Table;
+}
+
+} // namespace kestrelon::vbs
