@@ -1,0 +1,269 @@
+// The run, step by step. Each unit's turn clears the script host, refreshes the contacts of the
+// other units, hands the host "Game" and "ThisGuy", adds the unit's script and calls its Main;
+// a failure of any of these steps ends the run on the terminated path after the turn.
+#include "sim/BattleRun.h"
+
+#include "an8/SceneText.h"
+#include "model/ProjectFile.h"
+#include "platform/FileError.h"
+#include "platform/NumberText.h"
+#include "platform/NumericText.h"
+#include "platform/Rounding.h"
+#include "platform/TextFile.h"
+#include "sim/ContactRefresh.h"
+#include "sim/Game.h"
+#include "sim/ScriptCheck.h"
+#include "sim/UnitCreation.h"
+#include "vbscript/ScriptControl.h"
+
+#include <filesystem>
+
+namespace kestrelon::sim {
+namespace {
+
+constexpr const char* ProjectFilter = "Kestrelon projects (*.kst)";
+constexpr const char* SceneQuestion = "Select where to save the file";
+constexpr const char* TerminatedMessage = "simulation terminated";
+
+std::string terminatedMessage(const vbs::ScriptErrorInfo& error, const std::string& figure)
+{
+    return "Error " + error.Description + " line: " + formatInteger(error.Line) + " - " + error.Source +
+           " - Failed code uses figure: " + figure;
+}
+
+vbs::ScriptErrorInfo errorInfo(const vbs::ScriptError& error)
+{
+    return {error.number(), error.description(), error.source(), error.line(), error.column()};
+}
+
+// The scene dialog proposes the project's name as an An8 file, never the project file itself.
+FileDialogState sceneDialogFor(const FileDialogState& projectDialog)
+{
+    FileDialogState scene = projectDialog;
+    scene.filter = "An8 scenes (*.an8)";
+    scene.defaultExtension = "an8";
+    scene.title.clear();
+    if (!scene.fileName.empty())
+        scene.fileName = std::filesystem::path(scene.fileName).replace_extension(".an8").string();
+    return scene;
+}
+
+} // namespace
+
+std::optional<std::int32_t> readFrameCount(std::string_view frameText)
+{
+    const double value = readLeadingNumber(frameText);
+    if (const auto frames = tryRoundToInt32(value))
+        return frames;
+    if (value < 0)
+        return 0; // any count below 1 makes one pass
+    return std::nullopt;
+}
+
+BattleRun::BattleRun(const Project& project, Dialogs& dialogs, FileDialogState& projectDialog, std::string frameText,
+                     RunOptions options, RunObserver* observer)
+    : m_project(project),
+      m_dialogs(dialogs),
+      m_projectDialog(projectDialog),
+      m_frameText(std::move(frameText)),
+      m_options(std::move(options)),
+      m_observer(observer),
+      m_random(&programRandom())
+{
+}
+
+BattleRun::~BattleRun() = default;
+
+RunOutcome BattleRun::run()
+{
+    // The frame count is read before anything else happens, so a count that cannot be run
+    // changes nothing at all.
+    const auto frames = readFrameCount(m_frameText);
+    if (!frames) {
+        m_dialogs.message("The number of frames is too large: " + m_frameText);
+        return RunOutcome::NotStarted;
+    }
+    if (m_options.saveProject) {
+        m_projectDialog.filter = ProjectFilter;
+        m_projectDialog.defaultExtension = "kst";
+        if (!m_dialogs.saveFile(m_projectDialog).has_value())
+            return RunOutcome::SaveCancelled;
+        if (!saveProject())
+            return RunOutcome::NotStarted;
+    }
+    vbs::ScriptControl host;
+    configureHost(host);
+    m_game = std::make_shared<Game>(m_avatars, m_options.attackMessages ? &m_dialogs : nullptr, *m_random);
+    checkTypeScripts(host);
+    if (!buildUnits())
+        return RunOutcome::NotStarted;
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
+        Avatar& unit = m_avatars(i);
+        an8::OpenUnitTexts(unit, i, unit.Figure, unit.xPos, unit.yPos, unit.zPos);
+    }
+    m_game->SetNumContacts(m_avatars.NumAvatars());
+    setCaption(RunningCaption);
+    if (!runFrames(host, *frames))
+        return RunOutcome::Terminated;
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
+        an8::CloseUnitTracks(m_avatars(i));
+    joinOutput();
+    const RunOutcome outcome = writeScene();
+    setCaption(IdleCaption);
+    return outcome;
+}
+
+bool BattleRun::saveProject()
+{
+    try {
+        SaveProject(m_project, m_projectDialog.fileName);
+        return true;
+    } catch (const FileError& error) {
+        m_dialogs.message(std::string("The project could not be saved, so the battle did not start: ") +
+                          error.what());
+        return false;
+    }
+}
+
+void BattleRun::configureHost(vbs::ScriptControl& host)
+{
+    host.setDialogs(&m_dialogs);
+    host.setTimeLimit(m_options.scriptTimeLimit);
+    if (m_options.askToKeepWaiting)
+        host.setKeepWaiting([this] { return m_dialogs.question(keepWaitingQuestion()); });
+}
+
+std::string BattleRun::keepWaitingQuestion() const
+{
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_options.scriptTimeLimit).count();
+    const std::string whose = m_currentUnit == 0 ? std::string("a unit type")
+                                                 : "unit " + formatInteger(m_currentUnit) + " (figure " +
+                                                       m_avatars.find(m_currentUnit)->Figure + ")";
+    return "The script of " + whose + " has been running for more than " + formatInteger(seconds) +
+           " seconds. Keep waiting?";
+}
+
+void BattleRun::checkTypeScripts(vbs::ScriptControl& host)
+{
+    m_currentUnit = 0;
+    checkScripts(host, m_project, [this](std::int32_t, const std::string& message) { m_dialogs.message(message); });
+}
+
+bool BattleRun::buildUnits()
+{
+    try {
+        buildUnitTable(m_avatars, m_project, *m_random);
+        return true;
+    } catch (const UnitCountError& error) {
+        m_dialogs.message(error.what());
+        return false;
+    }
+}
+
+// F + 1 passes: the counter is tested after each pass, so a count of 0 or less makes one.
+bool BattleRun::runFrames(vbs::ScriptControl& host, std::int32_t frames)
+{
+    ContactRefresh refresh(*m_game, m_avatars);
+    refresh.start();
+    const std::int32_t passes = frames > 0 ? frames + 1 : 1;
+    for (std::int32_t pass = 1; pass <= passes; ++pass) {
+        for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
+            if (const auto failure = turn(host, refresh, i)) {
+                terminate(host, *failure, i);
+                return false;
+            }
+        }
+        m_passes = pass;
+        if (m_observer)
+            m_observer->passFinished(pass, passes);
+    }
+    return true;
+}
+
+// Every step is attempted even after an earlier one failed; the first failure is the one
+// reported, as the later ones usually follow from it (no Main after a syntax error).
+std::optional<vbs::ScriptErrorInfo> BattleRun::turn(vbs::ScriptControl& host, ContactRefresh& refresh,
+                                                    std::int32_t unit)
+{
+    std::optional<vbs::ScriptErrorInfo> failure;
+    const auto note = [&](bool succeeded) {
+        if (!succeeded && !failure)
+            failure = host.Error();
+    };
+    host.Reset();
+    if (const auto refreshFailure = refresh.beforeTurn(unit))
+        failure = errorInfo(*refreshFailure);
+    host.AddObject("Game", m_game, true);
+    const std::shared_ptr<Avatar> avatar = m_avatars.shared(unit);
+    host.AddObject("ThisGuy", avatar, true);
+    m_currentUnit = unit;
+    // A copy: the script may change its own Code while it runs.
+    const std::string code = avatar->Code;
+    note(host.AddCode(code));
+    note(host.Run("Main"));
+    refresh.afterTurn(unit);
+    return failure;
+}
+
+void BattleRun::terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit)
+{
+    m_dialogs.message(terminatedMessage(error, m_avatars(unit).Figure));
+    host.ClearError();
+    m_dialogs.message(TerminatedMessage);
+    setCaption(IdleCaption);
+}
+
+void BattleRun::joinOutput()
+{
+    std::size_t size = 0;
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
+        const Avatar& unit = m_avatars(i);
+        size += unit.FaceOutput.size() + unit.Header.size() + unit.seqOutput.size() + unit.posOutput.size() + 8;
+    }
+    m_output.clear();
+    m_output.reserve(size);
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
+        an8::appendUnitBlock(m_output, m_avatars(i));
+    if (m_observer)
+        m_observer->outputReady(m_output);
+}
+
+std::optional<std::string> BattleRun::chooseScenePath()
+{
+    if (m_options.scenePath)
+        return m_options.scenePath;
+    m_dialogs.message(SceneQuestion);
+    FileDialogState sceneDialog = sceneDialogFor(m_projectDialog);
+    return m_dialogs.saveFile(sceneDialog);
+}
+
+// The scene is written complete or not at all, and a failure is reported.
+RunOutcome BattleRun::writeScene()
+{
+    const auto path = chooseScenePath();
+    if (!path)
+        return RunOutcome::SceneCancelled;
+    const std::string head = an8::sceneHead();
+    const std::string tail = an8::sceneTail();
+    try {
+        AtomicTextWriter writer(*path);
+        writer.write(head);
+        writer.write(m_output);
+        writer.write(tail);
+        writer.commit();
+    } catch (const FileError& error) {
+        m_dialogs.message(std::string("The scene could not be written: ") + error.what());
+        return RunOutcome::SceneNotWritten;
+    }
+    m_scenePath = *path;
+    m_sceneSize = head.size() + m_output.size() + tail.size();
+    return RunOutcome::Completed;
+}
+
+void BattleRun::setCaption(const char* caption)
+{
+    if (m_observer)
+        m_observer->captionChanged(caption);
+}
+
+} // namespace kestrelon::sim

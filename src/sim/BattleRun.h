@@ -1,0 +1,119 @@
+// The battle run behind the main window's "Run" button and `kestrelon-cli run`: it saves the
+// project, checks the scripts, builds the units, gives every unit one script turn per frame
+// and writes the An8 scene. It talks to the user only through Dialogs and a small observer.
+#pragma once
+
+#include "model/Project.h"
+#include "platform/Dialogs.h"
+#include "platform/RandomGenerator.h"
+#include "sim/AvatarTable.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrelon::vbs {
+class ScriptControl;
+struct ScriptErrorInfo;
+} // namespace kestrelon::vbs
+
+namespace kestrelon::sim {
+
+class Game;
+class ContactRefresh;
+
+inline constexpr const char* IdleCaption = "Kestrelon!";
+inline constexpr const char* RunningCaption = "Running....";
+
+// How a run ended.
+enum class RunOutcome {
+    Completed,       // the scene file was written
+    SaveCancelled,   // the project save was cancelled: the run did not start
+    NotStarted,      // the frame count, the project save or the unit count failed; reported
+    Terminated,      // a unit's turn failed: reported, no scene written
+    SceneCancelled,  // the scene dialog was cancelled: the output text exists, no file
+    SceneNotWritten, // the scene file could not be written; reported
+};
+
+struct RunOptions {
+    bool saveProject = true;              // the window saves first; the command line does not
+    std::optional<std::string> scenePath; // set: the scene goes there, without a dialog
+    bool attackMessages = true;           // false: Attack shows no message
+    std::chrono::milliseconds scriptTimeLimit{std::chrono::seconds(10)};
+    bool askToKeepWaiting = true;         // past the limit: ask (window) or stop the script
+};
+
+// What the main window shows while a run goes on. Every function has a default that does nothing.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+    virtual void captionChanged(const std::string& caption) { (void)caption; }
+    // After each pass over all units: pass 1 .. passes.
+    virtual void passFinished(std::int32_t pass, std::int32_t passes) { (void)pass, (void)passes; }
+    // The units' scene text for the output box, once the frames are done.
+    virtual void outputReady(const std::string& text) { (void)text; }
+};
+
+// The frame count as the frame box's text gives it: the number at its start, rounded half-even
+// (no number reads as 0; below the whole-number range as 0). nullopt when it is too large.
+std::optional<std::int32_t> readFrameCount(std::string_view frameText);
+
+class BattleRun {
+public:
+    // projectDialog is the window's project dialog, which the project save uses.
+    BattleRun(const Project& project, Dialogs& dialogs, FileDialogState& projectDialog, std::string frameText,
+              RunOptions options = {}, RunObserver* observer = nullptr);
+    ~BattleRun();
+    BattleRun(const BattleRun&) = delete;
+    BattleRun& operator=(const BattleRun&) = delete;
+
+    // The random generator for unit creation and the scripts' draws (the program's by default).
+    void useRandomGenerator(RandomGenerator& random) { m_random = &random; }
+
+    // Runs the battle once; call once per object.
+    RunOutcome run();
+
+    // The units with their final state (empty before the units are built).
+    const AvatarTable& Avatars() const { return m_avatars; }
+    // The joined blocks of all units for the output box; empty unless the frames completed.
+    const std::string& outputText() const { return m_output; }
+    std::int32_t passesMade() const { return m_passes; }
+    // Where the scene went and how many bytes it has (empty and 0 unless written).
+    const std::string& scenePath() const { return m_scenePath; }
+    std::size_t sceneSize() const { return m_sceneSize; }
+
+private:
+    bool saveProject();
+    void configureHost(vbs::ScriptControl& host);
+    void checkTypeScripts(vbs::ScriptControl& host);
+    bool buildUnits();
+    bool runFrames(vbs::ScriptControl& host, std::int32_t frames);
+    std::optional<vbs::ScriptErrorInfo> turn(vbs::ScriptControl& host, ContactRefresh& refresh, std::int32_t unit);
+    void terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit);
+    void joinOutput();
+    RunOutcome writeScene();
+    std::optional<std::string> chooseScenePath();
+    std::string keepWaitingQuestion() const;
+    void setCaption(const char* caption);
+
+    const Project& m_project;
+    Dialogs& m_dialogs;
+    FileDialogState& m_projectDialog;
+    std::string m_frameText;
+    RunOptions m_options;
+    RunObserver* m_observer;
+    RandomGenerator* m_random;
+
+    AvatarTable m_avatars;
+    std::shared_ptr<Game> m_game;
+    std::int32_t m_currentUnit = 0; // whose script runs (0: the check), for the keep-waiting question
+    std::string m_output;
+    std::int32_t m_passes = 0;
+    std::string m_scenePath;
+    std::size_t m_sceneSize = 0;
+};
+
+} // namespace kestrelon::sim

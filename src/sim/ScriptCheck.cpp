@@ -1,0 +1,31 @@
+// The script check. A type whose module cannot be made (a second type of the same name) is
+// reported without compiling its script; its units still run their scripts in the frames.
+#include "sim/ScriptCheck.h"
+
+#include "platform/NumberText.h"
+
+namespace kestrelon::sim {
+
+std::string scriptCheckMessage(const vbs::ScriptErrorInfo& error)
+{
+    return "Error " + error.Description + " line: " + formatInteger(error.Line) +
+           " column: " + formatInteger(error.Column);
+}
+
+std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
+                          const std::function<void(std::int32_t type, const std::string& message)>& report)
+{
+    std::int32_t failures = 0;
+    for (std::int32_t t = 1; t <= project.NumTypes(); ++t) {
+        host.ClearError();
+        const std::string& module = project.TypeNames[t];
+        if (host.AddModule(module) && host.AddCodeToModule(module, project.UnitTypes[t].Code))
+            continue;
+        ++failures;
+        report(t, scriptCheckMessage(host.Error()));
+        host.ClearError();
+    }
+    return failures;
+}
+
+} // namespace kestrelon::sim

@@ -1,0 +1,24 @@
+// The script check that opens every run and that `kestrelon-cli check` performs alone: each
+// type's script is compiled once, in a module named after the type, and every type whose
+// module or script cannot be added is reported with the script host's error.
+#pragma once
+
+#include "model/Project.h"
+#include "vbscript/ScriptControl.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kestrelon::sim {
+
+// "Error <Description> line: <Line> column: <Column>", the text the check shows for a type.
+std::string scriptCheckMessage(const vbs::ScriptErrorInfo& error);
+
+// Adds module TypeNames(t) with the type's Code to host, for t = 1 .. NumTypes in order, and
+// calls report(t, message) for each type that fails; a failure never stops the check.
+// Returns the number of types reported.
+std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
+                          const std::function<void(std::int32_t type, const std::string& message)>& report);
+
+} // namespace kestrelon::sim
