@@ -1,6 +1,7 @@
 // General-form number text with a fixed count of significant digits.
 #include "platform/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +17,11 @@ struct Decimal {
 
 Decimal decompose(double value, int significantDigits)
 {
+    // to_chars ignores the C locale, so a window running under a comma locale still writes ".".
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
+                                   std::chars_format::scientific, significantDigits - 1).ptr;
+    *end = '\0';
     Decimal result;
     const char* p = buffer;
     if (*p == '-') {

@@ -2,13 +2,31 @@
 #include "platform/NumericText.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 namespace kestrelon {
 namespace {
+
+// from_chars ignores the C locale: "." is the decimal point whatever the user's settings.
+// It takes no leading "+", which the callers accept.
+double toDouble(const std::string& text)
+{
+    std::string_view digits(text);
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small underflows to 0; too large is infinite, which callers refuse.
+        const bool tiny = digits.find("e-") != std::string_view::npos;
+        const bool negative = digits.front() == '-';
+        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
+    return result.ec == std::errc() ? value : 0.0;
+}
 
 bool isBlank(char c)
 {
@@ -90,7 +108,7 @@ std::optional<double> parseDecimalNumber(std::string_view text)
     }
     if (i != text.size())
         return std::nullopt;
-    const double value = std::strtod(cleaned.c_str(), nullptr);
+    const double value = toDouble(cleaned);
     if (std::isinf(value))
         return std::nullopt;
     return value;
@@ -138,7 +156,7 @@ double readLeadingNumber(std::string_view text)
             break;
         }
     }
-    const double value = std::strtod(number.c_str(), nullptr);
+    const double value = toDouble(number);
     return std::isfinite(value) ? value : 0.0;
 }
 

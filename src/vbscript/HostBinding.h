@@ -70,7 +70,8 @@ inline void requireArgumentCount(std::span<const Value> args, size_t count)
 }
 
 template <typename Host, typename R, typename... Args, size_t... I>
-Value callWith(Host& host, R (Host::*fn)(Args...), std::span<const Value> args, std::index_sequence<I...>)
+Value callWith(Host& host, R (Host::*fn)(Args...), [[maybe_unused]] std::span<const Value> args,
+               std::index_sequence<I...>)
 {
     // Arguments are converted left to right before the call, so a bad one raises first.
     std::tuple<std::remove_cvref_t<Args>...> converted{fromValue<Args>(args[I])...};

@@ -15,7 +15,7 @@ TEST(ParseNumber, AcceptsWhatTheNumericTestAccepts)
         {"2.5E-1", 0.25}, {".5", 0.5}, {"10.", 10}, {"&HFF", 255}, {"&HFFFF", -1},
         {"&O17", 15}, {"", std::nullopt}, {"   ", std::nullopt}, {"abc", std::nullopt},
         {"1.2.3", std::nullopt}, {"1e", std::nullopt}, {"12abc", std::nullopt},
-        {"-", std::nullopt}, {".", std::nullopt}, {"1e999", std::nullopt},
+        {"-", std::nullopt}, {".", std::nullopt}, {"1e999", std::nullopt}, {"1e-400", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
