@@ -82,14 +82,6 @@ void TessaryTest::loadingRunsTheJobThroughTheDialogs_data()
         << twoFigures << QStringList{"2", "3"}
         << QStringList{SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save"}
         << JobOutcome::Written << twoFiguresOut;
-    QTest::newRow("an answer that is not a number is asked again")
-        << twoFigures << QStringList{"a few", "2", "3"}
-        << QStringList{SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskSoldier, AskKnight, SelectOutput,
-                       "save"}
-        << JobOutcome::Written << twoFiguresOut;
-    QTest::newRow("no figures: no questions, an empty file")
-        << testData("dup-no-figures.an8") << QStringList{}
-        << QStringList{SelectSource, "open", SelectOutput, "save"} << JobOutcome::Written << QByteArray();
     QTest::newRow("the open dialog cancelled")
         << QString() << QStringList{} << QStringList{SelectSource, "open", Cancelled} << JobOutcome::Cancelled
         << QByteArray();

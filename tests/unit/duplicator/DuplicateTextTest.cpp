@@ -1,12 +1,10 @@
 // The exact bytes of Tessary's output and the copy counts read from the user's answers.
 #include "duplicator/core/DuplicateText.h"
-#include "platform/FileError.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <sstream>
 #include <unistd.h>
 
@@ -125,35 +123,6 @@ TEST_F(WriteDuplicateFile, ReplacesAnExistingFileWithTheCopiesAlone)
     writeFile(output, "an older and much longer text that must not survive");
     writeDuplicateFile(output, {{"a", "}"}}, {2});
     EXPECT_EQ(contents(output), " figure { \"a001\"}  figure { \"a002\"} ");
-}
-
-TEST_F(WriteDuplicateFile, NoFiguresStillCreateAnEmptyFile)
-{
-    const std::string output = path("empty.an8");
-    writeDuplicateFile(output, {}, {});
-    ASSERT_TRUE(std::filesystem::exists(output));
-    EXPECT_EQ(std::filesystem::file_size(output), 0u);
-}
-
-TEST_F(WriteDuplicateFile, AFolderThatDoesNotExistIsReportedWithThePath)
-{
-    const std::string output = path("missing/out.an8");
-    try {
-        writeDuplicateFile(output, {{"a", "}"}}, {1});
-        FAIL() << "no error for a file that cannot be created";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.path(), output);
-    }
-    EXPECT_FALSE(std::filesystem::exists(output));
-}
-
-TEST_F(WriteDuplicateFile, MoreCopiesThanCopyNumbersLeaveTheOldFileAlone)
-{
-    const std::string output = path("out.an8");
-    writeFile(output, "old");
-    const std::int32_t most = std::numeric_limits<std::int32_t>::max();
-    EXPECT_THROW(writeDuplicateFile(output, {{"a", "}"}, {"b", "}"}}, {most, 1}), FileError);
-    EXPECT_EQ(contents(output), "old");
 }
 
 } // namespace
