@@ -178,8 +178,13 @@ Value add(const Value& left, const Value& right)
 {
     const Kind lk = kindOf(left), rk = kindOf(right);
     // Text joins text; Empty beside text counts as "".
-    if (lk == Kind::String && (rk == Kind::String || rk == Kind::Empty))
-        return Value::string(left.asString() + (rk == Kind::String ? right.asString() : std::string()));
+    if (lk == Kind::String && (rk == Kind::String || rk == Kind::Empty)) {
+        static const std::string nothing;
+        const std::string& tail = rk == Kind::String ? right.asString() : nothing;
+        if (left.asString().size() + tail.size() > MaxStringLength)
+            raise(7);
+        return Value::string(left.asString() + tail);
+    }
     if (lk == Kind::Empty && rk == Kind::String)
         return right;
     return sum(left, right, sumKind(lk, rk), 1);

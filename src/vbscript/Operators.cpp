@@ -13,7 +13,11 @@ Value concatenate(const Value& left, const Value& right)
 {
     if (left.isNull() && right.isNull())
         return Value::null();
-    return Value::string(toConcatString(left) + toConcatString(right));
+    std::string text = toConcatString(left);
+    const std::string rightText = toConcatString(right);
+    if (text.size() + rightText.size() > MaxStringLength)
+        throw ScriptError::runtime(7);
+    return Value::string(std::move(text += rightText));
 }
 
 Value comparison(BinaryOp op, const Value& left, const Value& right, OperandForm leftForm, OperandForm rightForm)
