@@ -1,0 +1,196 @@
+// Unit creation: how many units each type gives, the order they are numbered in, the copy of
+// the type's values, and the start points drawn from the program's generator (X first).
+#include "sim/UnitCreation.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrelon::sim {
+namespace {
+
+UnitType typeWith(double proportion, std::int32_t left = 0, std::int32_t top = 0, std::int32_t width = 0,
+                  std::int32_t height = 0)
+{
+    UnitType type;
+    type.Proportion = proportion;
+    type.DeployLeft = left;
+    type.DeployTop = top;
+    type.DeployWidth = width;
+    type.DeployHeight = height;
+    return type;
+}
+
+struct CountCase {
+    double proportion;
+    std::int32_t units;
+};
+
+class UnitsInActionTest : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(UnitsInActionTest, ProportionRoundsHalfToEven)
+{
+    Project project;
+    project.addType("T");
+    project.UnitTypes[1] = typeWith(GetParam().proportion);
+    AvatarTable avatars;
+    RandomGenerator random;
+    buildUnitTable(avatars, project, random);
+    EXPECT_EQ(avatars.NumAvatars(), GetParam().units) << GetParam().proportion;
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, UnitsInActionTest,
+                         ::testing::Values(CountCase{0, 0}, CountCase{0.4, 0}, CountCase{0.5, 0}, CountCase{-3, 0},
+                                           CountCase{1.5, 2}, CountCase{2.5, 2}, CountCase{3.5, 4},
+                                           CountCase{12, 12}));
+
+TEST(UnitCreationTest, UnitsAreNumberedTypeByType)
+{
+    Project project;
+    project.addType("A");
+    project.addType("B");
+    project.UnitTypes[1] = typeWith(2);
+    project.UnitTypes[1].Figure = "archer";
+    project.UnitTypes[2] = typeWith(3);
+    project.UnitTypes[2].Figure = "knight";
+    AvatarTable avatars;
+    RandomGenerator random;
+    buildUnitTable(avatars, project, random);
+    ASSERT_EQ(avatars.NumAvatars(), 5);
+    const char* expected[] = {"", "archer", "archer", "knight", "knight", "knight"};
+    for (std::int32_t i = 1; i <= 5; ++i)
+        EXPECT_EQ(avatars(i).Figure, expected[i]) << i;
+}
+
+TEST(UnitCreationTest, EveryValueOfTheTypeIsCopied)
+{
+    UnitType type = typeWith(1);
+    type.Accel = 0.5;
+    type.Armor = 2;
+    type.AttackAnim = "shoot";
+    type.Code = "Sub Main\r\nEnd Sub";
+    type.Damage = 10;
+    type.Figure = "archer";
+    type.FigureIndex = 3;
+    type.Maxlife = 100;
+    type.MaxSpeed = 1.5;
+    type.Range = 40;
+    type.Team = 2;
+    Avatar unit;
+    RandomGenerator random;
+    createUnit(unit, type, random);
+    EXPECT_EQ(unit.Accel, 0.5);
+    EXPECT_EQ(unit.Armor, 2);
+    EXPECT_EQ(unit.AttackAnim, "shoot");
+    EXPECT_EQ(unit.Code, type.Code);
+    EXPECT_EQ(unit.Damage, 10);
+    EXPECT_EQ(unit.Figure, "archer");
+    EXPECT_EQ(unit.FigureIndex, 3);
+    EXPECT_EQ(unit.Maxlife, 100);
+    EXPECT_EQ(unit.MaxSpeed, 1.5);
+    EXPECT_EQ(unit.Proportion, 1);
+    EXPECT_EQ(unit.Range, 40);
+    EXPECT_EQ(unit.Team, 2);
+    EXPECT_EQ(unit.whatFrame, 0);
+    EXPECT_FALSE(unit.SeqRunning);
+    EXPECT_EQ(unit.seqOutput, "");
+}
+
+TEST(UnitCreationTest, EachUnitDrawsXThenZInCreationOrder)
+{
+    Project project;
+    project.addType("A");
+    project.UnitTypes[1] = typeWith(3, 100, 200, 50, -30);
+    AvatarTable avatars;
+    RandomGenerator random(12345);
+    RandomGenerator reference(12345);
+    buildUnitTable(avatars, project, random);
+    for (std::int32_t i = 1; i <= 3; ++i) {
+        const double r1 = reference.next();
+        const double r2 = reference.next();
+        EXPECT_EQ(avatars(i).xPos, r1 * 50.0 + 100.0) << i;
+        EXPECT_EQ(avatars(i).yPos, 0) << i;
+        EXPECT_EQ(avatars(i).zPos, r2 * -30.0 + 200.0) << i;
+    }
+    EXPECT_EQ(random.state(), reference.state());
+}
+
+TEST(UnitCreationTest, BoxOfNoSizePutsEveryUnitOnItsCorner)
+{
+    Project project;
+    project.addType("A");
+    project.UnitTypes[1] = typeWith(4, 10, -5, 0, 0);
+    AvatarTable avatars;
+    RandomGenerator random;
+    buildUnitTable(avatars, project, random);
+    for (std::int32_t i = 1; i <= 4; ++i) {
+        EXPECT_EQ(avatars(i).xPos, 10);
+        EXPECT_EQ(avatars(i).zPos, -5);
+    }
+}
+
+TEST(UnitCreationTest, NegativeBoxSizesPlaceUnitsLeftOfAndAboveTheFirstCorner)
+{
+    Project project;
+    project.addType("A");
+    project.UnitTypes[1] = typeWith(50, 100, 100, -40, -20);
+    AvatarTable avatars;
+    RandomGenerator random;
+    buildUnitTable(avatars, project, random);
+    for (std::int32_t i = 1; i <= 50; ++i) {
+        EXPECT_GT(avatars(i).xPos, 60);
+        EXPECT_LE(avatars(i).xPos, 100);
+        EXPECT_GT(avatars(i).zPos, 80);
+        EXPECT_LE(avatars(i).zPos, 100);
+    }
+}
+
+TEST(UnitCreationTest, ASecondBuildStartsAgainAtUnitOne)
+{
+    Project project;
+    project.addType("A");
+    project.UnitTypes[1] = typeWith(2);
+    AvatarTable avatars;
+    RandomGenerator random;
+    buildUnitTable(avatars, project, random);
+    avatars(1).Maxlife = -7;
+    buildUnitTable(avatars, project, random);
+    EXPECT_EQ(avatars.NumAvatars(), 2);
+    EXPECT_EQ(avatars(1).Maxlife, 0);
+}
+
+TEST(UnitCreationTest, AnImpossibleCountChangesNothingAndNamesTheType)
+{
+    Project project;
+    project.addType("Swarm");
+    project.addType("Horde");
+    project.UnitTypes[1] = typeWith(2);
+    project.UnitTypes[2] = typeWith(1e12);
+    AvatarTable avatars;
+    avatars.grow().Maxlife = 9;
+    RandomGenerator random;
+    const auto before = random.state();
+    try {
+        buildUnitTable(avatars, project, random);
+        FAIL() << "no error";
+    } catch (const UnitCountError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"Horde\""), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(avatars.NumAvatars(), 1);
+    EXPECT_EQ(avatars(1).Maxlife, 9);
+    EXPECT_EQ(random.state(), before);
+}
+
+TEST(UnitCreationTest, TotalsBeyondTheLimitAreRefused)
+{
+    Project project;
+    project.addType("A");
+    project.addType("B");
+    project.UnitTypes[1] = typeWith(MaxUnits);
+    project.UnitTypes[2] = typeWith(1);
+    AvatarTable avatars;
+    RandomGenerator random;
+    EXPECT_THROW(buildUnitTable(avatars, project, random), UnitCountError);
+    EXPECT_EQ(avatars.NumAvatars(), 0);
+}
+
+} // namespace
+} // namespace kestrelon::sim
