@@ -28,7 +28,7 @@ namespace binding {
 std::string foldName(std::string_view name);
 
 template <typename T>
-T fromValue(const Value& value)
+std::remove_cvref_t<T> fromValue(const Value& value)
 {
     using U = std::remove_cvref_t<T>;
     if constexpr (std::is_same_v<U, std::int32_t>)
