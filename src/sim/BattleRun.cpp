@@ -135,11 +135,11 @@ void BattleRun::configureHost(vbs::ScriptControl& host)
 
 std::string BattleRun::keepWaitingQuestion() const
 {
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_options.scriptTimeLimit).count();
+    const double seconds = static_cast<double>(m_options.scriptTimeLimit.count()) / 1000.0;
     const std::string whose = m_currentUnit == 0 ? std::string("a unit type")
                                                  : "unit " + formatInteger(m_currentUnit) + " (figure " +
                                                        m_avatars.find(m_currentUnit)->Figure + ")";
-    return "The script of " + whose + " has been running for more than " + formatInteger(seconds) +
+    return "The script of " + whose + " has been running for more than " + formatDouble(seconds) +
            " seconds. Keep waiting?";
 }
 
