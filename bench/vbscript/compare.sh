@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs every benchmark script through the engine (vbsbench) and its twin through Lua 5.4, checks
+# that both print the same result, and prints the wall-clock times and their ratio engine/Lua.
+# Usage: bench/vbscript/compare.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-build}
+runner=$build/bench/vbscript/vbsbench
+lua=${LUA:-lua5.4}
+
+if [[ ! -x $runner ]]; then
+    echo "compare.sh: $runner not found; build the target vbsbench first" >&2
+    exit 2
+fi
+
+# Seconds of wall-clock time a command takes; its standard output goes to the file $1.
+timed() {
+    local out=$1
+    shift
+    local start end
+    start=$(date +%s%N)
+    "$@" >"$out"
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000))
+}
+
+printf '%-10s %10s %10s %8s  %s\n' benchmark engine_ms lua_ms ratio result
+status=0
+for script in "$here"/*.vbs; do
+    name=$(basename "$script" .vbs)
+    engine_out=$(mktemp)
+    lua_out=$(mktemp)
+    engine_us=$(timed "$engine_out" "$runner" "$script" 2>/dev/null) || { echo "$name: the engine failed" >&2; status=1; continue; }
+    lua_us=$(timed "$lua_out" "$lua" "$here/$name.lua")
+    if cmp -s "$engine_out" "$lua_out"; then result=same; else result="DIFFERENT: $(head -1 "$engine_out") / $(head -1 "$lua_out")"; status=1; fi
+    awk -v n="$name" -v e="$engine_us" -v l="$lua_us" -v r="$result" \
+        'BEGIN { printf "%-10s %10.1f %10.1f %8.1f  %s\n", n, e / 1000, l / 1000, (l > 0 ? e / l : 0), r }'
+    rm -f "$engine_out" "$lua_out"
+done
+exit $status

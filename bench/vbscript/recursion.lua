@@ -1,0 +1,8 @@
+-- A recursive function: the naive Fibonacci numbers.
+local function fib(n)
+    if n < 2 then
+        return n
+    end
+    return fib(n - 1) + fib(n - 2)
+end
+print(fib(25))

@@ -1,0 +1,9 @@
+' A recursive function: the naive Fibonacci numbers.
+Function Fib(n)
+    If n < 2 Then
+        Fib = n
+    Else
+        Fib = Fib(n - 1) + Fib(n - 2)
+    End If
+End Function
+MsgBox Fib(25)
