@@ -64,8 +64,14 @@ public:
 
 private:
     class Engine;
+    template <typename Action>
+    bool guarded(Action&& action, bool runsScript = true);
+
     std::unique_ptr<Engine> m_engine;
     ScriptErrorInfo m_error;
 };
+
+// The one-line report of an error: "Error <Description> line: <Line> column: <Column>".
+std::string errorMessage(const ScriptErrorInfo& error);
 
 } // namespace kestrelon::vbs

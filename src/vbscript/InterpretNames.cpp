@@ -1,0 +1,267 @@
+// Names at run time. A global name is bound once per added code, in VBScript's order: script
+// variables, constants and procedures, then named objects, then built-ins, then the members of
+// objects added with their members; an undeclared name becomes a variable (of the procedure
+// using it, or of the script) unless Option Explicit is on.
+#include "vbscript/Interpreter.h"
+
+#include "vbscript/Array.h"
+#include "vbscript/Conversions.h"
+#include "vbscript/runtime/Math.h"
+
+#include <new>
+
+namespace kestrelon::vbs {
+
+using BindingKind = GlobalBinding::Kind;
+
+const GlobalBinding& Interpreter::globalBinding(ProgramInstance& instance, int index)
+{
+    GlobalBinding& binding = instance.bindings[static_cast<size_t>(index)];
+    if (binding.epoch != m_globals.epoch()) {
+        binding = lookUpGlobal(instance.program->globalNames[static_cast<size_t>(index)]);
+        binding.epoch = m_globals.epoch();
+    }
+    return binding;
+}
+
+GlobalBinding Interpreter::lookUpGlobal(const std::string& folded) const
+{
+    GlobalBinding binding;
+    if (const auto* entry = m_globals.find(folded)) {
+        const bool isVariable = entry->kind == GlobalScope::EntryKind::Variable;
+        binding.kind = isVariable ? BindingKind::Variable : BindingKind::Procedure;
+        binding.variable = entry->variable;
+        binding.procedure = entry->procedure;
+    } else if (m_globals.findItem(folded, &binding.item)) {
+        binding.kind = BindingKind::Item;
+    } else if (folded == "err") {
+        binding.kind = BindingKind::Err;
+    } else if (folded == "randomize") {
+        binding.kind = BindingKind::Randomize;
+    } else if ((binding.builtin = findBuiltin(folded))) {
+        binding.kind = BindingKind::Builtin;
+    } else if ((binding.constant = findConstant(folded))) {
+        binding.kind = BindingKind::Constant;
+    } else {
+        const auto& items = m_globals.items();
+        for (size_t i = 0; i < items.size() && binding.kind == BindingKind::Unresolved; ++i) {
+            if (!items[i].addMembers || !items[i].object)
+                continue;
+            if (const auto member = items[i].object->findMember(folded)) {
+                binding.kind = BindingKind::HostMember;
+                binding.item = i;
+                binding.member = *member;
+            }
+        }
+    }
+    return binding;
+}
+
+// The storage of a name that is a variable (or constant) now; nullptr otherwise, with the
+// global binding that says what the name is. Nothing is created here.
+Value* Interpreter::existingVariable(const NameExpr& name, Frame& frame, const GlobalBinding** binding)
+{
+    if (name.ref.scope == NameScope::Local)
+        return &frame.at(name.ref.slot);
+    if (name.ref.implicitSlot >= 0 && frame.slots[static_cast<size_t>(name.ref.implicitSlot)].live)
+        return &frame.at(name.ref.implicitSlot);
+    const GlobalBinding& global = globalBinding(frame.instance, name.ref.slot);
+    *binding = &global;
+    return global.kind == BindingKind::Variable ? &global.variable->value : nullptr;
+}
+
+// The variable a name stands for, to be written through (ByRef, For, ReDim, Erase): an
+// undeclared name is made a variable; a constant, procedure or object gives nullptr.
+Value* Interpreter::variableOf(const NameExpr& name, Frame& frame, bool createEvenWhenExplicit)
+{
+    const GlobalBinding* binding = nullptr;
+    if (Value* variable = existingVariable(name, frame, &binding)) {
+        const bool constant = binding ? binding->variable->constant : name.ref.constant;
+        return constant ? nullptr : variable;
+    }
+    if (binding->kind != BindingKind::Unresolved)
+        return nullptr;
+    if (frame.instance.program->optionExplicit && !createEvenWhenExplicit)
+        throw ScriptError::runtime(500);
+    return &createVariable(name, frame);
+}
+
+Value& Interpreter::createVariable(const NameExpr& name, Frame& frame)
+{
+    if (frame.procedure && name.ref.implicitSlot >= 0) {
+        frame.slots[static_cast<size_t>(name.ref.implicitSlot)].live = true;
+        return frame.at(name.ref.implicitSlot);
+    }
+    return m_globals.variable(name.folded).value;
+}
+
+Value Interpreter::readName(const NameExpr& name, Frame& frame)
+{
+    const GlobalBinding* binding = nullptr;
+    if (const Value* variable = existingVariable(name, frame, &binding))
+        return *variable;
+    switch (binding->kind) {
+    case BindingKind::Procedure: return callScript(binding->procedure, {}, frame);
+    case BindingKind::Item: return Value::object(m_globals.items()[binding->item].object);
+    case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, {});
+    case BindingKind::Constant: return binding->constant->value();
+    case BindingKind::Err: return Value::object(m_err);
+    case BindingKind::HostMember: return invokeItemMember(*binding, InvokeKind::Get, {});
+    case BindingKind::Randomize: throw ScriptError::runtime(13);
+    default: break;
+    }
+    if (frame.instance.program->optionExplicit)
+        throw ScriptError::runtime(500);
+    return createVariable(name, frame);
+}
+
+// name = value. A bare name that is a member of an object added with its members sets that
+// member (xPos = 5 sets ThisGuy.xPos) unless a script variable has the name.
+void Interpreter::assignName(const NameExpr& name, Frame& frame, Value value)
+{
+    const GlobalBinding* binding = nullptr;
+    if (Value* variable = existingVariable(name, frame, &binding)) {
+        if (binding ? binding->variable->constant : name.ref.constant)
+            throw ScriptError::runtime(501);
+        storeInto(*variable, std::move(value));
+        return;
+    }
+    if (binding->kind == BindingKind::HostMember) {
+        const Value argument[] = {std::move(value)};
+        invokeItemMember(*binding, InvokeKind::Put, argument);
+        return;
+    }
+    if (binding->kind != BindingKind::Unresolved)
+        throw ScriptError::runtime(501);
+    if (frame.instance.program->optionExplicit)
+        throw ScriptError::runtime(500);
+    storeInto(createVariable(name, frame), std::move(value));
+}
+
+// name args, or name(args) in an expression: a procedure, built-in or host method called, an
+// array indexed, or an object's default member used.
+Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& args, Frame& frame, InvokeKind kind)
+{
+    const GlobalBinding* binding = nullptr;
+    if (const Value* variable = existingVariable(name, frame, &binding))
+        return callValue(*variable, evaluateArguments(args, frame), kind);
+    switch (binding->kind) {
+    case BindingKind::Procedure: return callScript(binding->procedure, args, frame);
+    case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, evaluateArguments(args, frame));
+    case BindingKind::HostMember: return invokeItemMember(*binding, kind, evaluateArguments(args, frame));
+    case BindingKind::Item:
+        return callValue(Value::object(m_globals.items()[binding->item].object), evaluateArguments(args, frame), kind);
+    case BindingKind::Constant: return callValue(binding->constant->value(), evaluateArguments(args, frame), kind);
+    case BindingKind::Err: return callValue(Value::object(m_err), evaluateArguments(args, frame), kind);
+    case BindingKind::Randomize: {
+        if (kind != InvokeKind::Call)
+            throw ScriptError::runtime(13);
+        if (args.size() > 1)
+            throw ScriptError::runtime(450);
+        randomize(*this, args.empty() ? std::nullopt : std::optional<Value>(evaluate(*args[0], frame)));
+        return Value();
+    }
+    default: break;
+    }
+    // Calling a name that is nothing at all: the script engine reports a type mismatch.
+    throw ScriptError::runtime(frame.instance.program->optionExplicit ? 500 : 13);
+}
+
+Value Interpreter::callCallee(const Expr& callee, const std::vector<ExprPtr>& args, Frame& frame, InvokeKind kind)
+{
+    switch (callee.kind) {
+    case ExprKind::Name: return callName(static_cast<const NameExpr&>(callee), args, frame, kind);
+    case ExprKind::Member: {
+        const auto& member = static_cast<const MemberExpr&>(callee);
+        const Value target = evaluate(*member.object, frame);
+        return invokeMember(target, member.name, member.cache, kind, evaluateArguments(args, frame));
+    }
+    case ExprKind::WithMember: {
+        const auto& member = static_cast<const WithMemberExpr&>(callee);
+        const Value target = withObject(member.withSlot, frame);
+        return invokeMember(target, member.name, member.cache, kind, evaluateArguments(args, frame));
+    }
+    default: {
+        const Value target = evaluate(callee, frame);
+        return callValue(target, evaluateArguments(args, frame), kind);
+    }
+    }
+}
+
+// A value with arguments: an array is indexed, an object's default member is used; anything
+// else cannot take arguments.
+Value Interpreter::callValue(const Value& target, std::vector<Value> args, InvokeKind kind)
+{
+    if (target.isArray())
+        return readElement(*target.asArray(), args);
+    if (!target.isObject())
+        throw ScriptError::runtime(13);
+    if (target.isNothing())
+        throw ScriptError::runtime(91);
+    Object& object = *target.asObject();
+    const auto member = object.defaultMember();
+    if (!member)
+        throw ScriptError::runtime(438);
+    return invokeObject(object, *member, kind, args);
+}
+
+// target.name: the member is found by its text once per kind of object and then remembered.
+Value Interpreter::invokeMember(const Value& target, const std::string& name, MemberCache& cache, InvokeKind kind,
+                                std::span<const Value> args)
+{
+    if (!target.isObject() || target.isNothing())
+        throw ScriptError::runtime(424);
+    const std::shared_ptr<Object>& object = target.asObject();
+    const void* table = object->memberTable();
+    const bool known = table ? cache.table == table
+                             : (cache.object == object.get() && !cache.keepIdentity.expired());
+    if (!known) {
+        const auto member = object->findMember(name);
+        if (!member)
+            throw ScriptError::runtime(438);
+        cache.table = table;
+        cache.object = table ? nullptr : object.get();
+        cache.keepIdentity = table ? std::weak_ptr<Object>() : object;
+        cache.member = *member;
+    }
+    return invokeObject(*object, cache.member, kind, args);
+}
+
+Value Interpreter::invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args)
+{
+    try {
+        return object.invoke(member, kind, args);
+    } catch (const std::bad_alloc&) {
+        throw ScriptError::runtime(7);
+    }
+}
+
+Value Interpreter::invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args)
+{
+    return invokeObject(*m_globals.items()[binding.item].object, binding.member, kind, args);
+}
+
+Value Interpreter::invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args)
+{
+    try {
+        return callBuiltin(builtin, *this, args);
+    } catch (const std::bad_alloc&) {
+        throw ScriptError::runtime(7);
+    }
+}
+
+// target.name = value and .name = value.
+void Interpreter::assignMember(const Expr& target, Frame& frame, Value value)
+{
+    const Value argument[] = {std::move(value)};
+    if (target.kind == ExprKind::WithMember) {
+        const auto& member = static_cast<const WithMemberExpr&>(target);
+        invokeMember(withObject(member.withSlot, frame), member.name, member.cache, InvokeKind::Put, argument);
+        return;
+    }
+    const auto& member = static_cast<const MemberExpr&>(target);
+    const Value object = evaluate(*member.object, frame);
+    invokeMember(object, member.name, member.cache, InvokeKind::Put, argument);
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,128 @@
+// The interpreter's frames and calls: how a procedure gets its frame, how its arguments are
+// bound (a variable or array element passed ByRef is the caller's own storage, anything else a
+// copy), how deep calls may go, and the two ways the host enters: top-level code and Run.
+#include "vbscript/Interpreter.h"
+
+#include "vbscript/Array.h"
+#include "vbscript/Conversions.h"
+
+namespace kestrelon::vbs {
+
+Interpreter::Interpreter(GlobalScope& globals)
+    : m_globals(globals), m_err(std::make_shared<ErrObject>()), m_lastRandom(m_random.current())
+{
+}
+
+Interpreter::Session::Session(Interpreter& interpreter, std::chrono::milliseconds limit,
+                              std::function<bool()> keepWaiting)
+    : m_interpreter(interpreter)
+{
+    interpreter.m_running = true;
+    interpreter.m_depth = 0;
+    interpreter.m_clock.start(limit, std::move(keepWaiting));
+    interpreter.m_stack.start();
+}
+
+Interpreter::Frame::Frame(ProgramInstance& program, const Procedure* owner, int slotCount)
+    : instance(program), procedure(owner), slots(static_cast<size_t>(slotCount))
+{
+    for (Slot& slot : slots)
+        slot.value = &slot.own;
+}
+
+Interpreter::ArrayLocks::~ArrayLocks()
+{
+    for (const auto& array : m_arrays) {
+        auto found = m_interpreter.m_lockedArrays.find(array.get());
+        if (--found->second == 0)
+            m_interpreter.m_lockedArrays.erase(found);
+    }
+}
+
+void Interpreter::ArrayLocks::lock(std::shared_ptr<Array> array)
+{
+    ++m_interpreter.m_lockedArrays[array.get()];
+    m_arrays.push_back(std::move(array));
+}
+
+// Past the deepest nesting a script may reach, or near the end of the thread's stack, a call
+// raises "Out of stack space" (28), which the caller may catch like any run-time error.
+Interpreter::CallDepth::CallDepth(Interpreter& interpreter) : m_interpreter(interpreter)
+{
+    if (m_interpreter.m_depth >= MaxCallDepth || m_interpreter.m_stack.exhausted())
+        throw ScriptError::runtime(28);
+    ++m_interpreter.m_depth;
+}
+
+void Interpreter::runTopLevel(ProgramInstance& instance)
+{
+    const Program& program = *instance.program;
+    Frame frame(instance, nullptr, program.topLevelSlots);
+    executeBlock(program.statements, frame);
+}
+
+void Interpreter::runProcedure(const ProcedureEntry& entry)
+{
+    if (!entry.procedure->params.empty())
+        throw ScriptError::runtime(450);
+    Frame frame(*entry.instance, entry.procedure, entry.procedure->slotCount);
+    invokeFrame(frame);
+}
+
+Value Interpreter::callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller)
+{
+    const Procedure& procedure = *entry.procedure;
+    if (args.size() != procedure.params.size())
+        throw ScriptError::runtime(450);
+    Frame frame(*entry.instance, &procedure, procedure.slotCount);
+    ArrayLocks locks(*this);
+    for (size_t i = 0; i < args.size(); ++i)
+        bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);
+    return invokeFrame(frame);
+}
+
+// ByRef (the default) aliases a plain variable or an array element; a literal, an expression,
+// a parenthesized argument, a constant or a property gives the callee a copy of its own.
+void Interpreter::bindArgument(Frame& callee, size_t index, const Expr& argument, bool byVal, Frame& caller,
+                               ArrayLocks& locks)
+{
+    Frame::Slot& slot = callee.slots[index];
+    if (!byVal && !argument.parenthesized) {
+        Value* reference = nullptr;
+        if (argument.kind == ExprKind::Name) {
+            const auto& name = static_cast<const NameExpr&>(argument);
+            if (!name.ref.constant)
+                reference = variableOf(name, caller);
+        } else if (argument.kind == ExprKind::Call) {
+            reference = elementReference(static_cast<const CallExpr&>(argument), caller, locks);
+        }
+        if (reference) {
+            slot.value = reference;
+            return;
+        }
+    }
+    storeInto(slot.own, evaluate(argument, caller));
+}
+
+// Runs a procedure whose frame holds its arguments: its arrays and constants are made, its
+// body runs, and a function's result comes back.
+Value Interpreter::invokeFrame(Frame& frame)
+{
+    CallDepth depth(*this);
+    m_clock.tick();
+    const Procedure& procedure = *frame.procedure;
+    for (const SlotInit& init : procedure.inits) {
+        Value& slot = frame.at(init.slot);
+        switch (init.kind) {
+        case SlotInit::Kind::Constant: slot = init.constant; break;
+        case SlotInit::Kind::FixedArray: slot = newArray(init.bounds, true); break;
+        case SlotInit::Kind::DynamicArray: slot = Value::array(std::make_shared<Array>()); break;
+        }
+    }
+    executeBlock(procedure.body, frame);
+    if (procedure.resultSlot < 0)
+        return Value();
+    return std::move(frame.at(procedure.resultSlot));
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,87 @@
+// The clock and stack checks behind the engine's runaway protection.
+#include "vbscript/Limits.h"
+
+#include "platform/NumberText.h"
+#include "vbscript/Value.h"
+
+#include <pthread.h>
+#include <time.h>
+
+namespace kestrelon::vbs {
+namespace {
+
+// Room kept free below the guard: a host method or a message box that a script calls runs
+// below the last checked call and needs stack of its own.
+constexpr std::size_t StackReserve = std::size_t{512} * 1024;
+// Used when the thread's stack bounds cannot be read.
+constexpr std::size_t FallbackStackBudget = std::size_t{1} << 20;
+
+std::chrono::nanoseconds threadTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+std::string durationText(std::chrono::milliseconds limit)
+{
+    const auto count = limit.count();
+    if (count % 1000 == 0)
+        return formatInteger(count / 1000) + (count == 1000 ? " second" : " seconds");
+    return formatInteger(count) + (count == 1 ? " millisecond" : " milliseconds");
+}
+
+} // namespace
+
+void requireStringLength(std::size_t length)
+{
+    if (length > MaxStringLength)
+        throw ScriptError::runtime(7);
+}
+
+void RunClock::start(std::chrono::milliseconds limit, std::function<bool()> keepWaiting)
+{
+    m_limit = limit;
+    m_deadline = threadTime() + m_limit;
+    m_keepWaiting = std::move(keepWaiting);
+    m_ticks = 0;
+    m_expired = false;
+}
+
+void RunClock::check()
+{
+    m_ticks = 0;
+    if (threadTime() < m_deadline)
+        return;
+    if (m_keepWaiting && m_keepWaiting()) {
+        m_deadline = threadTime() + m_limit;
+        return;
+    }
+    m_expired = true;
+    throw timeLimitError(std::chrono::duration_cast<std::chrono::milliseconds>(m_limit));
+}
+
+ScriptError timeLimitError(std::chrono::milliseconds limit)
+{
+    return ScriptError(TimeLimitErrorNumber,
+                       "The script computed for more than " + durationText(limit) + " and was stopped",
+                       "Kestrelon script host");
+}
+
+void StackGuard::start()
+{
+    pthread_attr_t attributes;
+    if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
+        void* lowest = nullptr;
+        std::size_t size = 0;
+        const bool known = pthread_attr_getstack(&attributes, &lowest, &size) == 0;
+        pthread_attr_destroy(&attributes);
+        if (known && size > 2 * StackReserve) {
+            m_limit = static_cast<const char*>(lowest) + StackReserve;
+            return;
+        }
+    }
+    m_limit = static_cast<const char*>(__builtin_frame_address(0)) - FallbackStackBudget;
+}
+
+} // namespace kestrelon::vbs
