@@ -213,7 +213,8 @@ std::string formatCurrency(std::int64_t scaled)
 {
     const bool negative = scaled < 0;
     // Unsigned arithmetic keeps the most negative Currency value representable.
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    const auto bits = static_cast<std::uint64_t>(scaled);
+    const std::uint64_t magnitude = negative ? 0 - bits : bits;
     std::string text = (negative ? "-" : "") + std::to_string(magnitude / CurrencyScale);
     std::uint64_t fraction = magnitude % CurrencyScale;
     if (fraction == 0)
@@ -238,7 +239,10 @@ std::string toString(const Value& value)
     case VarType::Single: return formatSingle(v.asSingle());
     case VarType::Double: return formatDouble(v.asDouble());
     case VarType::Currency: return formatCurrency(v.asCurrencyScaled());
-    case VarType::Date: return calendar::formatDate(v.asDouble());
+    case VarType::Date:
+        if (!calendar::inRange(v.asDouble()))
+            raise(6);
+        return calendar::formatDate(v.asDouble());
     case VarType::String: return v.asString();
     case VarType::Error: return "Error " + formatInteger(v.asLong());
     default: raise(13);

@@ -2,6 +2,7 @@
 // that CStr and MsgBox show, and the parser that IsDate and date conversions use.
 #include "vbscript/runtime/Calendar.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -80,8 +81,11 @@ double serialOf(std::int64_t day, double secondsOfDay)
 
 DateTimeParts splitSerial(double serial)
 {
+    // Callers pass dates in range; anything else is held to the range rather than overflowing.
+    serial = std::isnan(serial) ? 0.0 : std::clamp(serial, FirstSerial, LastSerial);
     auto day = static_cast<std::int64_t>(std::trunc(serial));
-    auto seconds = static_cast<std::int64_t>(std::nearbyint(std::fabs(serial - static_cast<double>(day)) * SecondsPerDay));
+    const double fraction = std::fabs(serial - static_cast<double>(day));
+    auto seconds = static_cast<std::int64_t>(std::nearbyint(fraction * SecondsPerDay));
     if (seconds >= 86400) {
         seconds -= 86400;
         day += serial < 0 ? -1 : 1;

@@ -32,7 +32,8 @@ std::int64_t daysFromCivil(std::int64_t year, std::int64_t month, std::int64_t d
 // The serial of a day number and a time of day in seconds.
 double serialOf(std::int64_t day, double secondsOfDay);
 
-// The calendar parts of a serial, the time rounded to the nearest second.
+// The calendar parts of a serial (held to the range above), the time rounded to the nearest
+// second.
 DateTimeParts splitSerial(double serial);
 
 bool inRange(double serial);

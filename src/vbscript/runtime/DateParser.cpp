@@ -101,7 +101,8 @@ std::optional<int> takeTime(std::vector<Token>& tokens, bool& found)
         }
         if (hour > 23 || parts[1] > 59 || parts[2] > 59)
             return std::nullopt;
-        tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i), tokens.begin() + static_cast<std::ptrdiff_t>(end));
+        const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(i);
+        tokens.erase(first, tokens.begin() + static_cast<std::ptrdiff_t>(end));
         found = true;
         return hour * 3600 + parts[1] * 60 + parts[2];
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <limits>
 
 namespace kestrelon::vbs::builtins {
 namespace {
@@ -23,6 +24,13 @@ Value doubleResult(double result)
     return Value::doubleValue(result);
 }
 
+Value absCurrency(std::int64_t scaled)
+{
+    if (scaled == std::numeric_limits<std::int64_t>::min())
+        raise(6);
+    return Value::currency(scaled < 0 ? -scaled : scaled);
+}
+
 // Abs: Integer's smallest value moves to Long and Long's to Double; Boolean and Empty give
 // Integer, text gives Double.
 Value absValue(BuiltinContext&, Args args)
@@ -34,11 +42,15 @@ Value absValue(BuiltinContext&, Args args)
     case VarType::Boolean: return Value::integer(v.asBoolean() ? 1 : 0);
     case VarType::Byte: return v;
     case VarType::Integer:
-        return v.asInteger() == -32768 ? Value::longValue(32768) : Value::integer(static_cast<std::int16_t>(std::abs(v.asInteger())));
+        if (v.asInteger() == -32768)
+            return Value::longValue(32768);
+        return Value::integer(static_cast<std::int16_t>(std::abs(v.asInteger())));
     case VarType::Long:
-        return v.asLong() == INT32_MIN ? Value::doubleValue(2147483648.0) : Value::longValue(std::abs(v.asLong()));
+        if (v.asLong() == std::numeric_limits<std::int32_t>::min())
+            return Value::doubleValue(2147483648.0);
+        return Value::longValue(std::abs(v.asLong()));
     case VarType::Single: return Value::single(std::fabs(v.asSingle()));
-    case VarType::Currency: return Value::currency(v.asCurrencyScaled() < 0 ? -v.asCurrencyScaled() : v.asCurrencyScaled());
+    case VarType::Currency: return absCurrency(v.asCurrencyScaled());
     default: return Value::doubleValue(std::fabs(toDouble(v)));
     }
 }
@@ -53,7 +65,9 @@ Value sgn(BuiltinContext&, Args args)
 // Int (towards minus infinity) and Fix (towards zero), keeping the subtype.
 Value wholePart(const Value& arg, bool towardsMinusInfinity)
 {
-    const auto round = [towardsMinusInfinity](double x) { return towardsMinusInfinity ? std::floor(x) : std::trunc(x); };
+    const auto round = [towardsMinusInfinity](double x) {
+        return towardsMinusInfinity ? std::floor(x) : std::trunc(x);
+    };
     const Value v = plainArg(arg);
     switch (v.type()) {
     case VarType::Null: return Value::null();
@@ -86,6 +100,7 @@ double roundToPlaces(double value, std::int32_t places)
     return std::nearbyint(scaled) / scale;
 }
 
+// Currency rounded half to even to the given decimals (of its four), in whole arithmetic.
 std::int64_t roundCurrencyToPlaces(std::int64_t scaled, std::int32_t places)
 {
     if (places >= 4)
@@ -93,7 +108,15 @@ std::int64_t roundCurrencyToPlaces(std::int64_t scaled, std::int32_t places)
     std::int64_t unit = 1;
     for (int i = places; i < 4; ++i)
         unit *= 10;
-    return static_cast<std::int64_t>(std::nearbyint(static_cast<double>(scaled) / static_cast<double>(unit))) * unit;
+    std::int64_t quotient = scaled / unit;
+    const std::int64_t rest = scaled % unit;
+    const std::int64_t twice = 2 * (rest < 0 ? -rest : rest);
+    if (twice > unit || (twice == unit && quotient % 2 != 0))
+        quotient += rest < 0 ? -1 : 1;
+    std::int64_t result = 0;
+    if (__builtin_mul_overflow(quotient, unit, &result))
+        raise(6);
+    return result;
 }
 
 // Round(x[, places]): half to even; whole numbers and Booleans come back unchanged.

@@ -99,7 +99,8 @@ Value replace(BuiltinContext&, Args args)
 
 Value stringArray(std::vector<std::string> pieces)
 {
-    auto array = std::make_shared<Array>(std::vector<std::int32_t>{static_cast<std::int32_t>(pieces.size()) - 1}, false);
+    const auto upper = static_cast<std::int32_t>(pieces.size()) - 1;
+    auto array = std::make_shared<Array>(std::vector<std::int32_t>{upper}, false);
     for (size_t i = 0; i < pieces.size(); ++i)
         array->elements()[i] = Value::string(std::move(pieces[i]));
     return Value::array(std::move(array));

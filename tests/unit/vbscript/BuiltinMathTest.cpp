@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace kestrelon::vbs;
 using namespace kestrelon::vbs::testing;
 using kestrelon::RandomGenerator;
@@ -50,6 +52,10 @@ TEST(BuiltinMathTest, SubtypesOfAbsSgnIntFixRound)
         {"Abs", {Y(3)}, "Byte 3"},
         {"Abs", {F(-1.5f)}, "Single 1.5"},
         {"Abs", {Cy(-5)}, "Currency 0.0005"},
+        {"Abs", {Cy(std::numeric_limits<std::int64_t>::min())}, "error 6"},
+        {"Round", {Cy(std::numeric_limits<std::int64_t>::max())}, "error 6"},
+        {"Round", {Cy(-25000)}, "Currency -2"},
+        {"Round", {Cy(-35000)}, "Currency -4"},
         {"Abs", {S("x")}, "error 13"},
         {"Abs", {N()}, "Null"},
     };

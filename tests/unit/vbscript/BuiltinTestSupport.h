@@ -34,7 +34,8 @@ inline Value N() { return Value::null(); }
 // A one-dimensional array of the given values.
 inline Value A(std::vector<Value> values)
 {
-    auto array = std::make_shared<Array>(std::vector<std::int32_t>{static_cast<std::int32_t>(values.size()) - 1}, false);
+    const auto upper = static_cast<std::int32_t>(values.size()) - 1;
+    auto array = std::make_shared<Array>(std::vector<std::int32_t>{upper}, false);
     for (size_t i = 0; i < values.size(); ++i)
         array->elements()[i] = values[i];
     return Value::array(array);

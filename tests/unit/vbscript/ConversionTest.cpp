@@ -128,6 +128,8 @@ TEST(ConversionTest, DatesShowInTheEnglishShortForm)
         {"CStr", {Dt(-1.5)}, "String 12/29/1899 12:00:00 PM"},
         {"CStr", {Dt(2958465)}, "String 12/31/9999"},
         {"CStr", {Dt(-657434)}, "String 1/1/100"},
+        {"CStr", {Dt(1e300)}, "error 6"},
+        {"Year", {Dt(1e300)}, "error 6"},
         {"CDate", {I(1)}, "Date 12/31/1899"},
         {"CDate", {I(-1)}, "Date 12/29/1899"},
         {"CDate", {L(100000)}, "Date 10/14/2173"},

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace kestrelon::vbs;
 using namespace kestrelon::vbs::testing;
 
@@ -144,6 +146,7 @@ TEST(OperatorArithmeticTest, NegationKeepsTheSubtypeUntilItOverflows)
         {Y(5), "Integer -5"},
         {Dt(2), "Date 12/28/1899"},
         {Cy(15000), "Currency -1.5"},
+        {Cy(std::numeric_limits<std::int64_t>::min()), "error 6"},
         {F(1.5f), "Single -1.5"},
         {N(), "Null"},
         {S("x"), "error 13"},
