@@ -191,6 +191,7 @@ std::vector<Token> Lexer::tokenize()
                 break;
             m_tokenStart = m_pos;
             scanToken();
+            m_continued = false;
         }
     } catch (const LexError& error) {
         Token& invalid = push(TokenKind::Invalid);
@@ -222,6 +223,7 @@ bool Lexer::skipBlanksAndContinuations()
             m_pos += (peek() == '\r' && peek(1) == '\n') ? 2 : 1;
             ++m_line;
             m_lineStart = m_pos;
+            m_continued = true;
         } else {
             return true;
         }
@@ -470,7 +472,13 @@ bool Lexer::scanOperator()
     case '(': return one(TokenKind::LeftParen);
     case ')': return one(TokenKind::RightParen);
     case ',': return one(TokenKind::Comma);
-    case '.': return one(TokenKind::Dot);
+    case '.': {
+        const char before = m_pos > m_lineStart ? m_source[m_pos - 1] : '\n';
+        const bool joined = m_continued || isNameChar(before) || before == ')' || before == ']';
+        one(TokenKind::Dot);
+        m_tokens.back().joined = joined;
+        return true;
+    }
     case '+': return one(TokenKind::Plus);
     case '-': return one(TokenKind::Minus);
     case '*': return one(TokenKind::Star);

@@ -52,6 +52,7 @@ private:
     size_t m_lineStart = 0;
     int m_line = 1;
     size_t m_tokenStart = 0;
+    bool m_continued = false; // the token follows a " _" line continuation
     std::vector<Token> m_tokens;
 };
 

@@ -162,7 +162,7 @@ ExprPtr Parser::parseChain()
 ExprPtr Parser::parsePostfix(ExprPtr expression)
 {
     int deepened = 0;
-    while (at(TokenKind::Dot) || at(TokenKind::LeftParen)) {
+    while ((at(TokenKind::Dot) && current().joined) || at(TokenKind::LeftParen)) {
         if (++m_nesting > MaxNesting)
             fail(1001);
         ++deepened;

@@ -107,6 +107,9 @@ struct Token {
     std::int32_t errorNumber = 0;
     // Identifier written in brackets ([my var]): never a keyword.
     bool bracketed = false;
+    // Dot written right after a name or ")" (or first on a continued line): a member access.
+    // A dot after a blank starts a member of the With object instead (MsgBox .Name).
+    bool joined = false;
 };
 
 // The name of a token kind for messages and tests ("End", "identifier", "(").

@@ -172,7 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{"Call f(a, b)", "(do f a b)"}, ShapeCase{"Call f", "(do f)"},
                       ShapeCase{"obj.M a, b", "(do obj.M a b)"}, ShapeCase{"f -1", "(do f (neg 1))"},
                       ShapeCase{"a(1) = 2", "(let (call a 1) 2)"}, ShapeCase{"Set o.p = q", "(set o.p q)"},
-                      ShapeCase{"obj _\n.Ret()", "(do obj.Ret)"}));
+                      ShapeCase{"obj _\n.Ret()", "(do obj.Ret)"},
+                      ShapeCase{"MsgBox .Name & .Value", "(do MsgBox (& .Name .Value))"},
+                      ShapeCase{".Items(1).Name = x", "(let (call .Items 1).Name x)"}));
 
 INSTANTIATE_TEST_SUITE_P(
     IfForms, ParserShape,
