@@ -2,15 +2,7 @@
 // reported without compiling its script; its units still run their scripts in the frames.
 #include "sim/ScriptCheck.h"
 
-#include "platform/NumberText.h"
-
 namespace kestrelon::sim {
-
-std::string scriptCheckMessage(const vbs::ScriptErrorInfo& error)
-{
-    return "Error " + error.Description + " line: " + formatInteger(error.Line) +
-           " column: " + formatInteger(error.Column);
-}
 
 std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
                           const std::function<void(std::int32_t type, const std::string& message)>& report)
@@ -22,7 +14,7 @@ std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
         if (host.AddModule(module) && host.AddCodeToModule(module, project.UnitTypes[t].Code))
             continue;
         ++failures;
-        report(t, scriptCheckMessage(host.Error()));
+        report(t, vbs::errorMessage(host.Error()));
         host.ClearError();
     }
     return failures;

@@ -12,11 +12,9 @@
 
 namespace kestrelon::sim {
 
-// "Error <Description> line: <Line> column: <Column>", the text the check shows for a type.
-std::string scriptCheckMessage(const vbs::ScriptErrorInfo& error);
-
 // Adds module TypeNames(t) with the type's Code to host, for t = 1 .. NumTypes in order, and
-// calls report(t, message) for each type that fails; a failure never stops the check.
+// calls report(t, message) for each type that fails, message being the host's one-line
+// report "Error <Description> line: <Line> column: <Column>"; a failure never stops the check.
 // Returns the number of types reported.
 std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
                           const std::function<void(std::int32_t type, const std::string& message)>& report);

@@ -1,0 +1,143 @@
+// kestrelon-cli run: a whole battle as the Run button runs it, without windows and without
+// saving the project. Every message box's text goes to standard error as one line, in the
+// order the window shows them; the scene goes to the -o path; a one-line summary to output.
+#include "cli/CommandRegistry.h"
+#include "cli/ConsoleDialogs.h"
+
+#include "model/ProjectFile.h"
+#include "platform/FileError.h"
+#include "sim/BattleRun.h"
+
+#include <iostream>
+#include <optional>
+#include <unistd.h>
+
+namespace kestrelon::cli {
+namespace {
+
+constexpr const char* Usage = "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet]";
+
+// The console stands in for the message boxes: each text on one line of standard error, a
+// script's InputBox reads standard input. Nothing else is asked: the scene path is given and
+// a script past its time limit is stopped.
+class OneLineDialogs : public ConsoleDialogs {
+public:
+    explicit OneLineDialogs(std::ostream& err) : ConsoleDialogs(err, std::cin) {}
+
+    void message(const std::string& text) override
+    {
+        std::string line = text;
+        for (char& c : line) {
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        }
+        ConsoleDialogs::message(line);
+    }
+};
+
+// The passes counted on a terminal, overwritten in place; nothing when the output is a file.
+class ConsoleProgress : public sim::RunObserver {
+public:
+    ConsoleProgress(std::ostream& err, bool show) : m_err(err), m_show(show) {}
+    void passFinished(std::int32_t pass, std::int32_t passes) override
+    {
+        if (!m_show)
+            return;
+        m_err << "\rpass " << pass << " of " << passes << (pass == passes ? "\r\x1b[K" : "") << std::flush;
+    }
+
+private:
+    std::ostream& m_err;
+    bool m_show;
+};
+
+struct RunArguments {
+    std::string project;
+    std::string scene;
+    std::string frames = "60"; // the frame box's text when the window opens
+    bool quiet = false;
+};
+
+std::optional<RunArguments> parseArguments(const std::vector<std::string>& args)
+{
+    RunArguments parsed;
+    bool haveScene = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "--quiet") {
+            parsed.quiet = true;
+        } else if ((word == "-o" || word == "--frames") && i + 1 < args.size()) {
+            (word == "-o" ? parsed.scene : parsed.frames) = args[++i];
+            haveScene = haveScene || word == "-o";
+        } else if (!word.empty() && word[0] != '-' && parsed.project.empty()) {
+            parsed.project = word;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (parsed.project.empty() || !haveScene || parsed.scene.empty())
+        return std::nullopt;
+    return parsed;
+}
+
+void printSummary(const sim::BattleRun& run, std::ostream& out)
+{
+    std::int32_t armies[3] = {0, 0, 0}; // army 1, army 2, no army
+    for (std::int32_t i = 1; i <= run.Avatars().NumAvatars(); ++i) {
+        const std::int32_t team = run.Avatars().find(i)->Team;
+        ++armies[team == 1 || team == 2 ? team - 1 : 2];
+    }
+    const std::int32_t units = run.Avatars().NumAvatars();
+    out << run.scenePath() << ": " << units << (units == 1 ? " unit" : " units") << " (army 1: " << armies[0]
+        << ", army 2: " << armies[1];
+    if (armies[2] > 0)
+        out << ", no army: " << armies[2];
+    out << "), " << run.passesMade() << (run.passesMade() == 1 ? " pass, " : " passes, ") << run.sceneSize()
+        << " bytes\n";
+}
+
+int exitCodeFor(sim::RunOutcome outcome)
+{
+    switch (outcome) {
+    case sim::RunOutcome::Completed: return ExitOk;
+    case sim::RunOutcome::NotStarted: return ExitBadInput;
+    default: return ExitFailed;
+    }
+}
+
+int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const auto parsed = parseArguments(args);
+    if (!parsed) {
+        err << Usage << '\n';
+        return ExitBadInput;
+    }
+    Project project;
+    try {
+        project = LoadProject(parsed->project);
+    } catch (const FileError& error) {
+        err << "kestrelon-cli: " << error.what() << '\n';
+        return ExitBadInput;
+    }
+    OneLineDialogs dialogs(err);
+    ConsoleProgress progress(err, !parsed->quiet && ::isatty(STDERR_FILENO));
+    FileDialogState projectDialog{"", "", parsed->project, ""};
+    sim::RunOptions options;
+    options.saveProject = false;
+    options.scenePath = parsed->scene;
+    options.attackMessages = !parsed->quiet;
+    options.askToKeepWaiting = false;
+    sim::BattleRun run(project, dialogs, projectDialog, parsed->frames, options, &progress);
+    const sim::RunOutcome outcome = run.run();
+    if (outcome == sim::RunOutcome::Completed)
+        printSummary(run, out);
+    return exitCodeFor(outcome);
+}
+
+} // namespace
+
+KESTRELON_COMMAND("run", "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet]",
+                  "run a battle as the Run button does and write its scene (--quiet: no Attack messages)", 20,
+                  runBattle);
+
+} // namespace kestrelon::cli

@@ -1,0 +1,404 @@
+// The run with real scripts: the scene it writes character for character, the order of the
+// turns and what each turn's contacts hold, the script check, the terminated path with its
+// messages, the frame counts, and the project and scene dialogs with their cancel and failure
+// behaviour.
+#include "sim/BattleRun.h"
+
+#include "an8/SceneText.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace kestrelon::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Remembers the dialog settings each save dialog was shown with.
+class RecordingDialogs : public testing::ScriptedDialogs {
+public:
+    std::vector<FileDialogState> saveDialogs;
+    std::optional<std::string> saveFile(FileDialogState& state) override
+    {
+        saveDialogs.push_back(state);
+        return ScriptedDialogs::saveFile(state);
+    }
+};
+
+class RecordingObserver : public RunObserver {
+public:
+    std::vector<std::string> captions;
+    std::vector<std::int32_t> passes;
+    std::string output;
+    void captionChanged(const std::string& caption) override { captions.push_back(caption); }
+    void passFinished(std::int32_t pass, std::int32_t) override { passes.push_back(pass); }
+    void outputReady(const std::string& text) override { output = text; }
+};
+
+std::string crlf(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+class BattleRunTest : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("kestrelon-run-" + std::to_string(::getpid()));
+    Project project;
+    RecordingDialogs dialogs;
+    RecordingObserver observer;
+    FileDialogState projectDialog;
+    RandomGenerator random;
+
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    std::int32_t addType(const std::string& name, double units, std::int32_t team, const std::string& figure,
+                         const std::string& code)
+    {
+        const std::int32_t t = project.addType(name);
+        UnitType& type = project.UnitTypes[t];
+        type.Proportion = units;
+        type.Team = team;
+        type.Figure = figure;
+        type.Maxlife = 100;
+        type.Code = code;
+        return t;
+    }
+
+    // A run as the command line makes it: no project save, the scene at a given path.
+    RunOutcome runHeadless(const std::string& frames, const std::string& scene = "scene.an8")
+    {
+        RunOptions options;
+        options.saveProject = false;
+        options.scenePath = path(scene);
+        return runWith(frames, options);
+    }
+
+    RunOutcome runWith(const std::string& frames, RunOptions options)
+    {
+        m_run = std::make_unique<BattleRun>(project, dialogs, projectDialog, frames, std::move(options), &observer);
+        m_run->useRandomGenerator(random);
+        return m_run->run();
+    }
+
+    BattleRun& lastRun() { return *m_run; }
+
+    static std::string bytesOf(const std::string& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+private:
+    std::unique_ptr<BattleRun> m_run;
+};
+
+// A generator whose next four draws end with 0.5: the second unit then starts at Z = -5.5
+// in a box of height -11.
+RandomGenerator generatorWithFourthDrawOneHalf()
+{
+    RandomGenerator g;
+    std::array<std::uint32_t, 4> history{};
+    for (std::uint32_t step = 0;; ++step) {
+        history[step % 4] = g.state();
+        g.next();
+        if (g.current() == 0.5f && step >= 3)
+            return RandomGenerator(history[(step + 1) % 4]);
+    }
+}
+
+TEST_F(BattleRunTest, TheWorkedSceneExampleComesOutOfARealRun)
+{
+    addType("First", 1, 1, "scout", "Sub Main\r\nEnd Sub");
+    const std::int32_t t = addType("Soldier", 1, 2, "soldier",
+                                   crlf({"Sub Main",
+                                         "  If ThisGuy.whatFrame = 0 Then",
+                                         "    ThisGuy.posOutput = ThisGuy.posOutput & Game.OutputLoc(12.5, 0, -5.5, 1)",
+                                         "    ThisGuy.posOutput = ThisGuy.posOutput & OutputLoc(15, 0, -5.5, 2)",
+                                         "    ThisGuy.FaceOutput = ThisGuy.FaceOutput & Game.FacePos(30, 0, 0, 1)",
+                                         "    ThisGuy.seqOutput = ThisGuy.seqOutput & DoSomething(\"attack\", 2)",
+                                         "  End If",
+                                         "  ThisGuy.whatFrame = ThisGuy.whatFrame + 1",
+                                         "End Sub"}));
+    project.UnitTypes[t].DeployLeft = 10;
+    project.UnitTypes[t].DeployHeight = -11;
+    random = generatorWithFourthDrawOneHalf();
+
+    ASSERT_EQ(runHeadless("3"), RunOutcome::Completed) << ::testing::PrintToString(dialogs.shown);
+    const std::string block2 =
+        "null  {  \"target002\"    loc  {  (0 0 0)  }     controller  {  \"position\" track  {   pointkey { 1 ( 30 0 0 ) \"?\" } }}}  "
+        "figureelement  {  \"efigure002\" \"soldier002\" loc  {  (10 0 -5.5)  }  facestarget  {   }  target  {  \"target002\"  }    "
+        " namedsequence { \"attack\" 2 }   "
+        "controller  {  \"position\"    track  {   pointkey { 1 ( 12.5 0 -5.5 ) \"?\" }   pointkey { 2 ( 15 0 -5.5 ) \"?\" }  }}}  ";
+    const Avatar& first = *lastRun().Avatars().find(1);
+    const std::string block1 = an8::UnitBlock(first);
+    EXPECT_EQ(lastRun().outputText(), block1 + block2);
+    EXPECT_EQ(bytesOf(path("scene.an8")), an8::sceneHead() + block1 + block2 + "}  ");
+    EXPECT_EQ(observer.output, lastRun().outputText());
+    EXPECT_EQ(lastRun().Avatars().find(2)->whatFrame, 4); // F = 3: four passes
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(BattleRunTest, TurnsRunInUnitOrderAndSeeTheOtherUnitsAsTheyStood)
+{
+    // Every turn reports the X of entries 1 to 3, then moves its unit on by 1.
+    const std::string code = crlf({"Sub Main",
+                                   "  MsgBox ThisGuy.Figure & \": \" & GetCX(1) & \" \" & Game.GetCX(2) & \" \" & GetCX(3)",
+                                   "  ThisGuy.xPos = ThisGuy.xPos + 1",
+                                   "End Sub"});
+    addType("A", 3, 1, "u", code);
+    project.UnitTypes[1].DeployLeft = 10;
+    ASSERT_EQ(runHeadless("1"), RunOutcome::Completed);
+    // Unit i's own entry keeps its values from the refresh before the turn before (zeros at
+    // first); the last unit is a contact for the others like any other unit.
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"u: 0 10 10", "u: 11 10 10", "u: 11 11 10",
+                                                            "u: 11 11 11", "u: 12 11 11", "u: 12 12 11"}));
+    EXPECT_EQ(observer.passes, (std::vector<std::int32_t>{1, 2}));
+}
+
+TEST_F(BattleRunTest, StatementsOutsideProceduresRunWithBothObjectsPresent)
+{
+    addType("A", 2, 1, "knight", crlf({"MsgBox \"top \" & ThisGuy.Figure & \" \" & Game.GetCT(0)",
+                                       "Sub Main", "  MsgBox \"main\"", "End Sub"}));
+    ASSERT_EQ(runHeadless("0"), RunOutcome::Completed);
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"top knight 0", "main", "top knight 0", "main"}));
+}
+
+TEST_F(BattleRunTest, UnitsWithoutLifeStillRunAndAttackHurtsTheOtherArmy)
+{
+    addType("Red", 1, 1, "red",
+            crlf({"Sub Main", "  If Attack(2, 60) Then MsgBox \"down\"", "End Sub"}));
+    addType("Blue", 1, 2, "blue", crlf({"Sub Main", "  MsgBox \"blue \" & ThisGuy.Maxlife", "End Sub"}));
+    ASSERT_EQ(runHeadless("1"), RunOutcome::Completed);
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{
+                  "Avatars(2) took 60 points of damage.  His Health is now at:40.  Contact Health at: 100",
+                  "blue 40",
+                  "Avatars(2) took 60 points of damage.  His Health is now at:0.  Contact Health at: 40", "down",
+                  "blue 0"}));
+}
+
+TEST_F(BattleRunTest, AttackMessagesCanBeLeftOut)
+{
+    addType("Red", 2, 1, "red", crlf({"Sub Main", "  Attack 1, 1", "End Sub"}));
+    RunOptions options;
+    options.saveProject = false;
+    options.scenePath = path("quiet.an8");
+    options.attackMessages = false;
+    ASSERT_EQ(runWith("2", options), RunOutcome::Completed);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(lastRun().Avatars().find(1)->Maxlife, 94);
+}
+
+TEST_F(BattleRunTest, ASyntaxErrorIsReportedByTheCheckAndEndsTheRunAtItsFirstTurn)
+{
+    addType("Good", 1, 1, "good", "Sub Main\r\nEnd Sub");
+    addType("Bad", 1, 2, "bad", "Sub Main\r\n  x = (1\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("5"), RunOutcome::Terminated);
+    const auto messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 3u) << ::testing::PrintToString(messages);
+    EXPECT_EQ(messages[0].rfind("Error ", 0), 0u);
+    EXPECT_NE(messages[0].find(" line: 2 column: "), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[1].rfind("Error ", 0), 0u);
+    EXPECT_NE(messages[1].find(" line: 2 - "), std::string::npos) << messages[1];
+    EXPECT_NE(messages[1].find("compilation error - Failed code uses figure: bad"), std::string::npos) << messages[1];
+    EXPECT_EQ(messages[2], "simulation terminated");
+    EXPECT_FALSE(fs::exists(path("scene.an8")));
+    EXPECT_TRUE(lastRun().outputText().empty());
+    EXPECT_EQ(observer.captions, (std::vector<std::string>{RunningCaption, IdleCaption}));
+}
+
+TEST_F(BattleRunTest, ARuntimeErrorNamesItsLineAndTheUnitsFigure)
+{
+    addType("A", 1, 1, "archer", crlf({"Sub Main", "  ThisGuy.SetMiscData 1, \"ok\"", "  ThisGuy.SetMiscData 11, \"x\"",
+                                       "End Sub"}));
+    ASSERT_EQ(runHeadless("60"), RunOutcome::Terminated);
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{
+                  "Error Subscript out of range line: 3 - Microsoft VBScript runtime error - Failed code uses figure: archer",
+                  "simulation terminated"}));
+    Avatar unit = *lastRun().Avatars().find(1);
+    EXPECT_EQ(unit.GetMiscData(1), "ok"); // the unit keeps the state it reached
+    EXPECT_TRUE(observer.passes.empty());
+}
+
+TEST_F(BattleRunTest, AScriptWithoutMainEndsTheRunAtItsFirstTurn)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("B", 1, 1, "b", "Sub Other\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("0"), RunOutcome::Terminated);
+    const auto messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u) << ::testing::PrintToString(messages);
+    EXPECT_NE(messages[0].find(" - Failed code uses figure: b"), std::string::npos) << messages[0];
+}
+
+TEST_F(BattleRunTest, TwoTypesOfTheSameNameGiveACheckMessageAndBothRun)
+{
+    addType("Twin", 1, 1, "one", "Sub Main\r\nMsgBox \"one\"\r\nEnd Sub");
+    addType("Twin", 1, 2, "two", "Sub Main\r\nMsgBox \"two\"\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("0"), RunOutcome::Completed);
+    const auto messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 3u) << ::testing::PrintToString(messages);
+    EXPECT_EQ(messages[0].rfind("Error ", 0), 0u);
+    EXPECT_EQ(messages[1], "one");
+    EXPECT_EQ(messages[2], "two");
+}
+
+struct FrameCase {
+    const char* text;
+    std::int32_t passes;
+};
+
+class FrameCountTest : public BattleRunTest, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(FrameCountTest, PassesAreOneMoreThanTheFrameCount)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nThisGuy.whatFrame = ThisGuy.whatFrame + 1\r\nEnd Sub");
+    ASSERT_EQ(runHeadless(GetParam().text), RunOutcome::Completed);
+    EXPECT_EQ(lastRun().passesMade(), GetParam().passes);
+    EXPECT_EQ(lastRun().Avatars().find(1)->whatFrame, GetParam().passes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FrameCountTest,
+                         ::testing::Values(FrameCase{"0", 1}, FrameCase{"", 1}, FrameCase{"none", 1},
+                                           FrameCase{"-4", 1}, FrameCase{"2.5", 3}, FrameCase{"3.5", 5},
+                                           FrameCase{"60 abc", 61}, FrameCase{" 1 2", 13},
+                                           FrameCase{"-1e12", 1}));
+
+TEST(ReadFrameCountTest, CountsBeyondTheWholeNumberRangeAreRefused)
+{
+    EXPECT_EQ(readFrameCount("2147483647"), 2147483647);
+    EXPECT_EQ(readFrameCount("2147483648"), std::nullopt);
+    EXPECT_EQ(readFrameCount("1e300"), std::nullopt);
+}
+
+TEST_F(BattleRunTest, AFrameCountTooLargeChangesNothing)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    ASSERT_EQ(runWith("1e10", RunOptions{}), RunOutcome::NotStarted);
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"message: The number of frames is too large: 1e10"});
+}
+
+TEST_F(BattleRunTest, AnEmptyProjectMakesAnEmptyScene)
+{
+    ASSERT_EQ(runHeadless("60"), RunOutcome::Completed);
+    EXPECT_EQ(lastRun().passesMade(), 61);
+    EXPECT_EQ(lastRun().outputText(), "");
+    EXPECT_EQ(bytesOf(path("scene.an8")), an8::sceneHead() + "}  ");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(BattleRunTest, TheWindowsRunSavesTheProjectThenAsksForTheScene)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    dialogs.files = {path("battle.kst"), path("battle.an8")};
+    ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::Completed);
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"save", "message: Select where to save the file", "save"}));
+    ASSERT_EQ(dialogs.saveDialogs.size(), 2u);
+    EXPECT_EQ(dialogs.saveDialogs[0].defaultExtension, "kst");
+    // The scene dialog proposes the project's name as an An8 file, never the project itself.
+    EXPECT_EQ(dialogs.saveDialogs[1].fileName, path("battle.an8"));
+    EXPECT_EQ(dialogs.saveDialogs[1].defaultExtension, "an8");
+    EXPECT_NE(dialogs.saveDialogs[1].filter.find("*.an8"), std::string::npos);
+    EXPECT_EQ(projectDialog.fileName, path("battle.kst"));
+    EXPECT_TRUE(fs::exists(path("battle.kst")));
+    EXPECT_EQ(lastRun().scenePath(), path("battle.an8"));
+    EXPECT_EQ(lastRun().sceneSize(), fs::file_size(path("battle.an8")));
+    EXPECT_EQ(observer.captions, (std::vector<std::string>{RunningCaption, IdleCaption}));
+}
+
+TEST_F(BattleRunTest, CancellingTheProjectSaveCancelsTheRun)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nMsgBox \"ran\"\r\nEnd Sub");
+    dialogs.files = {std::nullopt};
+    ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::SaveCancelled);
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"save"});
+    EXPECT_EQ(lastRun().Avatars().NumAvatars(), 0);
+    EXPECT_TRUE(observer.captions.empty());
+}
+
+TEST_F(BattleRunTest, AProjectThatCannotBeSavedIsReportedAndTheRunDoesNotStart)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nMsgBox \"ran\"\r\nEnd Sub");
+    dialogs.files = {path("missing-folder/battle.kst")};
+    ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::NotStarted);
+    const auto messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("missing-folder/battle.kst"), std::string::npos) << messages[0];
+}
+
+TEST_F(BattleRunTest, CancellingTheSceneDialogWritesNothingAndRestoresTheCaption)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    dialogs.files = {path("battle.kst"), std::nullopt};
+    ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::SceneCancelled);
+    EXPECT_FALSE(fs::exists(path("battle.an8")));
+    EXPECT_FALSE(lastRun().outputText().empty());
+    EXPECT_EQ(observer.output, lastRun().outputText());
+    EXPECT_EQ(observer.captions.back(), IdleCaption);
+}
+
+TEST_F(BattleRunTest, ASceneThatCannotBeWrittenIsReported)
+{
+    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("1", "no-such-folder/scene.an8"), RunOutcome::SceneNotWritten);
+    const auto messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("The scene could not be written: ", 0), 0u) << messages[0];
+    EXPECT_EQ(observer.captions.back(), IdleCaption);
+}
+
+TEST_F(BattleRunTest, TooManyUnitsAreReportedBeforeAnyFrame)
+{
+    addType("Swarm", 1e11, 1, "a", "Sub Main\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("1"), RunOutcome::NotStarted);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find("\"Swarm\""), std::string::npos);
+    EXPECT_TRUE(observer.captions.empty());
+}
+
+TEST_F(BattleRunTest, AScriptPastItsTimeLimitEndsTheRunWhenTheUserStopsWaiting)
+{
+    addType("Loop", 1, 1, "looper", "Sub Main\r\nDo\r\nLoop\r\nEnd Sub");
+    RunOptions options;
+    options.saveProject = false;
+    options.scenePath = path("loop.an8");
+    options.scriptTimeLimit = std::chrono::milliseconds(50);
+    dialogs.answers = {true, false}; // wait once more, then stop
+    ASSERT_EQ(runWith("1", options), RunOutcome::Terminated);
+    const auto& shown = dialogs.shown;
+    ASSERT_EQ(shown.size(), 4u) << ::testing::PrintToString(shown);
+    EXPECT_EQ(shown[0], "question: The script of unit 1 (figure looper) has been running for more than 0.05 seconds. "
+                        "Keep waiting?");
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_NE(shown[2].find(" - Failed code uses figure: looper"), std::string::npos) << shown[2];
+    EXPECT_EQ(shown[3], "message: simulation terminated");
+}
+
+TEST_F(BattleRunTest, WithoutAskingAScriptPastItsTimeLimitIsStopped)
+{
+    addType("Loop", 1, 1, "looper", "Sub Main\r\nDo\r\nLoop\r\nEnd Sub");
+    RunOptions options;
+    options.saveProject = false;
+    options.scenePath = path("loop.an8");
+    options.scriptTimeLimit = std::chrono::milliseconds(20);
+    options.askToKeepWaiting = false;
+    ASSERT_EQ(runWith("1", options), RunOutcome::Terminated);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+} // namespace
+} // namespace kestrelon::sim
