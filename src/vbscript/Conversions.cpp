@@ -158,6 +158,8 @@ std::int16_t toInteger(const Value& value)
 
 std::int32_t toLong(const Value& value)
 {
+    if (value.type() == VarType::Long)
+        return value.asLong();
     Value holder;
     return static_cast<std::int32_t>(
         wholeInRange(plain(value, holder), std::numeric_limits<std::int32_t>::min(),
@@ -175,6 +177,8 @@ float toSingle(const Value& value)
 
 double toDouble(const Value& value)
 {
+    if (!value.isObject())
+        return numberOf(value);
     Value holder;
     return numberOf(plain(value, holder));
 }
@@ -215,8 +219,9 @@ std::string formatCurrency(std::int64_t scaled)
     // Unsigned arithmetic keeps the most negative Currency value representable.
     const auto bits = static_cast<std::uint64_t>(scaled);
     const std::uint64_t magnitude = negative ? 0 - bits : bits;
-    std::string text = (negative ? "-" : "") + std::to_string(magnitude / CurrencyScale);
-    std::uint64_t fraction = magnitude % CurrencyScale;
+    std::string text(negative ? "-" : "");
+    text += std::to_string(magnitude / CurrencyScale);
+    const std::uint64_t fraction = magnitude % CurrencyScale;
     if (fraction == 0)
         return text;
     std::string digits = std::to_string(fraction + CurrencyScale).substr(1);

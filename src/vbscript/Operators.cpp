@@ -9,6 +9,15 @@
 namespace kestrelon::vbs {
 namespace {
 
+// The operand itself, or an object's default value kept in holder: plain operands are not copied.
+const Value& plain(const Value& operand, Value& holder)
+{
+    if (!operand.isObject())
+        return operand;
+    holder = toPlainValue(operand);
+    return holder;
+}
+
 Value concatenate(const Value& left, const Value& right)
 {
     if (left.isNull() && right.isNull())
@@ -57,8 +66,9 @@ Value arithmetic(BinaryOp op, const Value& left, const Value& right)
 
 Value applyBinary(BinaryOp op, const Value& left, const Value& right, OperandForm leftForm, OperandForm rightForm)
 {
-    const Value l = left.isObject() ? toPlainValue(left) : left;
-    const Value r = right.isObject() ? toPlainValue(right) : right;
+    Value leftHolder, rightHolder;
+    const Value& l = plain(left, leftHolder);
+    const Value& r = plain(right, rightHolder);
     switch (op) {
     case BinaryOp::Concatenate: return concatenate(l, r);
     case BinaryOp::Equal:
@@ -81,7 +91,8 @@ Value applyUnary(UnaryOp op, const Value& operand)
     // Unary plus changes nothing, not even an object into its default value.
     if (op == UnaryOp::Plus)
         return operand;
-    const Value value = operand.isObject() ? toPlainValue(operand) : operand;
+    Value holder;
+    const Value& value = plain(operand, holder);
     if (op == UnaryOp::Not)
         return operators::logicalNot(value);
     if (value.isArray())
@@ -93,7 +104,8 @@ Value applyUnary(UnaryOp op, const Value& operand)
 
 bool isTrue(const Value& condition)
 {
-    const Value value = condition.isObject() ? toPlainValue(condition) : condition;
+    Value holder;
+    const Value& value = plain(condition, holder);
     if (value.isNull() || value.isEmpty())
         return false;
     return toBoolean(value);
