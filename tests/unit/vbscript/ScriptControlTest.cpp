@@ -1,0 +1,283 @@
+// The script host as the battle run uses it: Reset, modules, AddCode, Run and Error; reuse of
+// compiled texts behaving exactly like compiling again; the runaway limits (time, recursion,
+// memory); and an AI script in the game's style driven turn by turn.
+#include "InterpreterTestSupport.h"
+
+#include "vbscript/Limits.h"
+#include "vbscript/Parser.h"
+#include "vbscript/support/BattleHosts.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace kestrelon::vbs::testing {
+namespace {
+
+using kestrelon::testing::ScriptedDialogs;
+
+class ScriptControlTest : public ::testing::Test {
+protected:
+    ScriptControlTest() { host.setDialogs(&dialogs); }
+
+    std::string add(const std::string& code) { return runIn(host, dialogs, code); }
+    std::string runMain(const std::string& name = "Main")
+    {
+        dialogs.shown.clear();
+        const bool ok = host.Run(name);
+        return joinedMessages(dialogs) + (ok ? "" : " !" + errorMessage(host.Error()));
+    }
+
+    ScriptedDialogs dialogs;
+    ScriptControl host;
+};
+
+TEST_F(ScriptControlTest, AddCodeRunsTopLevelStatementsAndKeepsProceduresForRun)
+{
+    EXPECT_EQ(add("Sub Main\nMsgBox \"main \" & x\nEnd Sub\nx = 5\nMsgBox \"top\""), "top");
+    EXPECT_EQ(runMain(), "main 5");
+    EXPECT_EQ(runMain("MAIN"), "main 5");
+}
+
+TEST_F(ScriptControlTest, RunOfAMissingProcedureIsAnError)
+{
+    add("x = 1");
+    EXPECT_FALSE(host.Run("Main"));
+    EXPECT_EQ(host.Error().Number, 35);
+    EXPECT_EQ(host.Error().Description, "Sub or Function not defined");
+    EXPECT_EQ(host.Error().Source, RuntimeErrorSource);
+    EXPECT_FALSE(host.Run("x"));
+    EXPECT_EQ(host.Error().Number, 35);
+}
+
+TEST_F(ScriptControlTest, RunOfAProcedureWithParametersIsAWrongArgumentCount)
+{
+    add("Sub Main(a)\nEnd Sub");
+    EXPECT_FALSE(host.Run("Main"));
+    EXPECT_EQ(host.Error().Number, 450);
+}
+
+TEST_F(ScriptControlTest, ResetDiscardsCodeObjectsAndVariables)
+{
+    add("x = 5\nSub Main\nMsgBox \"old\"\nEnd Sub");
+    host.AddObject("Thing", std::make_shared<FakeAvatar>(), true);
+    host.Reset();
+    EXPECT_EQ(runMain(), " !Error Sub or Function not defined line: 0 column: 0");
+    dialogs.shown.clear();
+    EXPECT_EQ(add("MsgBox TypeName(x) & IsObject(Thing) & TypeName(xPos)"), "EmptyFalseEmpty");
+}
+
+TEST_F(ScriptControlTest, ModuleNamesMustBeNewIncludingTheGlobalModule)
+{
+    EXPECT_TRUE(host.AddModule("Tanks"));
+    EXPECT_FALSE(host.AddModule("TANKS"));
+    EXPECT_EQ(host.Error().Number, 457);
+    EXPECT_FALSE(host.AddModule("Global"));
+    EXPECT_TRUE(host.AddModule("Archers"));
+    host.Reset();
+    EXPECT_TRUE(host.AddModule("Tanks"));
+}
+
+TEST_F(ScriptControlTest, AddCodeToModuleOnlyCompiles)
+{
+    ASSERT_TRUE(host.AddModule("M"));
+    EXPECT_TRUE(host.AddCodeToModule("M", "MsgBox \"never\"\nSub Main\nEnd Sub"));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(host.AddCodeToModule("M", "x = 1\nx = 1 2"));
+    const ScriptErrorInfo& error = host.Error();
+    EXPECT_EQ(error.Number, 1025);
+    EXPECT_EQ(error.Description, "Expected end of statement");
+    EXPECT_EQ(error.Source, CompileErrorSource);
+    EXPECT_EQ(error.Line, 2);
+    EXPECT_EQ(error.Column, 7);
+    EXPECT_FALSE(host.AddCodeToModule("Unknown", "x = 1"));
+    EXPECT_FALSE(host.Run("Main")) << "module code is not in the global module";
+}
+
+TEST_F(ScriptControlTest, ErrorHoldsTheFaultUntilCleared)
+{
+    EXPECT_FALSE(host.AddCode("\n  x = 1 / 0"));
+    const ScriptErrorInfo& error = host.Error();
+    EXPECT_EQ(error.Number, 11);
+    EXPECT_EQ(error.Description, "Division by zero");
+    EXPECT_EQ(error.Source, RuntimeErrorSource);
+    EXPECT_EQ(error.Line, 2);
+    EXPECT_EQ(error.Column, 3);
+    host.ClearError();
+    EXPECT_EQ(host.Error().Number, 0);
+    EXPECT_EQ(host.Error().Description, "");
+}
+
+TEST_F(ScriptControlTest, CodesAddedOneAfterAnotherShareTheScriptLevel)
+{
+    add("Dim total\ntotal = 2\nSub A\nMsgBox \"first A\"\nEnd Sub");
+    EXPECT_EQ(add("MsgBox total * 2\nA"), "4|first A");
+    dialogs.shown.clear();
+    EXPECT_EQ(add("Sub A\nMsgBox \"second A\"\nEnd Sub\nA"), "second A");
+    dialogs.shown.clear();
+    EXPECT_EQ(add("Const total = 3"), " !Error Name redefined line: 1 column: 7");
+}
+
+// The run adds the same script after every reset: reuse must give what compiling again gives.
+TEST_F(ScriptControlTest, ReusedTextBehavesLikeRecompiledText)
+{
+    const std::string script = "n = n + 1\nMsgBox n & \" \" & Probe.xPos\nSub Main\nMsgBox \"main \" & n\nEnd Sub";
+    for (const double x : {1.5, 2.5}) {
+        host.Reset();
+        dialogs.shown.clear();
+        auto probe = std::make_shared<FakeAvatar>();
+        probe->xPos = x;
+        host.AddObject("Probe", probe, true);
+        EXPECT_EQ(add(script), "1 " + std::to_string(x).substr(0, 3));
+        EXPECT_EQ(runMain(), "main 1");
+    }
+}
+
+TEST_F(ScriptControlTest, ReusedTextBindsNamesToWhatTheHostHasNow)
+{
+    const std::string script = "MsgBox \"[\" & xPos & \"]\"";
+    auto unit = std::make_shared<FakeAvatar>();
+    unit->xPos = 7;
+    host.AddObject("ThisGuy", unit, true);
+    EXPECT_EQ(add(script), "[7]");
+    host.Reset();
+    dialogs.shown.clear();
+    EXPECT_EQ(add(script), "[]");
+    host.Reset();
+    dialogs.shown.clear();
+    host.AddObject("ThisGuy", unit, true);
+    EXPECT_EQ(add("Function xPos()\nxPos = \"script\"\nEnd Function\n" + script), "[script]");
+}
+
+TEST_F(ScriptControlTest, ReusedTextWithASyntaxErrorFailsTheSameWay)
+{
+    for (int i = 0; i < 2; ++i) {
+        host.Reset();
+        EXPECT_FALSE(host.AddCode("x = 1\nIf x Then"));
+        EXPECT_EQ(errorMessage(host.Error()), "Error Expected 'End' line: 2 column: 10");
+        EXPECT_EQ(host.Error().Source, CompileErrorSource);
+    }
+}
+
+TEST_F(ScriptControlTest, AnEndlessLoopIsStoppedByTheTimeLimitWhateverTheErrorHandling)
+{
+    host.setTimeLimit(std::chrono::milliseconds(200));
+    EXPECT_FALSE(host.AddCode("On Error Resume Next\nDo\n    x = x + 1\nLoop"));
+    EXPECT_EQ(host.Error().Number, TimeLimitErrorNumber);
+    EXPECT_EQ(host.Error().Description, "The script computed for more than 200 milliseconds and was stopped");
+    EXPECT_EQ(host.Error().Line, 2) << "the loop that was running";
+    EXPECT_TRUE(host.AddCode("MsgBox \"host still works\""));
+}
+
+TEST_F(ScriptControlTest, TheTimeLimitAppliesToRunAndAsksWhetherToKeepWaiting)
+{
+    int asked = 0;
+    host.setTimeLimit(std::chrono::milliseconds(50));
+    host.setKeepWaiting([&asked] { return ++asked < 3; });
+    ASSERT_TRUE(host.AddCode("Sub Main\nSpin\nEnd Sub\nSub Spin\nDo\nLoop\nEnd Sub"));
+    EXPECT_FALSE(host.Run("Main"));
+    EXPECT_EQ(host.Error().Number, TimeLimitErrorNumber);
+    EXPECT_EQ(asked, 3);
+}
+
+TEST_F(ScriptControlTest, RunawayRecursionRaisesOutOfStackSpace)
+{
+    const std::string recursion = "Function R(n)\n    R = R(n + 1) + 1\nEnd Function\n";
+    EXPECT_EQ(add(recursion + "x = R(1)"), " !Error Out of stack space line: 2 column: 5");
+    dialogs.shown.clear();
+    EXPECT_EQ(add(recursion + "On Error Resume Next\nx = R(1)\nMsgBox Err.Number"), "28");
+}
+
+TEST_F(ScriptControlTest, RecursionWithinTheLimitWorks)
+{
+    EXPECT_EQ(add("Function Depth(n)\nIf n = 0 Then\nDepth = 0\nElse\nDepth = Depth(n - 1) + 1\nEnd If\nEnd Function\n"
+                  "MsgBox Depth(500)"),
+              "500");
+}
+
+class HugeAllocation : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(HugeAllocation, RaisesOutOfMemoryAndLeavesTheHostWorking)
+{
+    ScriptControl host;
+    EXPECT_FALSE(host.AddCode(GetParam()));
+    EXPECT_EQ(host.Error().Number, 7) << GetParam();
+    EXPECT_TRUE(host.AddCode("x = Space(10)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ScriptControl, HugeAllocation,
+                         ::testing::Values("s = Space(200000000)", "s = String(200000000, \"x\")",
+                                           "ReDim a(100000000)", "ReDim a(5000, 5000)",
+                                           "s = \"ab\"\nDo\n    s = s & s\nLoop",
+                                           "s = \"ab\"\nDo\n    s = s + s\nLoop"));
+
+TEST_F(ScriptControlTest, DeeplyNestedExpressionsAreACompileError)
+{
+    const int depth = Parser::MaxNesting + 10;
+    EXPECT_FALSE(host.AddCode("x = " + std::string(depth, '(') + "1" + std::string(depth, ')')));
+    EXPECT_EQ(host.Error().Number, 1001);
+}
+
+// An AI script in the game's style, run the way the battle runs it: every turn the host is
+// reset, the contact table refreshed, Game and ThisGuy added, the script added and Main run.
+TEST(ScriptControlBattle, AnAiScriptDrivesTwoUnitsTurnByTurn)
+{
+    const std::string ai = R"(
+Sub Main
+    Dim enemy, stepX, stepZ
+    enemy = Game.WhoClosest(ThisGuy.xPos, ThisGuy.yPos, ThisGuy.zPos, 3 - ThisGuy.Team)
+    If enemy = 0 Then Exit Sub
+    If Game.DistFromMe(xPos, yPos, zPos, enemy) <= Range Then
+        If Attack(enemy, Damage) Then seqOutput = seqOutput & "win;"
+    Else
+        stepX = WhereMyX(xPos, GetCX(enemy), whatFrame, whatFrame + 4)
+        stepZ = WhereMyZ(zPos, getCZ(enemy), whatFrame, whatFrame + 4)
+        xPos = xPos + stepX * 2
+        zPos = zPos + stepZ * 2
+        posOutput = posOutput & OutputLoc(xPos, yPos, zPos, whatFrame)
+    End If
+    whatFrame = whatFrame + 1
+End Sub
+)";
+    auto game = std::make_shared<FakeGame>();
+    auto first = std::make_shared<FakeAvatar>();
+    auto second = std::make_shared<FakeAvatar>();
+    first->Team = 1;
+    second->Team = 2;
+    second->xPos = 16;
+    second->zPos = 12;
+    for (const auto& unit : {first, second}) {
+        unit->Maxlife = 100;
+        unit->Range = 5;
+        unit->Damage = 30;
+    }
+    game->units = {nullptr, first, second};
+    game->SetNumContacts(2);
+
+    ScriptControl host;
+    for (int frame = 0; frame < 5; ++frame) {
+        for (std::int32_t i = 1; i <= 2; ++i) {
+            host.Reset();
+            const std::int32_t other = 3 - i;
+            const FakeAvatar& contact = *game->units[static_cast<size_t>(other)];
+            game->SetContactPos(contact.Team, other, contact.xPos, contact.yPos, contact.zPos, false, contact.Maxlife);
+            host.AddObject("Game", game, true);
+            host.AddObject("ThisGuy", game->units[static_cast<size_t>(i)], true);
+            ASSERT_TRUE(host.AddCode(ai)) << errorMessage(host.Error());
+            ASSERT_TRUE(host.Run("Main")) << errorMessage(host.Error());
+        }
+    }
+    EXPECT_EQ(first->posOutput, "pos(8,0,6)@0;");
+    EXPECT_EQ(second->posOutput, "pos(12,0,9)@0;");
+    EXPECT_EQ(first->seqOutput, "win;");
+    EXPECT_EQ(second->seqOutput, "win;");
+    EXPECT_EQ(first->whatFrame, 5);
+    const std::vector<std::string> attacks = {
+        "unit 2 took 30, life 70", "unit 1 took 30, life 70", "unit 2 took 30, life 40", "unit 1 took 30, life 40",
+        "unit 2 took 30, life 10", "unit 1 took 30, life 10", "unit 2 took 30, life 0",  "unit 1 took 30, life 0",
+    };
+    EXPECT_EQ(game->attackMessages, attacks);
+}
+
+} // namespace
+} // namespace kestrelon::vbs::testing
