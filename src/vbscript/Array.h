@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -20,6 +21,13 @@ public:
 
     // An unallocated dynamic array (Dim a()).
     Array() = default;
+    Array(const Array&) = default;
+    Array(Array&&) noexcept = default;
+    Array& operator=(const Array&) = default;
+    Array& operator=(Array&&) noexcept = default;
+    // Frees arrays nested in this one one after another instead of inside each other, so an
+    // array nested a million deep (a = Array(a) in a loop) cannot exhaust the stack.
+    ~Array();
     // An array with the given upper bounds (each >= -1); fixed when declared with Dim a(n).
     // Raises 9 for a bound below -1 and 7 when the array would be too large.
     Array(std::vector<std::int32_t> upperBounds, bool fixed);
@@ -53,5 +61,24 @@ private:
     bool m_allocated = false;
     bool m_fixed = false;
 };
+
+inline Array::~Array()
+{
+    std::vector<std::shared_ptr<Array>> pending;
+    auto takeNested = [&pending](std::vector<Value>& elements) {
+        for (Value& element : elements) {
+            if (element.isArray() && element.asArray().use_count() == 1) {
+                pending.push_back(element.asArray());
+                element = Value();
+            }
+        }
+    };
+    takeNested(m_elements);
+    while (!pending.empty()) {
+        const std::shared_ptr<Array> next = std::move(pending.back());
+        pending.pop_back();
+        takeNested(next->m_elements);
+    }
+}
 
 } // namespace kestrelon::vbs
