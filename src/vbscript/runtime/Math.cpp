@@ -62,6 +62,18 @@ Value sgn(BuiltinContext&, Args args)
     return Value::integer(static_cast<std::int16_t>(number > 0 ? 1 : (number < 0 ? -1 : 0)));
 }
 
+// The whole part of a Currency value in whole arithmetic; Overflow when it leaves the range.
+Value wholeCurrency(std::int64_t scaled, bool towardsMinusInfinity)
+{
+    std::int64_t whole = scaled / CurrencyScale;
+    if (towardsMinusInfinity && scaled % CurrencyScale < 0)
+        --whole;
+    std::int64_t result = 0;
+    if (__builtin_mul_overflow(whole, CurrencyScale, &result))
+        raise(6);
+    return Value::currency(result);
+}
+
 // Int (towards minus infinity) and Fix (towards zero), keeping the subtype.
 Value wholePart(const Value& arg, bool towardsMinusInfinity)
 {
@@ -78,10 +90,7 @@ Value wholePart(const Value& arg, bool towardsMinusInfinity)
     case VarType::Long: return v;
     case VarType::Single: return Value::single(static_cast<float>(round(v.asSingle())));
     case VarType::Date: return Value::date(round(v.asDouble()));
-    case VarType::Currency: {
-        const double whole = round(static_cast<double>(v.asCurrencyScaled()) / CurrencyScale);
-        return Value::currency(static_cast<std::int64_t>(whole) * CurrencyScale);
-    }
+    case VarType::Currency: return wholeCurrency(v.asCurrencyScaled(), towardsMinusInfinity);
     default: return Value::doubleValue(round(toDouble(v)));
     }
 }

@@ -26,6 +26,8 @@ TEST(BuiltinMathTest, SubtypesOfAbsSgnIntFixRound)
         {"Int", {F(-1.5f)}, "Single -2"},
         {"Int", {Cy(-15000)}, "Currency -2"},
         {"Fix", {Cy(-15000)}, "Currency -1"},
+        {"Int", {Cy(std::numeric_limits<std::int64_t>::min())}, "error 6"},
+        {"Fix", {Cy(std::numeric_limits<std::int64_t>::min())}, "Currency -922337203685477"},
         {"Int", {L(7)}, "Long 7"},
         {"Int", {N()}, "Null"},
         {"Round", {D(3.5)}, "Double 4"},
