@@ -7,7 +7,7 @@ PACKAGES = build-essential cmake ninja-build qt6-base-dev libxkbcommon-dev libgt
            libgmock-dev libbenchmark-dev lua5.4 xvfb xauth imagemagick xdotool \
            clang-16 libclang-rt-16-dev
 
-.PHONY: all deps build build-asan test test-core test-asan demo clean
+.PHONY: all deps build build-asan test test-core test-asan demo clean fuzz
 
 all: build
 
@@ -29,6 +29,11 @@ test: build build-asan
 
 demo: build
 	@scripts/demo.sh $(BUILD)
+
+# The script engine's fuzz target (clang, libFuzzer, ASan, UBSan) for FUZZ_SECONDS seconds.
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

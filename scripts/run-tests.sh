@@ -14,3 +14,5 @@ ctest --test-dir "$build" --output-on-failure -j "$jobs"
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer ($asan_build)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$asan_build" --output-on-failure -j "$jobs"
+echo "== the script engine's fuzz target, briefly"
+"$(dirname "$0")/fuzz.sh" 45
