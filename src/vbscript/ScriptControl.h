@@ -46,6 +46,9 @@ public:
     void Reset();
 
     // A new, empty code module; false (and Error filled) when the name is already in use.
+    // Names are compared without regard to case; "Global", the global module's name, is always
+    // in use. The clash is error 457 "This key is already associated with an element of this
+    // collection", as a collection reports a key it already holds.
     bool AddModule(const std::string& name);
     // Compiles code into a module made by AddModule; false (and Error filled) on failure.
     bool AddCodeToModule(const std::string& module, const std::string& code);
@@ -56,7 +59,8 @@ public:
     // Compiles code into the global module and runs its top-level statements.
     bool AddCode(const std::string& code);
 
-    // Calls a procedure of the global module with no arguments; a missing one is an error.
+    // Calls a procedure of the global module with no arguments; a missing one is error 35
+    // "Sub or Function not defined" (line and column 0).
     bool Run(const std::string& procedure);
 
     const ScriptErrorInfo& Error() const { return m_error; }
