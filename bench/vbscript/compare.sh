@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark script through the engine (vbsbench) and its twin through Lua 5.4, checks
-# that both print the same result, and prints the wall-clock times and their ratio engine/Lua.
+# that both print the same result, and prints the processor times and their ratio engine/Lua.
 # Usage: bench/vbscript/compare.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -14,15 +14,14 @@ if [[ ! -x $runner ]]; then
     exit 2
 fi
 
-# Seconds of wall-clock time a command takes; its standard output goes to the file $1.
+# Microseconds of processor time (user + system) a command takes, which a busy machine
+# disturbs less than wall-clock time; its standard output goes to the file $1.
 timed() {
     local out=$1
     shift
-    local start end
-    start=$(date +%s%N)
-    "$@" >"$out"
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
+    local TIMEFORMAT='%3U %3S' times
+    times=$({ time "$@" >"$out" 2>/dev/null; } 2>&1) || return 1
+    awk -v t="$times" 'BEGIN { split(t, p, " "); printf "%d", (p[1] + p[2]) * 1000000 }'
 }
 
 printf '%-10s %10s %10s %8s  %s\n' benchmark engine_ms lua_ms ratio result
@@ -31,7 +30,7 @@ for script in "$here"/*.vbs; do
     name=$(basename "$script" .vbs)
     engine_out=$(mktemp)
     lua_out=$(mktemp)
-    engine_us=$(timed "$engine_out" "$runner" "$script" 2>/dev/null) || { echo "$name: the engine failed" >&2; status=1; continue; }
+    engine_us=$(timed "$engine_out" "$runner" "$script") || { echo "$name: the engine failed" >&2; status=1; continue; }
     lua_us=$(timed "$lua_out" "$lua" "$here/$name.lua")
     if cmp -s "$engine_out" "$lua_out"; then result=same; else result="DIFFERENT: $(head -1 "$engine_out") / $(head -1 "$lua_out")"; status=1; fi
     awk -v n="$name" -v e="$engine_us" -v l="$lua_us" -v r="$result" \

@@ -66,9 +66,13 @@ Value arithmetic(BinaryOp op, const Value& left, const Value& right)
 
 Value applyBinary(BinaryOp op, const Value& left, const Value& right, OperandForm leftForm, OperandForm rightForm)
 {
-    Value leftHolder, rightHolder;
-    const Value& l = plain(left, leftHolder);
-    const Value& r = plain(right, rightHolder);
+    // Objects take part through their default values.
+    if (left.isObject() || right.isObject()) {
+        Value leftHolder, rightHolder;
+        return applyBinary(op, plain(left, leftHolder), plain(right, rightHolder), leftForm, rightForm);
+    }
+    const Value& l = left;
+    const Value& r = right;
     switch (op) {
     case BinaryOp::Concatenate: return concatenate(l, r);
     case BinaryOp::Equal:
