@@ -6,6 +6,7 @@
 #include "vbscript/ScriptError.h"
 #include "vbscript/runtime/Calendar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

@@ -3,6 +3,7 @@
 #include "vbscript/Array.h"
 #include "vbscript/runtime/BuiltinSupport.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 

@@ -3,6 +3,7 @@
 // Anything it cannot read is not a date, so IsDate answers False instead of guessing.
 #include "vbscript/runtime/Calendar.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <vector>
