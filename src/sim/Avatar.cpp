@@ -2,6 +2,7 @@
 // and the two methods of the private text table.
 #include "sim/Avatar.h"
 
+#include "vbscript/Conversions.h"
 #include "vbscript/ScriptError.h"
 
 namespace kestrelon::sim {
@@ -23,6 +24,30 @@ std::string Avatar::GetMiscData(std::int32_t GetWhich)
     return miscSlot(GetWhich);
 }
 
+namespace {
+
+// A scene text member. Scripts grow these by one key per frame ("posOutput = posOutput &
+// key"); the new text is copied into the member's own buffer, which keeps its capacity, so
+// an append costs no allocation and no second copy of the whole text.
+vbs::HostClass<Avatar>::Invoker sceneText(std::string an8::UnitTexts::*field)
+{
+    return [field](Avatar& unit, vbs::InvokeKind kind, std::span<const vbs::Value> args) {
+        std::string& text = unit.*field;
+        if (kind != vbs::InvokeKind::Put) {
+            vbs::binding::requireArgumentCount(args, 0);
+            return vbs::Value::string(text);
+        }
+        vbs::binding::requireArgumentCount(args, 1);
+        if (args[0].isString())
+            text.assign(args[0].asString());
+        else
+            text = vbs::toString(args[0]);
+        return vbs::Value();
+    };
+}
+
+} // namespace
+
 const vbs::HostClass<Avatar>& Avatar::binding()
 {
     using Texts = an8::UnitTexts;
@@ -40,10 +65,10 @@ const vbs::HostClass<Avatar>& Avatar::binding()
             .property("FigureIndex", &Avatar::FigureIndex)
             .property("Code", &Avatar::Code)
             .property("Team", &Avatar::Team)
-            .property<std::string>("posOutput", &Texts::posOutput)
-            .property<std::string>("seqOutput", &Texts::seqOutput)
-            .property<std::string>("FaceOutput", &Texts::FaceOutput)
-            .property<std::string>("Header", &Texts::Header)
+            .add("posOutput", sceneText(&Texts::posOutput))
+            .add("seqOutput", sceneText(&Texts::seqOutput))
+            .add("FaceOutput", sceneText(&Texts::FaceOutput))
+            .add("Header", sceneText(&Texts::Header))
             .property("whatFrame", &Avatar::whatFrame)
             .property("xPos", &Avatar::xPos)
             .property("yPos", &Avatar::yPos)

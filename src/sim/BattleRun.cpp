@@ -197,9 +197,11 @@ std::optional<vbs::ScriptErrorInfo> BattleRun::turn(vbs::ScriptControl& host, Co
     const std::shared_ptr<Avatar> avatar = m_avatars.shared(unit);
     host.AddObject("ThisGuy", avatar, true);
     m_currentUnit = unit;
-    // A copy: the script may change its own Code while it runs.
-    const std::string code = avatar->Code;
-    note(host.AddCode(code));
+    // The host reads a copy, as the script may change its own Code while it runs; units of a
+    // type follow each other, so the copy rarely changes.
+    if (m_turnCode != avatar->Code)
+        m_turnCode = avatar->Code;
+    note(host.AddCode(m_turnCode));
     note(host.Run("Main"));
     refresh.afterTurn(unit);
     return failure;

@@ -109,6 +109,7 @@ private:
 
     AvatarTable m_avatars;
     std::shared_ptr<Game> m_game;
+    std::string m_turnCode;         // the script text of the current turn
     std::int32_t m_currentUnit = 0; // whose script runs (0: the check), for the keep-waiting question
     std::string m_output;
     std::int32_t m_passes = 0;

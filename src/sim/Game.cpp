@@ -149,18 +149,19 @@ std::int32_t Game::GetCT(const vbs::Value& whatC)
 // a later one only when strictly nearer, so among equals the lowest index wins. Distances
 // are compared by their squares and confirmed by the square roots only when a candidate
 // comes nearer; that gives the same answer as comparing the roots, far more cheaply. Every
-// entry's distance is computed, as a too-distant entry of any team overflows.
+// entry's distance counts, as a too-distant entry of any team overflows; the search has no
+// effect, so that is raised once the loop is done.
 std::int32_t Game::closestIndex(double x, double y, double z, std::int32_t team) const
 {
     std::int32_t best = 0;
     double bestSquare = 0;
     double bestDistance = 0;
+    bool overflow = false;
     for (std::size_t i = 1; i < m_contacts.size(); ++i) {
         const Contact& c = m_contacts[i];
-        const double s = checked(squaredDistance(x, y, z, c));
-        if (c.Team != team || c.Health <= 0)
-            continue;
-        if (best != 0 && !(s < bestSquare))
+        const double s = squaredDistance(x, y, z, c);
+        overflow |= !(s <= std::numeric_limits<double>::max());
+        if (c.Team != team || c.Health <= 0 || (best != 0 && !(s < bestSquare)))
             continue;
         const double d = std::sqrt(s);
         if (best == 0 || d < bestDistance) {
@@ -169,6 +170,8 @@ std::int32_t Game::closestIndex(double x, double y, double z, std::int32_t team)
             bestDistance = d;
         }
     }
+    if (overflow)
+        raise(6);
     return best;
 }
 

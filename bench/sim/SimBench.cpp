@@ -1,0 +1,131 @@
+// The run's inner costs: the nearest-contact search every AI script makes, the contact refresh
+// before each turn, and whole in-process battles of the example scripts.
+#include "sim/BattleRun.h"
+#include "sim/ContactRefresh.h"
+#include "sim/Game.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using namespace kestrelon;
+using namespace kestrelon::sim;
+
+// Fills a table of units spread over the map, alternating teams.
+void spreadUnits(AvatarTable& units, std::int32_t count)
+{
+    RandomGenerator random;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        Avatar& unit = units.grow();
+        unit.Team = 1 + i % 2;
+        unit.Maxlife = 100;
+        unit.xPos = random.next() * 800.0;
+        unit.zPos = random.next() * 400.0;
+    }
+}
+
+void BM_WhoClosest(benchmark::State& state)
+{
+    AvatarTable units;
+    RandomGenerator random;
+    Game game(units, nullptr, random);
+    const auto count = static_cast<std::int32_t>(state.range(0));
+    spreadUnits(units, count);
+    game.SetNumContacts(count);
+    for (std::int32_t i = 1; i <= count; ++i)
+        game.refreshContact(i, units(i));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game.WhoClosest(400, 0, 200, 2));
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_WhoClosest)->Arg(100)->Arg(1000);
+
+// One pass of turns in which every unit moves: the refresh writes one entry per turn.
+void BM_ContactRefreshPass(benchmark::State& state)
+{
+    AvatarTable units;
+    RandomGenerator random;
+    Game game(units, nullptr, random);
+    const auto count = static_cast<std::int32_t>(state.range(0));
+    spreadUnits(units, count);
+    game.SetNumContacts(count);
+    ContactRefresh refresh(game, units);
+    refresh.start();
+    for (auto _ : state) {
+        for (std::int32_t i = 1; i <= count; ++i) {
+            refresh.beforeTurn(i);
+            units(i).xPos += 1;
+            refresh.afterTurn(i);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ContactRefreshPass)->Arg(100)->Arg(1000);
+
+class SilentDialogs : public Dialogs {
+public:
+    void message(const std::string&) override {}
+    bool question(const std::string&) override { return false; }
+    std::optional<std::string> inputBox(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFile(FileDialogState&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(FileDialogState&) override { return std::nullopt; }
+};
+
+std::string exampleScript(const std::string& name)
+{
+    std::ifstream in(std::string(KESTRELON_SOURCE_DIR "/examples/scripts/") + name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Project battleProject(double units)
+{
+    Project project;
+    const char* scripts[] = {"melee-charger.vbs", "archer.vbs"};
+    for (const std::int32_t team : {1, 2}) {
+        for (const char* script : scripts) {
+            UnitType& type = project.UnitTypes[project.addType(script)];
+            type.Proportion = units / 4;
+            type.Team = team;
+            type.Maxlife = 100;
+            type.Damage = 8;
+            type.MaxSpeed = 3;
+            type.Range = script == scripts[0] ? 5 : 60;
+            type.Code = exampleScript(script);
+            type.DeployLeft = team == 1 ? 0 : 600;
+            type.DeployWidth = 200;
+            type.DeployHeight = 400;
+        }
+    }
+    return project;
+}
+
+// A whole battle in process: script turns, contact refresh, key texts and the scene file.
+void BM_Battle(benchmark::State& state)
+{
+    const Project project = battleProject(static_cast<double>(state.range(0)));
+    const std::string scene = (std::filesystem::temp_directory_path() / "kestrelon-bench.an8").string();
+    SilentDialogs dialogs;
+    for (auto _ : state) {
+        FileDialogState projectDialog;
+        RunOptions options;
+        options.saveProject = false;
+        options.scenePath = scene;
+        options.attackMessages = false;
+        RandomGenerator random;
+        BattleRun run(project, dialogs, projectDialog, std::to_string(state.range(1)), options);
+        run.useRandomGenerator(random);
+        if (run.run() != RunOutcome::Completed)
+            state.SkipWithError("the battle did not complete");
+    }
+    std::filesystem::remove(scene);
+    state.SetItemsProcessed(state.iterations() * state.range(0) * (state.range(1) + 1));
+}
+BENCHMARK(BM_Battle)->Args({100, 30})->Args({1000, 10})->Unit(benchmark::kMillisecond);
+
+} // namespace
