@@ -84,12 +84,8 @@ RunOutcome BattleRun::run()
         return RunOutcome::NotStarted;
     }
     if (m_options.saveProject) {
-        m_projectDialog.filter = ProjectFilter;
-        m_projectDialog.defaultExtension = "kst";
-        if (!m_dialogs.saveFile(m_projectDialog).has_value())
-            return RunOutcome::SaveCancelled;
-        if (!saveProject())
-            return RunOutcome::NotStarted;
+        if (const auto stopped = saveProject())
+            return *stopped;
     }
     vbs::ScriptControl host;
     configureHost(host);
@@ -97,10 +93,7 @@ RunOutcome BattleRun::run()
     checkTypeScripts(host);
     if (!buildUnits())
         return RunOutcome::NotStarted;
-    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
-        Avatar& unit = m_avatars(i);
-        an8::OpenUnitTexts(unit, i, unit.Figure, unit.xPos, unit.yPos, unit.zPos);
-    }
+    openUnitTexts();
     m_game->SetNumContacts(m_avatars.NumAvatars());
     setCaption(RunningCaption);
     if (!runFrames(host, *frames))
@@ -113,15 +106,21 @@ RunOutcome BattleRun::run()
     return outcome;
 }
 
-bool BattleRun::saveProject()
+// The project is saved through the window's project dialog; a cancelled dialog or a failed
+// save stops the run before anything else happens.
+std::optional<RunOutcome> BattleRun::saveProject()
 {
+    m_projectDialog.filter = ProjectFilter;
+    m_projectDialog.defaultExtension = "kst";
+    if (!m_dialogs.saveFile(m_projectDialog).has_value())
+        return RunOutcome::SaveCancelled;
     try {
         SaveProject(m_project, m_projectDialog.fileName);
-        return true;
+        return std::nullopt;
     } catch (const FileError& error) {
         m_dialogs.message(std::string("The project could not be saved, so the battle did not start: ") +
                           error.what());
-        return false;
+        return RunOutcome::NotStarted;
     }
 }
 
@@ -157,6 +156,15 @@ bool BattleRun::buildUnits()
     } catch (const UnitCountError& error) {
         m_dialogs.message(error.what());
         return false;
+    }
+}
+
+// Each unit's scene texts open where it was deployed.
+void BattleRun::openUnitTexts()
+{
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
+        Avatar& unit = m_avatars(i);
+        an8::OpenUnitTexts(unit, i, unit.Figure, unit.xPos, unit.yPos, unit.zPos);
     }
 }
 

@@ -86,10 +86,11 @@ public:
     std::size_t sceneSize() const { return m_sceneSize; }
 
 private:
-    bool saveProject();
+    std::optional<RunOutcome> saveProject();
     void configureHost(vbs::ScriptControl& host);
     void checkTypeScripts(vbs::ScriptControl& host);
     bool buildUnits();
+    void openUnitTexts();
     bool runFrames(vbs::ScriptControl& host, std::int32_t frames);
     std::optional<vbs::ScriptErrorInfo> turn(vbs::ScriptControl& host, ContactRefresh& refresh, std::int32_t unit);
     void terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit);

@@ -35,7 +35,8 @@ void ContactRefresh::start()
 std::optional<vbs::ScriptError> ContactRefresh::beforeTurn(std::int32_t unit)
 {
     std::optional<vbs::ScriptError> failure;
-    std::vector<std::int32_t> stillDue;
+    std::vector<std::int32_t>& stillDue = m_kept;
+    stillDue.clear();
     for (const std::int32_t index : m_due) {
         if (index == unit) {
             stillDue.push_back(index);
@@ -50,7 +51,7 @@ std::optional<vbs::ScriptError> ContactRefresh::beforeTurn(std::int32_t unit)
             stillDue.push_back(index);
         }
     }
-    m_due = std::move(stillDue);
+    m_due.swap(stillDue);
     return failure;
 }
 

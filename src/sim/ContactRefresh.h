@@ -37,6 +37,7 @@ private:
     AvatarTable& m_avatars;
     std::vector<char> m_isDue;          // indexed by unit; 1 while the entry may be stale
     std::vector<std::int32_t> m_due;    // the due units, each once
+    std::vector<std::int32_t> m_kept;   // beforeTurn's working list, kept for its capacity
 };
 
 } // namespace kestrelon::sim
