@@ -28,30 +28,45 @@ void putDefault(const Value& target, std::vector<Value> args)
 
 } // namespace
 
-// name(i, j) = value: an array element, an object's default member, or an indexed host
-// property. The indices are evaluated before the value.
+// target(i, j) = value. The indices are evaluated before the value.
 void Interpreter::assignIndexed(const CallExpr& target, Frame& frame, const Expr& valueExpression, bool isSet)
 {
     const Expr& callee = *target.callee;
-    if (callee.kind == ExprKind::Member || callee.kind == ExprKind::WithMember) {
-        const bool viaWith = callee.kind == ExprKind::WithMember;
-        const auto* with = viaWith ? static_cast<const WithMemberExpr*>(&callee) : nullptr;
-        const auto* member = viaWith ? nullptr : static_cast<const MemberExpr*>(&callee);
-        const Value object = viaWith ? withObject(with->withSlot, frame) : evaluate(*member->object, frame);
-        std::vector<Value> args = evaluateArguments(target.args, frame);
-        args.push_back(plainValue(valueExpression, frame, isSet));
-        invokeMember(object, viaWith ? with->name : member->name, viaWith ? with->cache : member->cache,
-                     InvokeKind::Put, args);
+    if (callee.kind == ExprKind::Name) {
+        assignIndexedName(static_cast<const NameExpr&>(callee), target.args, frame, valueExpression, isSet);
         return;
     }
-    if (callee.kind != ExprKind::Name) {
-        const Value object = evaluate(callee, frame);
-        std::vector<Value> args = evaluateArguments(target.args, frame);
-        args.push_back(plainValue(valueExpression, frame, isSet));
+    // obj.Member(i) = v and .Member(i) = v set an indexed member; anything else with
+    // arguments sets the default member of the object it gives.
+    Value object;
+    const std::string* name = nullptr;
+    MemberCache* cache = nullptr;
+    if (callee.kind == ExprKind::Member) {
+        const auto& member = static_cast<const MemberExpr&>(callee);
+        object = evaluate(*member.object, frame);
+        name = &member.name;
+        cache = &member.cache;
+    } else if (callee.kind == ExprKind::WithMember) {
+        const auto& member = static_cast<const WithMemberExpr&>(callee);
+        object = withObject(member.withSlot, frame);
+        name = &member.name;
+        cache = &member.cache;
+    } else {
+        object = evaluate(callee, frame);
+    }
+    std::vector<Value> args = evaluateArguments(target.args, frame);
+    args.push_back(plainValue(valueExpression, frame, isSet));
+    if (name)
+        invokeMember(object, *name, *cache, InvokeKind::Put, args);
+    else
         putDefault(object, std::move(args));
-        return;
-    }
-    const auto& name = static_cast<const NameExpr&>(callee);
+}
+
+// name(i, j) = value: an array element, an object variable's default member, or an indexed
+// member of an object added with its members.
+void Interpreter::assignIndexedName(const NameExpr& name, const std::vector<ExprPtr>& indices, Frame& frame,
+                                    const Expr& valueExpression, bool isSet)
+{
     const GlobalBinding* binding = nullptr;
     Value* variable = existingVariable(name, frame, &binding);
     if (!variable && binding->kind == BindingKind::Unresolved) {
@@ -59,23 +74,22 @@ void Interpreter::assignIndexed(const CallExpr& target, Frame& frame, const Expr
             throw ScriptError::runtime(500);
         variable = &createVariable(name, frame);
     }
-    std::vector<Value> args = evaluateArguments(target.args, frame);
+    std::vector<Value> args = evaluateArguments(indices, frame);
     Value value = plainValue(valueExpression, frame, isSet);
-    if (variable) {
-        if (variable->isArray()) {
-            Value* element = writableArray(*variable).find(indicesOf(args));
-            if (!element)
-                throw ScriptError::runtime(9);
-            storeInto(*element, std::move(value));
-            return;
-        }
-        if (!variable->isObject())
-            throw ScriptError::runtime(13);
-        args.push_back(std::move(value));
-        putDefault(*variable, std::move(args));
+    if (variable && variable->isArray()) {
+        Value* element = writableArray(*variable).find(indicesOf(args));
+        if (!element)
+            throw ScriptError::runtime(9);
+        storeInto(*element, std::move(value));
         return;
     }
     args.push_back(std::move(value));
+    if (variable) {
+        if (!variable->isObject())
+            throw ScriptError::runtime(13);
+        putDefault(*variable, std::move(args));
+        return;
+    }
     switch (binding->kind) {
     case BindingKind::HostMember: invokeItemMember(*binding, InvokeKind::Put, args); return;
     case BindingKind::Item: putDefault(Value::object(m_globals.items()[binding->item].object), std::move(args)); return;

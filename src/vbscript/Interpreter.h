@@ -151,6 +151,8 @@ private:
 
     // Arrays.
     void assignIndexed(const CallExpr& target, Frame& frame, const Expr& value, bool isSet);
+    void assignIndexedName(const NameExpr& name, const std::vector<ExprPtr>& indices, Frame& frame, const Expr& value,
+                           bool isSet);
     Value* elementReference(const CallExpr& argument, Frame& frame, ArrayLocks& locks);
     void executeReDim(const ReDimStmt& statement, Frame& frame);
     void executeErase(const EraseStmt& statement, Frame& frame);

@@ -211,6 +211,12 @@ INSTANTIATE_TEST_SUITE_P(ScriptControl, HugeAllocation,
                                            "s = \"ab\"\nDo\n    s = s & s\nLoop",
                                            "s = \"ab\"\nDo\n    s = s + s\nLoop"));
 
+// Freeing an array nested 100000 deep used to overflow the stack.
+TEST_F(ScriptControlTest, DeeplyNestedArraysAreFreedWithoutExhaustingTheStack)
+{
+    EXPECT_EQ(add("a = 1\nFor i = 1 To 100000\n    a = Array(a)\nNext\na = 0\nMsgBox \"freed\""), "freed");
+}
+
 TEST_F(ScriptControlTest, DeeplyNestedExpressionsAreACompileError)
 {
     const int depth = Parser::MaxNesting + 10;
