@@ -1,0 +1,3 @@
+name = InputBox("Your name?")
+MsgBox "Hello " & name
+' expect: Hello 
