@@ -32,6 +32,8 @@ Value loopNumber(const Value& value)
 
 Interpreter::Flow Interpreter::executeBlock(const Block& block, Frame& frame)
 {
+    if (m_stack.exhausted())
+        throw ScriptError::runtime(28);
     for (const StmtPtr& statement : block) {
         try {
             const Flow flow = execute(*statement, frame);

@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 #include "vbscript/Value.h"
 
+#include <algorithm>
 #include <pthread.h>
 #include <time.h>
 
@@ -76,8 +77,8 @@ void StackGuard::start()
         std::size_t size = 0;
         const bool known = pthread_attr_getstack(&attributes, &lowest, &size) == 0;
         pthread_attr_destroy(&attributes);
-        if (known && size > 2 * StackReserve) {
-            m_limit = static_cast<const char*>(lowest) + StackReserve;
+        if (known && size > 0) {
+            m_limit = static_cast<const char*>(lowest) + std::min(StackReserve, size / 2);
             return;
         }
     }

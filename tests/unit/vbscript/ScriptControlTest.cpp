@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <pthread.h>
 
 namespace kestrelon::vbs::testing {
 namespace {
@@ -186,6 +187,31 @@ TEST_F(ScriptControlTest, RunawayRecursionRaisesOutOfStackSpace)
     EXPECT_EQ(add(recursion + "x = R(1)"), " !Error Out of stack space line: 2 column: 5");
     dialogs.shown.clear();
     EXPECT_EQ(add(recursion + "On Error Resume Next\nx = R(1)\nMsgBox Err.Number"), "28");
+}
+
+// A host may run scripts on a thread with a small stack: the guard follows that thread's stack.
+TEST(ScriptControlStack, RunawayRecursionOnASmallStackStillEndsInOutOfStackSpace)
+{
+    struct Outcome {
+        bool ok = true;
+        std::int32_t number = 0;
+    } outcome;
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, std::size_t{1} << 19);
+    pthread_t thread;
+    const auto body = [](void* data) -> void* {
+        auto* result = static_cast<Outcome*>(data);
+        ScriptControl host;
+        result->ok = host.AddCode("Function R(n)\nR = R(n + 1) & (((n)))\nEnd Function\nx = R(1)");
+        result->number = host.Error().Number;
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attributes, body, &outcome), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.number, 28);
 }
 
 TEST_F(ScriptControlTest, RecursionWithinTheLimitWorks)
