@@ -43,7 +43,7 @@ void requireStringLength(std::size_t length)
 void RunClock::start(std::chrono::milliseconds limit, std::function<bool()> keepWaiting)
 {
     m_limit = limit;
-    m_deadline = threadTime() + m_limit;
+    m_deadline = std::chrono::nanoseconds::max();
     m_keepWaiting = std::move(keepWaiting);
     m_ticks = 0;
     m_expired = false;
@@ -52,7 +52,14 @@ void RunClock::start(std::chrono::milliseconds limit, std::function<bool()> keep
 void RunClock::check()
 {
     m_ticks = 0;
-    if (threadTime() < m_deadline)
+    const auto now = threadTime();
+    if (m_deadline == std::chrono::nanoseconds::max()) {
+        // The budget counts from the first check: most calls end before it, and never pay for
+        // reading the clock (a system call) at all.
+        m_deadline = now + m_limit;
+        return;
+    }
+    if (now < m_deadline)
         return;
     if (m_keepWaiting && m_keepWaiting()) {
         m_deadline = threadTime() + m_limit;
@@ -69,7 +76,12 @@ ScriptError timeLimitError(std::chrono::milliseconds limit)
                        "Kestrelon script host");
 }
 
-void StackGuard::start()
+namespace {
+
+// The lowest address the engine may use on the calling thread's stack. Reading a thread's
+// stack bounds is slow (for the main thread the C library parses /proc/self/maps), and a run
+// starts the guard twice for every unit in every frame, so each thread reads them once.
+const char* stackLimitOfThisThread()
 {
     pthread_attr_t attributes;
     if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
@@ -77,12 +89,19 @@ void StackGuard::start()
         std::size_t size = 0;
         const bool known = pthread_attr_getstack(&attributes, &lowest, &size) == 0;
         pthread_attr_destroy(&attributes);
-        if (known && size > 0) {
-            m_limit = static_cast<const char*>(lowest) + std::min(StackReserve, size / 2);
-            return;
-        }
+        if (known && size > 0)
+            return static_cast<const char*>(lowest) + std::min(StackReserve, size / 2);
     }
-    m_limit = static_cast<const char*>(__builtin_frame_address(0)) - FallbackStackBudget;
+    return nullptr;
+}
+
+} // namespace
+
+void StackGuard::start()
+{
+    thread_local const char* const threadLimit = stackLimitOfThisThread();
+    m_limit = threadLimit ? threadLimit
+                          : static_cast<const char*>(__builtin_frame_address(0)) - FallbackStackBudget;
 }
 
 } // namespace kestrelon::vbs
