@@ -1,7 +1,7 @@
 // The script level: global variables, constants, procedures and named objects by folded name.
 #include "vbscript/GlobalScope.h"
 
-#include "vbscript/Lexer.h"
+#include "vbscript/HostBinding.h"
 
 namespace kestrelon::vbs {
 
@@ -46,7 +46,7 @@ bool GlobalScope::defineProcedure(const std::string& folded, ProcedureEntry proc
 
 void GlobalScope::addItem(const std::string& name, std::shared_ptr<Object> object, bool addMembers)
 {
-    const std::string folded = foldCase(name);
+    const std::string folded = binding::foldName(name);
     NamedItem item{name, std::move(object), addMembers};
     if (const auto found = m_itemIndex.find(folded); found != m_itemIndex.end()) {
         m_items[found->second] = std::move(item);

@@ -2,6 +2,7 @@
 // and the literals with the subtype VBScript gives each of them.
 #include "vbscript/Lexer.h"
 
+#include "vbscript/HostBinding.h"
 #include "vbscript/runtime/Calendar.h"
 
 #include <algorithm>
@@ -138,16 +139,6 @@ std::string_view trimBlanks(std::string_view text)
 }
 
 } // namespace
-
-std::string foldCase(std::string_view name)
-{
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
-}
 
 const char* tokenKindName(TokenKind kind)
 {
@@ -288,7 +279,7 @@ void Lexer::scanWord()
     const std::string_view word = m_source.substr(m_tokenStart, m_pos - m_tokenStart);
     if (word.size() > MaxNameLength)
         failAt(1030, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
-    std::string folded = foldCase(word);
+    std::string folded = binding::foldName(word);
     const bool afterDot = !m_tokens.empty() && m_tokens.back().kind == TokenKind::Dot;
     if (!afterDot) {
         if (folded == "rem") {
@@ -321,7 +312,7 @@ void Lexer::scanBracketedName()
         failAt(1030, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
     Token& token = push(TokenKind::Identifier);
     token.text = std::string(name);
-    token.folded = foldCase(name);
+    token.folded = binding::foldName(name);
     token.bracketed = true;
 }
 

@@ -56,7 +56,4 @@ private:
     std::vector<Token> m_tokens;
 };
 
-// The lower-case ASCII form of a name (the key names are matched by).
-std::string foldCase(std::string_view name);
-
 } // namespace kestrelon::vbs

@@ -6,8 +6,8 @@
 #include "vbscript/Array.h"
 #include "vbscript/Compiler.h"
 #include "vbscript/GlobalScope.h"
+#include "vbscript/HostBinding.h"
 #include "vbscript/Interpreter.h"
-#include "vbscript/Lexer.h"
 #include "vbscript/Limits.h"
 
 #include <new>
@@ -100,7 +100,7 @@ void ScriptControl::Reset()
 
 bool ScriptControl::AddModule(const std::string& name)
 {
-    const std::string folded = foldCase(name);
+    const std::string folded = binding::foldName(name);
     if (folded == GlobalModuleName || !m_engine->modules.insert(folded).second) {
         m_error = infoOf(ScriptError::runtime(DuplicateNameError));
         return false;
@@ -110,7 +110,7 @@ bool ScriptControl::AddModule(const std::string& name)
 
 bool ScriptControl::AddCodeToModule(const std::string& module, const std::string& code)
 {
-    const std::string folded = foldCase(module);
+    const std::string folded = binding::foldName(module);
     if (folded != GlobalModuleName && !m_engine->modules.count(folded)) {
         m_error = infoOf(ScriptError::runtime(UnknownModuleError));
         return false;
@@ -137,7 +137,7 @@ bool ScriptControl::AddCode(const std::string& code)
 bool ScriptControl::Run(const std::string& procedure)
 {
     return guarded([&] {
-        const auto* entry = m_engine->globals.find(foldCase(procedure));
+        const auto* entry = m_engine->globals.find(binding::foldName(procedure));
         if (!entry || entry->kind != GlobalScope::EntryKind::Procedure)
             throw ScriptError::runtime(MissingProcedureError);
         m_engine->interpreter.runProcedure(entry->procedure);
