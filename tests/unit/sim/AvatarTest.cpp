@@ -17,21 +17,23 @@ using vbs::InvokeKind;
 using vbs::Value;
 using vbs::VarType;
 
-Value get(Avatar& unit, const std::string& name)
+auto memberId(Avatar& unit, const std::string& name)
 {
     const auto id = unit.findMember(name);
     if (!id)
         throw std::logic_error("no member " + name);
-    return unit.invoke(*id, InvokeKind::Get, {});
+    return *id;
+}
+
+Value get(Avatar& unit, const std::string& name)
+{
+    return unit.invoke(memberId(unit, name), InvokeKind::Get, {});
 }
 
 void put(Avatar& unit, const std::string& name, const Value& value)
 {
-    const auto id = unit.findMember(name);
-    if (!id)
-        throw std::logic_error("no member " + name);
     const Value args[] = {value};
-    unit.invoke(*id, InvokeKind::Put, args);
+    unit.invoke(memberId(unit, name), InvokeKind::Put, args);
 }
 
 std::int32_t errorNumber(const std::function<void()>& action)
@@ -153,17 +155,14 @@ TEST(AvatarTest, MiscDataKeepsTenTextsAndRefusesOtherSlots)
 TEST(AvatarTest, MiscDataThroughTheScriptBinding)
 {
     Avatar unit;
-    const auto set = unit.findMember("setmiscdata");
-    const auto read = unit.findMember("GETMISCDATA");
-    ASSERT_TRUE(set && read);
     const Value setArgs[] = {Value::doubleValue(2.5), Value::longValue(42)};
-    unit.invoke(*set, InvokeKind::Call, setArgs);
+    unit.invoke(memberId(unit, "setmiscdata"), InvokeKind::Call, setArgs);
     const Value readArgs[] = {Value::longValue(2)};
-    const Value text = unit.invoke(*read, InvokeKind::Get, readArgs);
+    const Value text = unit.invoke(memberId(unit, "GETMISCDATA"), InvokeKind::Get, readArgs);
     ASSERT_EQ(text.type(), VarType::String);
     EXPECT_EQ(text.asString(), "42");
     const Value badArgs[] = {Value::longValue(11)};
-    EXPECT_EQ(errorNumber([&] { unit.invoke(*read, InvokeKind::Get, badArgs); }), 9);
+    EXPECT_EQ(errorNumber([&] { unit.invoke(memberId(unit, "GETMISCDATA"), InvokeKind::Get, badArgs); }), 9);
 }
 
 TEST(AvatarTableTest, ReadingAnEmptySlotMakesAUnitThere)

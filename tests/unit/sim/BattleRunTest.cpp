@@ -77,12 +77,16 @@ protected:
     }
 
     // A run as the command line makes it: no project save, the scene at a given path.
-    RunOutcome runHeadless(const std::string& frames, const std::string& scene = "scene.an8")
+    RunOptions headless(const std::string& scene = "scene.an8") const
     {
         RunOptions options;
         options.saveProject = false;
         options.scenePath = path(scene);
-        return runWith(frames, options);
+        return options;
+    }
+    RunOutcome runHeadless(const std::string& frames, const std::string& scene = "scene.an8")
+    {
+        return runWith(frames, headless(scene));
     }
 
     RunOutcome runWith(const std::string& frames, RunOptions options)
@@ -106,6 +110,8 @@ private:
     std::unique_ptr<BattleRun> m_run;
 };
 
+const std::string EmptyMain = "Sub Main\r\nEnd Sub";
+
 // A generator whose next four draws end with 0.5: the second unit then starts at Z = -5.5
 // in a box of height -11.
 RandomGenerator generatorWithFourthDrawOneHalf()
@@ -122,7 +128,7 @@ RandomGenerator generatorWithFourthDrawOneHalf()
 
 TEST_F(BattleRunTest, TheWorkedSceneExampleComesOutOfARealRun)
 {
-    addType("First", 1, 1, "scout", "Sub Main\r\nEnd Sub");
+    addType("First", 1, 1, "scout", EmptyMain);
     const std::int32_t t = addType("Soldier", 1, 2, "soldier",
                                    crlf({"Sub Main",
                                          "  If ThisGuy.whatFrame = 0 Then",
@@ -194,9 +200,7 @@ TEST_F(BattleRunTest, UnitsWithoutLifeStillRunAndAttackHurtsTheOtherArmy)
 TEST_F(BattleRunTest, AttackMessagesCanBeLeftOut)
 {
     addType("Red", 2, 1, "red", crlf({"Sub Main", "  Attack 1, 1", "End Sub"}));
-    RunOptions options;
-    options.saveProject = false;
-    options.scenePath = path("quiet.an8");
+    RunOptions options = headless("quiet.an8");
     options.attackMessages = false;
     ASSERT_EQ(runWith("2", options), RunOutcome::Completed);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -205,7 +209,7 @@ TEST_F(BattleRunTest, AttackMessagesCanBeLeftOut)
 
 TEST_F(BattleRunTest, ASyntaxErrorIsReportedByTheCheckAndEndsTheRunAtItsFirstTurn)
 {
-    addType("Good", 1, 1, "good", "Sub Main\r\nEnd Sub");
+    addType("Good", 1, 1, "good", EmptyMain);
     addType("Bad", 1, 2, "bad", "Sub Main\r\n  x = (1\r\nEnd Sub");
     ASSERT_EQ(runHeadless("5"), RunOutcome::Terminated);
     const auto messages = dialogs.messages();
@@ -237,7 +241,7 @@ TEST_F(BattleRunTest, ARuntimeErrorNamesItsLineAndTheUnitsFigure)
 
 TEST_F(BattleRunTest, AScriptWithoutMainEndsTheRunAtItsFirstTurn)
 {
-    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("A", 1, 1, "a", EmptyMain);
     addType("B", 1, 1, "b", "Sub Other\r\nEnd Sub");
     ASSERT_EQ(runHeadless("0"), RunOutcome::Terminated);
     const auto messages = dialogs.messages();
@@ -287,7 +291,7 @@ TEST(ReadFrameCountTest, CountsBeyondTheWholeNumberRangeAreRefused)
 
 TEST_F(BattleRunTest, AFrameCountTooLargeChangesNothing)
 {
-    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("A", 1, 1, "a", EmptyMain);
     ASSERT_EQ(runWith("1e10", RunOptions{}), RunOutcome::NotStarted);
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{"message: The number of frames is too large: 1e10"});
 }
@@ -303,7 +307,7 @@ TEST_F(BattleRunTest, AnEmptyProjectMakesAnEmptyScene)
 
 TEST_F(BattleRunTest, TheWindowsRunSavesTheProjectThenAsksForTheScene)
 {
-    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("A", 1, 1, "a", EmptyMain);
     dialogs.files = {path("battle.kst"), path("battle.an8")};
     ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::Completed);
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"save", "message: Select where to save the file", "save"}));
@@ -342,7 +346,7 @@ TEST_F(BattleRunTest, AProjectThatCannotBeSavedIsReportedAndTheRunDoesNotStart)
 
 TEST_F(BattleRunTest, CancellingTheSceneDialogWritesNothingAndRestoresTheCaption)
 {
-    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("A", 1, 1, "a", EmptyMain);
     dialogs.files = {path("battle.kst"), std::nullopt};
     ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::SceneCancelled);
     EXPECT_FALSE(fs::exists(path("battle.an8")));
@@ -353,7 +357,7 @@ TEST_F(BattleRunTest, CancellingTheSceneDialogWritesNothingAndRestoresTheCaption
 
 TEST_F(BattleRunTest, ASceneThatCannotBeWrittenIsReported)
 {
-    addType("A", 1, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("A", 1, 1, "a", EmptyMain);
     ASSERT_EQ(runHeadless("1", "no-such-folder/scene.an8"), RunOutcome::SceneNotWritten);
     const auto messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 1u);
@@ -363,7 +367,7 @@ TEST_F(BattleRunTest, ASceneThatCannotBeWrittenIsReported)
 
 TEST_F(BattleRunTest, TooManyUnitsAreReportedBeforeAnyFrame)
 {
-    addType("Swarm", 1e11, 1, "a", "Sub Main\r\nEnd Sub");
+    addType("Swarm", 1e11, 1, "a", EmptyMain);
     ASSERT_EQ(runHeadless("1"), RunOutcome::NotStarted);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_NE(dialogs.messages()[0].find("\"Swarm\""), std::string::npos);
@@ -373,9 +377,7 @@ TEST_F(BattleRunTest, TooManyUnitsAreReportedBeforeAnyFrame)
 TEST_F(BattleRunTest, AScriptPastItsTimeLimitEndsTheRunWhenTheUserStopsWaiting)
 {
     addType("Loop", 1, 1, "looper", "Sub Main\r\nDo\r\nLoop\r\nEnd Sub");
-    RunOptions options;
-    options.saveProject = false;
-    options.scenePath = path("loop.an8");
+    RunOptions options = headless("loop.an8");
     options.scriptTimeLimit = std::chrono::milliseconds(50);
     dialogs.answers = {true, false}; // wait once more, then stop
     ASSERT_EQ(runWith("1", options), RunOutcome::Terminated);
@@ -391,9 +393,7 @@ TEST_F(BattleRunTest, AScriptPastItsTimeLimitEndsTheRunWhenTheUserStopsWaiting)
 TEST_F(BattleRunTest, WithoutAskingAScriptPastItsTimeLimitIsStopped)
 {
     addType("Loop", 1, 1, "looper", "Sub Main\r\nDo\r\nLoop\r\nEnd Sub");
-    RunOptions options;
-    options.saveProject = false;
-    options.scenePath = path("loop.an8");
+    RunOptions options = headless("loop.an8");
     options.scriptTimeLimit = std::chrono::milliseconds(20);
     options.askToKeepWaiting = false;
     ASSERT_EQ(runWith("1", options), RunOutcome::Terminated);

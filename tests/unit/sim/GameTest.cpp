@@ -55,17 +55,24 @@ protected:
     }
 };
 
+struct ClosestCase {
+    double x;
+    std::int32_t team, expected;
+    const char* why;
+};
+
 TEST_F(GameTest, WhoClosestNamesTheNearestLivingContactOfTheTeam)
 {
-    EXPECT_EQ(game.WhoClosest(0, 0, 0, 2).asLong(), 2); // entry 3 is nearer but dead
-    EXPECT_EQ(game.WhoClosest(9, 0, 0, 1).asLong(), 1);
-    EXPECT_EQ(game.WhoClosest(-9, 0, 0, 1).asLong(), 4);
-    EXPECT_EQ(game.WhoClosest(0, 0, 0, 3).asLong(), 0); // no such team
-}
-
-TEST_F(GameTest, AmongEqualDistancesTheLowestIndexWins)
-{
-    EXPECT_EQ(game.WhoClosest(0, 0, 0, 1).asLong(), 1); // 1 and 4 both at 10
+    const ClosestCase cases[] = {
+        {0, 2, 2, "entry 3 is nearer but dead"},
+        {9, 1, 1, "nearest of team 1 on the right"},
+        {-9, 1, 4, "nearest of team 1 on the left"},
+        {0, 3, 0, "no such team"},
+        {0, 1, 1, "1 and 4 both at 10: the lowest index wins"},
+        {-10, 1, 4, "a unit standing on its own entry finds itself"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(game.WhoClosest(c.x, 0, 0, c.team).asLong(), c.expected) << c.why;
 }
 
 TEST_F(GameTest, TheFirstCandidateIsTakenWhateverItsDistance)
@@ -94,12 +101,6 @@ TEST_F(GameTest, WhoClosestComesBackAsALongInAVariant)
                                              Value::longValue(2)});
     ASSERT_EQ(result.type(), VarType::Long);
     EXPECT_EQ(result.asLong(), 2);
-}
-
-TEST_F(GameTest, TheCallersOwnEntryCanBeNamed)
-{
-    // A unit asking for its own team finds itself when it stands on its own entry.
-    EXPECT_EQ(game.WhoClosest(-10, 0, 0, 1).asLong(), 4);
 }
 
 TEST_F(GameTest, MethodsOnTheNearestContactAimAtTheOriginWhenThereIsNone)

@@ -19,21 +19,34 @@ UnitType typeWith(double proportion, std::int32_t left = 0, std::int32_t top = 0
     return type;
 }
 
+// A project of the given types, named A, B, ... in order, and the table built from it.
+class UnitCreationTest : public ::testing::Test {
+protected:
+    Project project;
+    AvatarTable avatars;
+    RandomGenerator random;
+
+    void addTypes(std::initializer_list<UnitType> types, std::vector<std::string> names = {})
+    {
+        for (const UnitType& type : types) {
+            const std::size_t n = static_cast<std::size_t>(project.NumTypes());
+            project.UnitTypes[project.addType(n < names.size() ? names[n] : std::string(1, char('A' + n)))] = type;
+        }
+    }
+    void build() { buildUnitTable(avatars, project, random); }
+};
+
 struct CountCase {
     double proportion;
     std::int32_t units;
 };
 
-class UnitsInActionTest : public ::testing::TestWithParam<CountCase> {};
+class UnitsInActionTest : public UnitCreationTest, public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(UnitsInActionTest, ProportionRoundsHalfToEven)
 {
-    Project project;
-    project.addType("T");
-    project.UnitTypes[1] = typeWith(GetParam().proportion);
-    AvatarTable avatars;
-    RandomGenerator random;
-    buildUnitTable(avatars, project, random);
+    addTypes({typeWith(GetParam().proportion)});
+    build();
     EXPECT_EQ(avatars.NumAvatars(), GetParam().units) << GetParam().proportion;
 }
 
@@ -42,25 +55,20 @@ INSTANTIATE_TEST_SUITE_P(Counts, UnitsInActionTest,
                                            CountCase{1.5, 2}, CountCase{2.5, 2}, CountCase{3.5, 4},
                                            CountCase{12, 12}));
 
-TEST(UnitCreationTest, UnitsAreNumberedTypeByType)
+TEST_F(UnitCreationTest, UnitsAreNumberedTypeByType)
 {
-    Project project;
-    project.addType("A");
-    project.addType("B");
-    project.UnitTypes[1] = typeWith(2);
-    project.UnitTypes[1].Figure = "archer";
-    project.UnitTypes[2] = typeWith(3);
-    project.UnitTypes[2].Figure = "knight";
-    AvatarTable avatars;
-    RandomGenerator random;
-    buildUnitTable(avatars, project, random);
+    UnitType archer = typeWith(2), knight = typeWith(3);
+    archer.Figure = "archer";
+    knight.Figure = "knight";
+    addTypes({archer, knight});
+    build();
     ASSERT_EQ(avatars.NumAvatars(), 5);
     const char* expected[] = {"", "archer", "archer", "knight", "knight", "knight"};
     for (std::int32_t i = 1; i <= 5; ++i)
         EXPECT_EQ(avatars(i).Figure, expected[i]) << i;
 }
 
-TEST(UnitCreationTest, EveryValueOfTheTypeIsCopied)
+TEST_F(UnitCreationTest, EveryValueOfTheTypeIsCopied)
 {
     UnitType type = typeWith(1);
     type.Accel = 0.5;
@@ -75,7 +83,6 @@ TEST(UnitCreationTest, EveryValueOfTheTypeIsCopied)
     type.Range = 40;
     type.Team = 2;
     Avatar unit;
-    RandomGenerator random;
     createUnit(unit, type, random);
     EXPECT_EQ(unit.Accel, 0.5);
     EXPECT_EQ(unit.Armor, 2);
@@ -94,15 +101,12 @@ TEST(UnitCreationTest, EveryValueOfTheTypeIsCopied)
     EXPECT_EQ(unit.seqOutput, "");
 }
 
-TEST(UnitCreationTest, EachUnitDrawsXThenZInCreationOrder)
+TEST_F(UnitCreationTest, EachUnitDrawsXThenZInCreationOrder)
 {
-    Project project;
-    project.addType("A");
-    project.UnitTypes[1] = typeWith(3, 100, 200, 50, -30);
-    AvatarTable avatars;
-    RandomGenerator random(12345);
+    addTypes({typeWith(3, 100, 200, 50, -30)});
+    random = RandomGenerator(12345);
     RandomGenerator reference(12345);
-    buildUnitTable(avatars, project, random);
+    build();
     for (std::int32_t i = 1; i <= 3; ++i) {
         const double r1 = reference.next();
         const double r2 = reference.next();
@@ -113,28 +117,20 @@ TEST(UnitCreationTest, EachUnitDrawsXThenZInCreationOrder)
     EXPECT_EQ(random.state(), reference.state());
 }
 
-TEST(UnitCreationTest, BoxOfNoSizePutsEveryUnitOnItsCorner)
+TEST_F(UnitCreationTest, BoxOfNoSizePutsEveryUnitOnItsCorner)
 {
-    Project project;
-    project.addType("A");
-    project.UnitTypes[1] = typeWith(4, 10, -5, 0, 0);
-    AvatarTable avatars;
-    RandomGenerator random;
-    buildUnitTable(avatars, project, random);
+    addTypes({typeWith(4, 10, -5, 0, 0)});
+    build();
     for (std::int32_t i = 1; i <= 4; ++i) {
         EXPECT_EQ(avatars(i).xPos, 10);
         EXPECT_EQ(avatars(i).zPos, -5);
     }
 }
 
-TEST(UnitCreationTest, NegativeBoxSizesPlaceUnitsLeftOfAndAboveTheFirstCorner)
+TEST_F(UnitCreationTest, NegativeBoxSizesPlaceUnitsLeftOfAndAboveTheFirstCorner)
 {
-    Project project;
-    project.addType("A");
-    project.UnitTypes[1] = typeWith(50, 100, 100, -40, -20);
-    AvatarTable avatars;
-    RandomGenerator random;
-    buildUnitTable(avatars, project, random);
+    addTypes({typeWith(50, 100, 100, -40, -20)});
+    build();
     for (std::int32_t i = 1; i <= 50; ++i) {
         EXPECT_GT(avatars(i).xPos, 60);
         EXPECT_LE(avatars(i).xPos, 100);
@@ -143,33 +139,23 @@ TEST(UnitCreationTest, NegativeBoxSizesPlaceUnitsLeftOfAndAboveTheFirstCorner)
     }
 }
 
-TEST(UnitCreationTest, ASecondBuildStartsAgainAtUnitOne)
+TEST_F(UnitCreationTest, ASecondBuildStartsAgainAtUnitOne)
 {
-    Project project;
-    project.addType("A");
-    project.UnitTypes[1] = typeWith(2);
-    AvatarTable avatars;
-    RandomGenerator random;
-    buildUnitTable(avatars, project, random);
+    addTypes({typeWith(2)});
+    build();
     avatars(1).Maxlife = -7;
-    buildUnitTable(avatars, project, random);
+    build();
     EXPECT_EQ(avatars.NumAvatars(), 2);
     EXPECT_EQ(avatars(1).Maxlife, 0);
 }
 
-TEST(UnitCreationTest, AnImpossibleCountChangesNothingAndNamesTheType)
+TEST_F(UnitCreationTest, AnImpossibleCountChangesNothingAndNamesTheType)
 {
-    Project project;
-    project.addType("Swarm");
-    project.addType("Horde");
-    project.UnitTypes[1] = typeWith(2);
-    project.UnitTypes[2] = typeWith(1e12);
-    AvatarTable avatars;
+    addTypes({typeWith(2), typeWith(1e12)}, {"Swarm", "Horde"});
     avatars.grow().Maxlife = 9;
-    RandomGenerator random;
     const auto before = random.state();
     try {
-        buildUnitTable(avatars, project, random);
+        build();
         FAIL() << "no error";
     } catch (const UnitCountError& error) {
         EXPECT_NE(std::string(error.what()).find("\"Horde\""), std::string::npos) << error.what();
@@ -179,16 +165,10 @@ TEST(UnitCreationTest, AnImpossibleCountChangesNothingAndNamesTheType)
     EXPECT_EQ(random.state(), before);
 }
 
-TEST(UnitCreationTest, TotalsBeyondTheLimitAreRefused)
+TEST_F(UnitCreationTest, TotalsBeyondTheLimitAreRefused)
 {
-    Project project;
-    project.addType("A");
-    project.addType("B");
-    project.UnitTypes[1] = typeWith(MaxUnits);
-    project.UnitTypes[2] = typeWith(1);
-    AvatarTable avatars;
-    RandomGenerator random;
-    EXPECT_THROW(buildUnitTable(avatars, project, random), UnitCountError);
+    addTypes({typeWith(MaxUnits), typeWith(1)});
+    EXPECT_THROW(build(), UnitCountError);
     EXPECT_EQ(avatars.NumAvatars(), 0);
 }
 
