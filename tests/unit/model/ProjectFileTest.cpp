@@ -64,28 +64,15 @@ TEST_F(ProjectFileTest, TheArcherExampleReadsIntoItsFieldsAndWritesBackByteForBy
     const std::string original = crlfText(ArcherLines);
     const Project project = LoadProject(put("archer.kst", original));
     ASSERT_EQ(project.NumTypes(), 1);
-    const UnitType& archer = project.UnitTypes[1];
     EXPECT_EQ(project.TypeNames[1], "Archer");
-    EXPECT_EQ(archer.Accel, 0.5);
-    EXPECT_EQ(archer.Armor, 2);
-    EXPECT_EQ(archer.AttackAnim, "shoot");
-    EXPECT_EQ(archer.Damage, 10);
-    EXPECT_EQ(archer.Figure, "archer");
-    EXPECT_EQ(archer.FigureIndex, 1);
-    EXPECT_EQ(archer.Maxlife, 100);
-    EXPECT_EQ(archer.MaxSpeed, 1.5);
-    EXPECT_EQ(archer.Proportion, 12);
-    EXPECT_EQ(archer.Range, 40);
-    EXPECT_EQ(archer.Team, 1);
-    EXPECT_EQ(archer.Code, "first script line\r\nsecond script line");
-    EXPECT_EQ(archer.DeployLeft, 20);
-    EXPECT_EQ(archer.DeployTop, 30);
-    EXPECT_EQ(archer.DeployWidth, 100);
-    EXPECT_EQ(archer.DeployHeight, 50);
+    const UnitType archer{.Accel = 0.5, .MaxSpeed = 1.5, .Maxlife = 100, .Armor = 2, .AttackAnim = "shoot",
+                          .Damage = 10, .Proportion = 12, .Range = 40, .Figure = "archer", .FigureIndex = 1,
+                          .Code = "first script line\r\nsecond script line", .Team = 1,
+                          .DeployLeft = 20, .DeployTop = 30, .DeployWidth = 100, .DeployHeight = 50};
+    EXPECT_EQ(project.UnitTypes[1], archer);
     EXPECT_EQ(project.FigureNames[1], "archer");
     ASSERT_EQ(project.NumSequences(), 1);
-    EXPECT_EQ(project.Sequences[1].SequenceName, "shoot");
-    EXPECT_EQ(project.Sequences[1].FigureName, "archer");
+    EXPECT_EQ(project.Sequences[1], (SequenceInfo{"archer", "shoot"}));
     EXPECT_EQ(savedBytes(project), original);
 }
 
