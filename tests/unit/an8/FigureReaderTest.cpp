@@ -22,12 +22,12 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
-    std::string put(const std::vector<std::string>& lines)
+    std::string put(const std::vector<std::string>& lines, const char* lineEnd = "\r\n")
     {
         const fs::path path = dir / "figures.an8";
         std::ofstream out(path, std::ios::binary);
         for (const auto& line : lines)
-            out << line << "\r\n";
+            out << line << lineEnd;
         return path.string();
     }
 };
@@ -103,12 +103,8 @@ TEST_F(FigureReaderTest, ASecondFileAppendsAndDuplicatesStay)
 
 TEST_F(FigureReaderTest, LinesEndedByLineFeedsAloneReadTheSame)
 {
-    {
-        std::ofstream out(dir / "lf.an8", std::ios::binary);
-        out << "figure { \"lf\"\nsequence { \"go\"\n figure { \"lf\" }\n";
-    }
     Project project;
-    readFigureFile((dir / "lf.an8").string(), project);
+    readFigureFile(put({"figure { \"lf\"", "sequence { \"go\"", " figure { \"lf\" }"}, "\n"), project);
     EXPECT_EQ(figures(project), (std::vector<std::string>{"lf"}));
     EXPECT_EQ(sequences(project), (std::vector<SequenceInfo>{{"lf", "go"}}));
 }
