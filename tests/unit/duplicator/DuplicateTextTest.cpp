@@ -88,41 +88,16 @@ const CountCase countCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Answers, ParseCopyCount, ::testing::ValuesIn(countCases));
 
-class WriteDuplicateFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_folder = std::filesystem::temp_directory_path()
-                   / ("kestrelon-dup-text-" + std::to_string(::getpid()) + "-"
-                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-
-    std::string path(const char* name) const { return (m_folder / name).string(); }
-
-    static std::string contents(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    static void writeFile(const std::string& path, const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-
-    std::filesystem::path m_folder;
-};
-
-TEST_F(WriteDuplicateFile, ReplacesAnExistingFileWithTheCopiesAlone)
+TEST(WriteDuplicateFile, ReplacesAnExistingFileWithTheCopiesAlone)
 {
-    const std::string output = path("out.an8");
-    writeFile(output, "an older and much longer text that must not survive");
-    writeDuplicateFile(output, {{"a", "}"}}, {2});
-    EXPECT_EQ(contents(output), " figure { \"a001\"}  figure { \"a002\"} ");
+    const std::filesystem::path output =
+        std::filesystem::temp_directory_path() / ("kestrelon-dup-text-" + std::to_string(::getpid()) + ".an8");
+    std::ofstream(output, std::ios::binary) << "an older and much longer text that must not survive";
+    writeDuplicateFile(output.string(), {{"a", "}"}}, {2});
+    std::ostringstream text;
+    text << std::ifstream(output, std::ios::binary).rdbuf();
+    std::filesystem::remove(output);
+    EXPECT_EQ(text.str(), " figure { \"a001\"}  figure { \"a002\"} ");
 }
 
 } // namespace

@@ -76,36 +76,52 @@ protected:
     FileDialogState m_CD;
 };
 
-TEST_F(DuplicatorJobTest, ShowsTheDialogsInOrderAndWritesTheNumberedCopies)
+struct WrittenCase {
+    const char* label;
+    const char* source;
+    std::deque<std::optional<std::string>> inputs;
+    Shown expected;
+    const char* expectedOutput; // a file of test data, or nullptr for an empty output
+};
+
+void PrintTo(const WrittenCase& c, std::ostream* out)
 {
-    m_dialogs.files = {testData("dup-two-figures.an8"), m_output};
-    m_dialogs.inputs = {"2", "3"};
-    EXPECT_EQ(run(), JobOutcome::Written);
-    const Shown expected = {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save"};
-    EXPECT_EQ(m_dialogs.shown, expected);
-    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8")));
+    *out << c.label;
 }
 
-TEST_F(DuplicatorJobTest, AnAnswerThatIsNotANumberIsAskedAgain)
+class WrittenJob : public DuplicatorJobTest, public ::testing::WithParamInterface<WrittenCase> {};
+
+TEST_P(WrittenJob, ShowsTheDialogsInOrderAndWritesTheNumberedCopies)
 {
-    m_dialogs.files = {testData("dup-two-figures.an8"), m_output};
-    m_dialogs.inputs = {"two", "", "2.5", "3"};
-    EXPECT_EQ(run(), JobOutcome::Written);
-    const Shown expected = {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskSoldier, AskSoldier,
-                            AskKnight, SelectOutput, "save"};
-    EXPECT_EQ(m_dialogs.shown, expected);
-    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8")));
+    const WrittenCase& c = GetParam();
+    m_dialogs.files = {testData(c.source), m_output};
+    m_dialogs.inputs = c.inputs;
+    EXPECT_EQ(run(), JobOutcome::Written) << c.label;
+    EXPECT_EQ(m_dialogs.shown, c.expected) << c.label;
+    ASSERT_TRUE(fs::exists(m_output)) << c.label;
+    EXPECT_EQ(contents(m_output), c.expectedOutput ? contents(testData(c.expectedOutput)) : "") << c.label;
 }
 
-TEST_F(DuplicatorJobTest, AFileWithoutFiguresAsksNothingAndGivesAnEmptyFile)
-{
-    m_dialogs.files = {testData("dup-no-figures.an8"), m_output};
-    EXPECT_EQ(run(), JobOutcome::Written);
-    const Shown expected = {SelectSource, "open", SelectOutput, "save"};
-    EXPECT_EQ(m_dialogs.shown, expected);
-    ASSERT_TRUE(fs::exists(m_output));
-    EXPECT_EQ(fs::file_size(m_output), 0u);
-}
+const WrittenCase writtenCases[] = {
+    {"two figures, 2 and 3 copies",
+     "dup-two-figures.an8",
+     {"2", "3"},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save"},
+     "dup-two-figures-2-3-expected.an8"},
+    {"an answer that is not a number is asked again",
+     "dup-two-figures.an8",
+     {"two", "", "2.5", "3"},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskSoldier, AskSoldier, AskKnight, SelectOutput,
+      "save"},
+     "dup-two-figures-2-3-expected.an8"},
+    {"a file without figures asks nothing and gives an empty file",
+     "dup-no-figures.an8",
+     {},
+     {SelectSource, "open", SelectOutput, "save"},
+     nullptr},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, WrittenJob, ::testing::ValuesIn(writtenCases));
 
 struct CancelCase {
     const char* label;
