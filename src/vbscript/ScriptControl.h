@@ -37,8 +37,9 @@ public:
     // Where MsgBox and InputBox go; nullptr: MsgBox shows nothing, InputBox answers "".
     void setDialogs(Dialogs* dialogs);
 
-    // Runaway protection: one AddCode or Run call may take this long before keepWaiting is
+    // Runaway protection: one AddCode or Run call may compute this long before keepWaiting is
     // asked (true: wait as long again; false or no callback: stop the script with an error).
+    // Only processor time counts: time spent waiting in a message box does not.
     void setTimeLimit(std::chrono::milliseconds limit);
     void setKeepWaiting(std::function<bool()> keepWaiting);
 
