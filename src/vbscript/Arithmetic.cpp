@@ -2,6 +2,7 @@
 // Single, Double, Currency, Date, with text counting as Double), whole-number results that
 // overflow move up to Integer, Long and then Double, and "\" and Mod round their operands.
 #include "vbscript/Conversions.h"
+#include "vbscript/Limits.h"
 #include "vbscript/OperatorParts.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/runtime/Calendar.h"
@@ -182,8 +183,7 @@ Value add(const Value& left, const Value& right)
     if (lk == Kind::String && (rk == Kind::String || rk == Kind::Empty)) {
         static const std::string nothing;
         const std::string& tail = rk == Kind::String ? right.asString() : nothing;
-        if (left.asString().size() + tail.size() > MaxStringLength)
-            raise(7);
+        requireStringLength(left.asString().size() + tail.size());
         return Value::string(left.asString() + tail);
     }
     if (lk == Kind::Empty && rk == Kind::String)

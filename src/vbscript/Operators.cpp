@@ -3,6 +3,7 @@
 #include "vbscript/Operators.h"
 
 #include "vbscript/Conversions.h"
+#include "vbscript/Limits.h"
 #include "vbscript/OperatorParts.h"
 #include "vbscript/ScriptError.h"
 
@@ -24,8 +25,7 @@ Value concatenate(const Value& left, const Value& right)
         return Value::null();
     std::string text = toConcatString(left);
     const std::string rightText = toConcatString(right);
-    if (text.size() + rightText.size() > MaxStringLength)
-        throw ScriptError::runtime(7);
+    requireStringLength(text.size() + rightText.size());
     return Value::string(std::move(text += rightText));
 }
 

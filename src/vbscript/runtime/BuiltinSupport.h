@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vbscript/Conversions.h"
+#include "vbscript/Limits.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/Value.h"
 #include "vbscript/runtime/Builtin.h"
@@ -52,8 +53,7 @@ inline bool textCompareArg(const Value* arg)
 // Raises "Out of memory" for a text longer than a script may build.
 inline void checkLength(size_t length)
 {
-    if (length > MaxStringLength)
-        raise(7);
+    requireStringLength(length);
 }
 
 inline char lowerAscii(char c)
