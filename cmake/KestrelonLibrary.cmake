@@ -30,5 +30,6 @@ function(kestrelon_test_suite name dir)
   target_compile_definitions(${name} PRIVATE
     KESTRELON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     KESTRELON_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core)
+  # Parameterised cases are named by their index: printed case values may hold raw bytes.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS core)
 endfunction()
