@@ -1,8 +1,15 @@
-# Runs kestrelon-cli once and checks what a user would see: the exit status, standard output
-# (exactly a file's content, or empty) and standard error (a pattern, or empty).
+# Runs kestrelon-cli once as a user would and checks what the user sees: the exit status,
+# standard output and error (exactly a file's content, a pattern, or empty), and for a battle
+# the scene file (byte for byte against an expected file, or that none was made).
 # -DCLI=program -DARGS=word|word|... -DWORKDIR=folder -DEXIT=status
-# [-DSTDOUT_FILE=file] [-DSTDOUT_PATTERN=regex] [-DSTDERR_PATTERN=regex]
+# [-DSTDOUT_FILE=file | -DSTDOUT_PATTERN=regex] [-DSTDERR_FILE=file | -DSTDERR_PATTERN=regex]
+# [-DSCENE=path (removed first) -DSCENE_FILE=expected | -DNO_SCENE=path]
 string(REPLACE "|" ";" arguments "${ARGS}")
+foreach(path IN ITEMS "${SCENE}" "${NO_SCENE}")
+  if(path)
+    file(REMOVE "${path}")
+  endif()
+endforeach()
 execute_process(COMMAND ${CLI} ${arguments}
                 WORKING_DIRECTORY ${WORKDIR}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -23,12 +30,31 @@ elseif(DEFINED STDOUT_PATTERN)
 elseif(NOT out STREQUAL "")
   string(APPEND faults "standard output should be empty\n")
 endif()
-if(DEFINED STDERR_PATTERN)
+if(DEFINED STDERR_FILE)
+  file(READ ${STDERR_FILE} expected)
+  if(NOT err STREQUAL expected)
+    string(APPEND faults "standard error differs from ${STDERR_FILE}\n")
+  endif()
+elseif(DEFINED STDERR_PATTERN)
   if(NOT err MATCHES "${STDERR_PATTERN}")
     string(APPEND faults "standard error does not match ${STDERR_PATTERN}\n")
   endif()
 elseif(NOT err STREQUAL "")
   string(APPEND faults "standard error should be empty\n")
+endif()
+if(DEFINED SCENE_FILE)
+  if(NOT EXISTS "${SCENE}")
+    string(APPEND faults "no scene file at ${SCENE}\n")
+  else()
+    file(READ "${SCENE}" scene HEX)
+    file(READ "${SCENE_FILE}" expected HEX)
+    if(NOT scene STREQUAL expected)
+      string(APPEND faults "the scene ${SCENE} differs from ${SCENE_FILE}\n")
+    endif()
+  endif()
+endif()
+if(DEFINED NO_SCENE AND EXISTS "${NO_SCENE}")
+  string(APPEND faults "a scene file was written at ${NO_SCENE}\n")
 endif()
 
 if(faults)
