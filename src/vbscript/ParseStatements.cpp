@@ -295,14 +295,21 @@ StmtPtr Parser::parseFor()
         advance();
         statement->step = parseExpression();
     }
+    statement->body = parseForBody();
+    return statement;
+}
+
+// The body of a For or For Each loop, up to and including its Next.
+Block Parser::parseForBody()
+{
     requireSeparator();
     ++m_context.forDepth;
-    statement->body = parseBlock();
+    auto body = parseBlock();
     --m_context.forDepth;
     if (!at(TokenKind::Next))
         failUnexpectedEnd(1020);
     advance();
-    return statement;
+    return body;
 }
 
 // For Each variable In collection ... Next
@@ -313,13 +320,7 @@ StmtPtr Parser::parseForEach(SourcePos start)
     statement->variable = parseName();
     expect(TokenKind::In, 1046);
     statement->collection = parseExpression();
-    requireSeparator();
-    ++m_context.forDepth;
-    statement->body = parseBlock();
-    --m_context.forDepth;
-    if (!at(TokenKind::Next))
-        failUnexpectedEnd(1020);
-    advance();
+    statement->body = parseForBody();
     return statement;
 }
 

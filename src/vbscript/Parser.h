@@ -84,6 +84,7 @@ private:
     StmtPtr parseSelect();
     StmtPtr parseFor();
     StmtPtr parseForEach(SourcePos start);
+    Block parseForBody();
     StmtPtr parseDo();
     StmtPtr parseWhile();
     StmtPtr parseWith();
