@@ -107,10 +107,9 @@ Value toPlainValue(const Value& value)
         const auto& object = current.asObject();
         if (!object)
             raise(91);
-        const auto member = object->defaultMember();
-        if (!member || depth >= 8)
+        if (depth >= 8)
             raise(438);
-        current = object->invoke(*member, InvokeKind::Get, {});
+        current = object->invoke(object->requireDefaultMember(), InvokeKind::Get, {});
     }
     return current;
 }

@@ -20,10 +20,7 @@ void putDefault(const Value& target, std::vector<Value> args)
     if (target.isNothing())
         throw ScriptError::runtime(91);
     Object& object = *target.asObject();
-    const auto member = object.defaultMember();
-    if (!member)
-        throw ScriptError::runtime(438);
-    object.invoke(*member, InvokeKind::Put, args);
+    object.invoke(object.requireDefaultMember(), InvokeKind::Put, args);
 }
 
 } // namespace

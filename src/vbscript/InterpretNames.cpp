@@ -199,10 +199,7 @@ Value Interpreter::callValue(const Value& target, std::vector<Value> args, Invok
     if (target.isNothing())
         throw ScriptError::runtime(91);
     Object& object = *target.asObject();
-    const auto member = object.defaultMember();
-    if (!member)
-        throw ScriptError::runtime(438);
-    return invokeObject(object, *member, kind, args);
+    return invokeObject(object, object.requireDefaultMember(), kind, args);
 }
 
 // target.name: the member is found by its text once per kind of object and then remembered.

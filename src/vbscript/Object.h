@@ -3,6 +3,7 @@
 // a dispatch interface does.
 #pragma once
 
+#include "vbscript/ScriptError.h"
 #include "vbscript/Value.h"
 
 #include <optional>
@@ -36,6 +37,15 @@ public:
     // The object's default member, used when the object itself is read as a value or called
     // with arguments; nullopt when it has none.
     virtual std::optional<MemberId> defaultMember() const { return std::nullopt; }
+
+    // The default member, raising "Object doesn't support this property or method" (438) for
+    // an object that has none.
+    MemberId requireDefaultMember() const
+    {
+        if (const auto member = defaultMember())
+            return *member;
+        throw ScriptError::runtime(438);
+    }
 
     // Objects that answer the same non-null table resolve every name to the same member, so
     // a member found on one of them holds for all of them (the interpreter remembers it).
