@@ -5,7 +5,6 @@
 #include "InterpreterTestSupport.h"
 
 #include "vbscript/HostBinding.h"
-#include "vbscript/support/BattleHosts.h"
 
 #include <gtest/gtest.h>
 
@@ -166,11 +165,9 @@ TEST(HostObject, WithReachesTheInnermostObject)
 // A member is looked up once per class: a loop over two units of one class reads each one's own.
 TEST(HostObject, MembersOfOneClassServeEveryObjectOfIt)
 {
-    auto a = std::make_shared<FakeAvatar>();
-    auto b = std::make_shared<FakeAvatar>();
-    a->xPos = 1;
-    b->xPos = 2;
-    EXPECT_EQ(runWith("For Each u In Array(A, B, A)\ns = s & u.xPos\nNext\nMsgBox s", {{"A", a, false}, {"B", b, false}}),
+    auto a = std::make_shared<Probe>("1");
+    auto b = std::make_shared<Probe>("2");
+    EXPECT_EQ(runWith("For Each u In Array(A, B, A)\ns = s & u.Name\nNext\nMsgBox s", {{"A", a, false}, {"B", b, false}}),
               "121");
 }
 

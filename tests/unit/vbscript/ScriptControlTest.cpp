@@ -1,11 +1,11 @@
 // The script host as the battle run uses it: Reset, modules, AddCode, Run and Error; reuse of
 // compiled texts behaving exactly like compiling again; the runaway limits (time, recursion,
-// memory); and an AI script in the game's style driven turn by turn.
+// memory).
 #include "InterpreterTestSupport.h"
 
+#include "vbscript/HostBinding.h"
 #include "vbscript/Limits.h"
 #include "vbscript/Parser.h"
-#include "vbscript/support/BattleHosts.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,22 @@ namespace kestrelon::vbs::testing {
 namespace {
 
 using kestrelon::testing::ScriptedDialogs;
+
+// A host object with one property, enough to see what a host keeps or forgets across resets.
+class Unit : public HostObject<Unit> {
+public:
+    double xPos = 0;
+
+    static const HostClass<Unit>& binding()
+    {
+        static const HostClass<Unit> table = [] {
+            HostClass<Unit> members("Unit");
+            members.property("xPos", &Unit::xPos);
+            return members;
+        }();
+        return table;
+    }
+};
 
 class ScriptControlTest : public ::testing::Test {
 protected:
@@ -61,7 +77,7 @@ TEST_F(ScriptControlTest, RunOfAProcedureWithParametersIsAWrongArgumentCount)
 TEST_F(ScriptControlTest, ResetDiscardsCodeObjectsAndVariables)
 {
     add("x = 5\nSub Main\nMsgBox \"old\"\nEnd Sub");
-    host.AddObject("Thing", std::make_shared<FakeAvatar>(), true);
+    host.AddObject("Thing", std::make_shared<Unit>(), true);
     host.Reset();
     EXPECT_EQ(runMain(), " !Error Sub or Function not defined line: 0 column: 0");
     dialogs.shown.clear();
@@ -126,7 +142,7 @@ TEST_F(ScriptControlTest, ReusedTextBehavesLikeRecompiledText)
     for (const double x : {1.5, 2.5}) {
         host.Reset();
         dialogs.shown.clear();
-        auto probe = std::make_shared<FakeAvatar>();
+        auto probe = std::make_shared<Unit>();
         probe->xPos = x;
         host.AddObject("Probe", probe, true);
         EXPECT_EQ(add(script), "1 " + std::to_string(x).substr(0, 3));
@@ -137,7 +153,7 @@ TEST_F(ScriptControlTest, ReusedTextBehavesLikeRecompiledText)
 TEST_F(ScriptControlTest, ReusedTextBindsNamesToWhatTheHostHasNow)
 {
     const std::string script = "MsgBox \"[\" & xPos & \"]\"";
-    auto unit = std::make_shared<FakeAvatar>();
+    auto unit = std::make_shared<Unit>();
     unit->xPos = 7;
     host.AddObject("ThisGuy", unit, true);
     EXPECT_EQ(add(script), "[7]");
@@ -248,67 +264,6 @@ TEST_F(ScriptControlTest, DeeplyNestedExpressionsAreACompileError)
     const int depth = Parser::MaxNesting + 10;
     EXPECT_FALSE(host.AddCode("x = " + std::string(depth, '(') + "1" + std::string(depth, ')')));
     EXPECT_EQ(host.Error().Number, 1001);
-}
-
-// An AI script in the game's style, run the way the battle runs it: every turn the host is
-// reset, the contact table refreshed, Game and ThisGuy added, the script added and Main run.
-TEST(ScriptControlBattle, AnAiScriptDrivesTwoUnitsTurnByTurn)
-{
-    const std::string ai = R"(
-Sub Main
-    Dim enemy, stepX, stepZ
-    enemy = Game.WhoClosest(ThisGuy.xPos, ThisGuy.yPos, ThisGuy.zPos, 3 - ThisGuy.Team)
-    If enemy = 0 Then Exit Sub
-    If Game.DistFromMe(xPos, yPos, zPos, enemy) <= Range Then
-        If Attack(enemy, Damage) Then seqOutput = seqOutput & "win;"
-    Else
-        stepX = WhereMyX(xPos, GetCX(enemy), whatFrame, whatFrame + 4)
-        stepZ = WhereMyZ(zPos, getCZ(enemy), whatFrame, whatFrame + 4)
-        xPos = xPos + stepX * 2
-        zPos = zPos + stepZ * 2
-        posOutput = posOutput & OutputLoc(xPos, yPos, zPos, whatFrame)
-    End If
-    whatFrame = whatFrame + 1
-End Sub
-)";
-    auto game = std::make_shared<FakeGame>();
-    auto first = std::make_shared<FakeAvatar>();
-    auto second = std::make_shared<FakeAvatar>();
-    first->Team = 1;
-    second->Team = 2;
-    second->xPos = 16;
-    second->zPos = 12;
-    for (const auto& unit : {first, second}) {
-        unit->Maxlife = 100;
-        unit->Range = 5;
-        unit->Damage = 30;
-    }
-    game->units = {nullptr, first, second};
-    game->SetNumContacts(2);
-
-    ScriptControl host;
-    for (int frame = 0; frame < 5; ++frame) {
-        for (std::int32_t i = 1; i <= 2; ++i) {
-            host.Reset();
-            const std::int32_t other = 3 - i;
-            const FakeAvatar& contact = *game->units[static_cast<size_t>(other)];
-            game->SetContactPos(contact.Team, other, contact.xPos, contact.yPos, contact.zPos, false, contact.Maxlife);
-            host.AddObject("Game", game, true);
-            host.AddObject("ThisGuy", game->units[static_cast<size_t>(i)], true);
-            ASSERT_TRUE(host.AddCode(ai)) << errorMessage(host.Error());
-            ASSERT_TRUE(host.Run("Main")) << errorMessage(host.Error());
-        }
-    }
-    EXPECT_EQ(first->posOutput, "pos(8,0,6)@0;");
-    EXPECT_EQ(second->posOutput, "pos(12,0,9)@0;");
-    EXPECT_EQ(first->seqOutput, "win;");
-    EXPECT_EQ(second->seqOutput, "win;");
-    EXPECT_EQ(first->whatFrame, 5);
-    const std::vector<std::string> attacks = {
-        "unit 2 took 30, life 70", "unit 1 took 30, life 70", "unit 2 took 30, life 40", "unit 1 took 30, life 40",
-        "unit 2 took 30, life 10", "unit 1 took 30, life 10", "unit 2 took 30, life 0",  "unit 1 took 30, life 0",
-    };
-    EXPECT_EQ(game->attackMessages, attacks);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 MsgBox "first line"
 
-    x = 1 / 0
+    x = 1 / 0  ' expect error: Division by zero (column 5)
 MsgBox "never"
 ' expect: first line
-' expect error: Error Division by zero line: 3 column: 5

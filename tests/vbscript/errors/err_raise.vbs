@@ -33,5 +33,4 @@ Err.Raise
 MsgBox Err.Number
 ' expect: 450
 On Error GoTo 0
-Err.Raise 6, "Src", "Custom overflow"
-' expect error: Error Custom overflow line: 36 column: 1
+Err.Raise 6, "Src", "Custom overflow"  ' expect error: Custom overflow (column 1)

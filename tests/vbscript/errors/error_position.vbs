@@ -2,9 +2,8 @@
 Dim a(2)
 MsgBox "before"
 Sub Fail
-    a(5) = 1
+    a(5) = 1  ' expect error: Subscript out of range (column 5)
 End Sub
 Fail
 MsgBox "never"
 ' expect: before
-' expect error: Error Subscript out of range line: 5 column: 5

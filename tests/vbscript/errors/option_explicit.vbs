@@ -17,5 +17,4 @@ ReDim made(2)
 MsgBox UBound(made) & " " & Err.Number
 ' expect: 2 0
 On Error GoTo 0
-y = 1
-' expect error: Error Variable is undefined line: 20 column: 1
+y = 1  ' expect error: Variable is undefined (column 1)

@@ -22,11 +22,11 @@ Dim turn
 For turn = 1 To 6
     Main
 Next
-MsgBox posOutput
+MsgBox "[" & posOutput & "]"
 MsgBox "frame " & whatFrame
-' expect: unit 2 took 30, life 70
-' expect: unit 2 took 30, life 40
-' expect: unit 2 took 30, life 10
-' expect: unit 2 took 30, life 0
-' expect: pos(10,0,0)@0;pos(15,0,0)@1;kill(2);
+' expect: Avatars(2) took 30 points of damage.  His Health is now at:70.  Contact Health at: 100
+' expect: Avatars(2) took 30 points of damage.  His Health is now at:40.  Contact Health at: 100
+' expect: Avatars(2) took 30 points of damage.  His Health is now at:10.  Contact Health at: 100
+' expect: Avatars(2) took 30 points of damage.  His Health is now at:0.  Contact Health at: 100
+' expect: [ pointkey { 0 ( 10 0 0 ) "?" }   pointkey { 1 ( 15 0 0 ) "?" }  kill(2);]
 ' expect: frame 6

@@ -27,5 +27,4 @@ MsgBox Err.Number
 On Error GoTo 0
 MsgBox "before"
 ' expect: before
-Game.GetCX 5
-' expect error: Error Subscript out of range line: 30 column: 1
+Game.GetCX 5  ' expect error: Subscript out of range (column 1)

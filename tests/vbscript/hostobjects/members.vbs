@@ -24,9 +24,9 @@ MsgBox WhoClosest(0, 0, 0, 2) & " " & TypeName(Game.WhoClosest(0, 0, 0, 2))
 With ThisGuy
     .zPos = 7
     .posOutput = .posOutput & OutputLoc(.xPos, .yPos, .zPos, 1)
-    MsgBox .zPos & " " & .posOutput
+    MsgBox .zPos & " [" & .posOutput & "]"
 End With
-' expect: 7 pos(5,0,7)@1;
+' expect: 7 [ pointkey { 1 ( 5 0 7 ) "?" }  ]
 SeqRunning = 5
 MsgBox SeqRunning
 ' expect: True

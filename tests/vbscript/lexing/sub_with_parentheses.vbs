@@ -3,5 +3,4 @@ Sub Show(a, b)
     MsgBox a & b
 End Sub
 Show 1, 2
-  Show(1, 2)
-' expect error: Error Cannot use parentheses when calling a Sub line: 6 column: 3
+  Show(1, 2)  ' expect error: Cannot use parentheses when calling a Sub (column 3)

@@ -1,3 +1,3 @@
 MsgBox "fine"
 MsgBox "no end
-' expect error: Error Unterminated string constant line: 2 column: 8
+' expect error: Unterminated string constant (column 8)
