@@ -1,13 +1,21 @@
-# Kestrelon's two commands: `make demo` and `make test`. Both install what is missing first.
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
-JOBS       ?= $(shell nproc)
+# Kestrelon's commands. `make demo` and `make test` are the README's first two; every target
+# installs what is missing first.
+BUILD     ?= build
+SAN_BUILD ?= build-san
+JOBS      ?= $(shell nproc)
 
-PACKAGES = build-essential cmake ninja-build qt6-base-dev libxkbcommon-dev libgtest-dev \
+PACKAGES = build-essential cmake ninja-build ccache qt6-base-dev libxkbcommon-dev libgtest-dev \
            libgmock-dev libbenchmark-dev lua5.4 xvfb xauth imagemagick xdotool \
            clang-16 libclang-rt-16-dev
 
-.PHONY: all deps build build-asan test test-core test-asan demo clean fuzz
+# The sanitizer build: clang, AddressSanitizer and UndefinedBehaviorSanitizer, no windows; it
+# also links the fuzz targets. Optimised a little, as fuzzing needs speed and the tests do not
+# need full debug information for their stack traces.
+SAN_FLAGS = -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=Debug \
+            "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only" \
+            -DKESTRELON_SANITIZE=ON -DKESTRELON_WITH_QT=OFF -DKESTRELON_BENCHMARKS=OFF
+
+.PHONY: all deps build build-san test check demo clean fuzz
 
 all: build
 
@@ -18,22 +26,29 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-build-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	  -DKESTRELON_SANITIZE=ON -DKESTRELON_WITH_QT=OFF -DKESTRELON_BENCHMARKS=OFF >/dev/null
-	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+build-san: deps
+	@cmake -S . -B $(SAN_BUILD) -G Ninja $(SAN_FLAGS) >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
 
-# Every suite in the normal build, then the core suites again under the sanitizers.
-test: build build-asan
-	@scripts/run-tests.sh $(BUILD) $(ASAN_BUILD)
+# Every suite of the normal build (windows included), then the core suites and the fuzz
+# replays under the sanitizers.
+test: build build-san
+	@scripts/run-tests.sh $(BUILD) $(SAN_BUILD)
+
+# The edit-build-test loop: the normal build's fast suites only.
+check: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target check-suites
+	@scripts/run-tests.sh --fast $(BUILD)
 
 demo: build
 	@scripts/demo.sh $(BUILD)
 
-# The script engine's fuzz target (clang, libFuzzer, ASan, UBSan) for FUZZ_SECONDS seconds.
+# Real fuzzing: FUZZ_SECONDS per target; FUZZ_TARGET=script|project|figures for one of them.
 FUZZ_SECONDS ?= 300
-fuzz: deps
-	@scripts/fuzz.sh $(FUZZ_SECONDS)
+FUZZ_TARGET  ?=
+fuzz: build-san
+	@scripts/fuzz.sh $(SAN_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGET)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD)

@@ -17,6 +17,27 @@ function(kestrelon_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
+# kestrelon_test_settings(TARGET): what every GoogleTest target compiles with, the same for all
+# of them so that they can share one precompiled header.
+function(kestrelon_test_settings target)
+  target_link_libraries(${target} PRIVATE GTest::gtest GTest::gmock)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
+  target_compile_definitions(${target} PRIVATE
+    KESTRELON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    KESTRELON_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()
+
+# The header every suite precompiles once: GoogleTest and GoogleMock take most of a test file's
+# compile time, the engine's value and host headers most of the rest.
+function(kestrelon_test_header)
+  if(TARGET kestrelon_test_pch)
+    return()
+  endif()
+  add_library(kestrelon_test_pch OBJECT ${PROJECT_SOURCE_DIR}/tests/support/PrecompiledTestHeader.cpp)
+  kestrelon_test_settings(kestrelon_test_pch)
+  target_precompile_headers(kestrelon_test_pch PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/PrecompiledTestHeader.h)
+endfunction()
+
 # kestrelon_test_suite(NAME DIR DEPS...): one GoogleTest executable of every .cpp in DIR.
 function(kestrelon_test_suite name dir)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
@@ -24,12 +45,12 @@ function(kestrelon_test_suite name dir)
   if(NOT sources)
     return()
   endif()
+  kestrelon_test_header()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_compile_definitions(${name} PRIVATE
-    KESTRELON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    KESTRELON_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main)
+  kestrelon_test_settings(${name})
+  target_precompile_headers(${name} REUSE_FROM kestrelon_test_pch)
+  set_property(GLOBAL APPEND PROPERTY KESTRELON_CHECK_TARGETS ${name})
   # Parameterised cases are named by their index: printed case values may hold raw bytes.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS core)
 endfunction()

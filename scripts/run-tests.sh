@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# Runs the script engine's fuzz target briefly, every test of the normal build, then the core
-# suites of the sanitizer build.
+# Runs the tests of a build folder through ctest.
+#   scripts/run-tests.sh BUILD SAN_BUILD   every test of the normal build, then every test of
+#                                          the sanitizer build (core suites and fuzz replays)
+#   scripts/run-tests.sh --fast BUILD      the normal build's fast suites (make check)
 set -euo pipefail
+fast=false
+if [[ ${1:-} == --fast ]]; then
+  fast=true
+  shift
+fi
 build=$1
-asan_build=$2
+san_build=${2:-}
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-
 jobs=$(nproc)
-# The fuzz run comes first so that the test summaries stand last.
-echo "== the script engine's fuzz target, briefly"
-"$(dirname "$0")/fuzz.sh" 45
+
+if $fast; then
+  ctest --test-dir "$build" --output-on-failure -j "$jobs" -LE ui
+  exit
+fi
 echo "== tests ($build)"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
-echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer ($asan_build)"
+echo "== tests and fuzz replays under AddressSanitizer and UndefinedBehaviorSanitizer ($san_build)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir "$asan_build" --output-on-failure -j "$jobs"
+  ctest --test-dir "$san_build" --output-on-failure -j "$jobs"

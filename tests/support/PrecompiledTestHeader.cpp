@@ -1,0 +1,2 @@
+// The one source of the target that owns the suites' precompiled header.
+#include "PrecompiledTestHeader.h"
