@@ -3,6 +3,8 @@
 # its committed corpus and findings. New findings go to fuzz-out/.
 #   scripts/fuzz.sh SAN_BUILD [SECONDS] [script|project|figures]
 set -euo pipefail
+# Sanitizer reports name functions and lines only with a symbolizer.
+export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$(command -v llvm-symbolizer || true)}
 cd "$(dirname "$0")/.."
 build=$1
 seconds=${2:-300}

@@ -4,6 +4,8 @@
 #                                          the sanitizer build (core suites and fuzz replays)
 #   scripts/run-tests.sh --fast BUILD      the normal build's fast suites (make check)
 set -euo pipefail
+# Sanitizer reports name functions and lines only with a symbolizer.
+export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$(command -v llvm-symbolizer || true)}
 fast=false
 if [[ ${1:-} == --fast ]]; then
   fast=true
