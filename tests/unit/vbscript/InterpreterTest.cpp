@@ -1,7 +1,8 @@
 // The line and column the parser and interpreter report for an error, each case a small script
-// and the messages it must show: these stay here because each needs a script of its own. The
-// interpreter's other mechanics (ByRef aliasing, On Error Resume Next, loops, Select Case,
-// arrays) are conformance scripts under tests/vbscript.
+// and the messages it must show. They stay here because every one ends in an error, several
+// before anything runs, so each needs a script of its own. The interpreter's other mechanics
+// (ByRef aliasing, On Error Resume Next, loops, Select Case, arrays) are conformance scripts
+// under tests/vbscript.
 #include "InterpreterTestSupport.h"
 
 #include <gtest/gtest.h>
