@@ -15,6 +15,9 @@ struct Project {
     Table<UnitType> UnitTypes;   // entry i belongs to TypeNames entry i
     Table<std::string> FigureNames;
     Table<SequenceInfo> Sequences;
+    // The file it was read from began with a UTF-8 byte-order mark, as some text editors save
+    // one: a save writes it back, so the file keeps the form its editor expects.
+    bool byteOrderMark = false;
 
     std::int32_t NumTypes() const { return TypeNames.count(); }
     std::int32_t NumFigures() const { return FigureNames.count(); }

@@ -1,6 +1,6 @@
 // Saving and loading the project file. Writer and reader follow the same line order: the
 // type count and names, one block per type (its script ended by a line "CODEDONE"), then
-// the figure catalogue and the sequence catalogue.
+// the figure catalogue and the sequence catalogue. docs/project-file.md describes it for users.
 #include "model/ProjectFile.h"
 
 #include "platform/FileError.h"
@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 namespace kestrelon {
 namespace {
@@ -19,7 +20,34 @@ namespace {
 // The writer's own end-of-script marker; a script ends at the first line that is exactly this.
 constexpr std::string_view ScriptEnd = "CODEDONE";
 
+// The UTF-8 byte-order mark that some text editors put at the start of a file.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
 // ---- saving ----
+
+// The number of the first script line that a reader would take for the end marker, counting
+// the lines as the file will hold them: a line feed ends a line, and a carriage return right
+// before it belongs to the line end. The last line is followed by the writer's own CR LF.
+std::optional<std::int32_t> markerLine(const std::string& code)
+{
+    size_t start = 0;
+    for (std::int32_t number = 1;; ++number) {
+        const size_t end = code.find('\n', start);
+        std::string_view line(code.data() + start, (end == std::string::npos ? code.size() : end) - start);
+        if (end != std::string::npos && line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line == ScriptEnd)
+            return number;
+        if (end == std::string::npos)
+            return std::nullopt;
+        start = end + 1;
+    }
+}
 
 class ProjectWriter {
 public:
@@ -27,6 +55,8 @@ public:
 
     void write()
     {
+        if (m_project.byteOrderMark)
+            m_file.write(ByteOrderMark);
         m_file.writeLine(formatInteger(m_project.NumTypes()));
         for (std::int32_t i = 1; i <= m_project.NumTypes(); ++i)
             writeText(m_project.TypeNames[i], "the name of type " + formatInteger(i));
@@ -60,12 +90,26 @@ private:
         m_file.writeLine(formatDouble(type.Proportion));
         m_file.writeLine(formatDouble(type.Range));
         m_file.writeLine(formatInteger(type.Team));
-        m_file.writeLine(type.Code);
-        m_file.writeLine(ScriptEnd);
+        writeScript(i);
         m_file.writeLine(formatInteger(type.DeployLeft));
         m_file.writeLine(formatInteger(type.DeployTop));
         m_file.writeLine(formatInteger(type.DeployWidth));
         m_file.writeLine(formatInteger(type.DeployHeight));
+    }
+
+    // A line that is exactly the marker would end the script early on reading: its remaining
+    // lines would be taken for the items after it. Refuse before anything is replaced.
+    void writeScript(std::int32_t i)
+    {
+        const std::string& code = m_project.UnitTypes[i].Code;
+        if (const std::optional<std::int32_t> line = markerLine(code)) {
+            throw FileError(m_path, 0,
+                            "cannot store the script of type " + formatInteger(i) + " " + quoted(m_project.TypeNames[i]) +
+                                ": its line " + formatInteger(*line) + " is " + quoted(std::string(ScriptEnd)) +
+                                ", the line that ends a script in the project file");
+        }
+        m_file.writeLine(code);
+        m_file.writeLine(ScriptEnd);
     }
 
     // A one-line text with a line break in it would shift every line after it and the file
@@ -84,11 +128,6 @@ private:
 
 // ---- loading ----
 
-std::string quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
 // Files written where "," is the decimal separator hold floats such as "2,5"; a single
 // comma with no point can only be that (the number form has no thousands separators).
 std::optional<double> parseFloatLine(std::string text)
@@ -104,7 +143,8 @@ public:
 
     Project read()
     {
-        const std::int32_t types = readCount("the number of unit types");
+        const std::string typesWhat = "the number of unit types";
+        const std::int32_t types = parseCount(readFirstLine(typesWhat), typesWhat);
         for (std::int32_t i = 1; i <= types; ++i)
             m_project.addType(readLine("the name of type " + formatInteger(i)));
         for (std::int32_t i = 1; i <= types; ++i)
@@ -151,6 +191,18 @@ private:
         return m_file.readLine();
     }
 
+    // The first line without the byte-order mark an editor may have put before it; the project
+    // keeps the fact so that saving writes the mark back.
+    std::string readFirstLine(const std::string& what)
+    {
+        std::string line = readLine(what);
+        if (line.starts_with(ByteOrderMark)) {
+            m_project.byteOrderMark = true;
+            line.erase(0, ByteOrderMark.size());
+        }
+        return line;
+    }
+
     // The script's lines up to the marker, joined by CR LF: the exact inverse of writing the
     // script followed by one line break, so a final line break and an empty script survive.
     std::string readScript(const std::string& what)
@@ -183,24 +235,31 @@ private:
 
     std::int32_t readCount(const std::string& what)
     {
-        const std::string& line = readLine(what);
+        return parseCount(readLine(what), what);
+    }
+
+    std::int32_t parseCount(const std::string& line, const std::string& what)
+    {
         const std::int32_t count = parseInteger(line, what);
         if (count < 0)
             fail("expected " + what + " (0 or more), found " + quoted(line));
         return count;
     }
 
-    // Whole numbers written with a fraction are rounded, halves to the even neighbour.
+    // The writer spells whole numbers in plain digits, but "12.0" or "1.2E+1" name one as well.
+    // A fraction has no place in an integer item, and a comma may be a decimal comma ("1,5") or
+    // a thousands separator ("10,000"): rather than guess what the writer meant, refuse both.
     std::int32_t parseInteger(const std::string& line, const std::string& what)
     {
-        const std::optional<double> value = parseNumber(line);
-        if (!value)
+        const std::optional<double> value =
+            line.find(',') == std::string::npos ? parseNumber(line) : std::nullopt;
+        if (!value || *value != std::trunc(*value))
             fail("expected a whole number for " + what + ", found " + quoted(line));
-        const std::optional<std::int32_t> rounded = tryRoundToInt32(*value);
-        if (!rounded)
+        const std::optional<std::int32_t> whole = tryRoundToInt32(*value);
+        if (!whole)
             fail("expected a whole number for " + what + ", found " + quoted(line) +
                  ", which lies outside -2147483648 to 2147483647");
-        return *rounded;
+        return *whole;
     }
 
     [[noreturn]] void fail(const std::string& cause, int line = 0)

@@ -1,6 +1,6 @@
-// The project file (".kst"): one value per line with CR LF line ends, numbers always with ".".
-// Saving replaces the file only once everything is written; loading builds a new project and
-// hands it back only when the whole file has been read, so a bad file changes nothing.
+// The project file (".kst", described for users in docs/project-file.md): one value per line
+// with CR LF line ends, numbers always with ".". Saving replaces the file only once everything is
+// written; loading hands a new project back only when the whole file has been read.
 #pragma once
 
 #include "model/Project.h"
@@ -9,7 +9,8 @@
 
 namespace kestrelon {
 
-// Writes the project to path, replacing any file there atomically. Raises FileError.
+// Writes the project to path, replacing any file there atomically. Raises FileError, writing
+// nothing, when a text holds a line break or a script holds a line that is exactly "CODEDONE".
 void SaveProject(const Project& project, const std::string& path);
 
 // Reads the project stored at path. Raises FileError naming the file, the line and what

@@ -104,8 +104,8 @@ TEST_F(ProjectFileTest, ScriptsAndBoxesAreStoredLineForLine)
         {oneType("x = 1", -40, -7, -100, -2147483647 - 1),
          {"x = 1", "CODEDONE", "-40", "-7", "-100", "-2147483648"}},
         // Only a line that is exactly the marker ends a script.
-        {oneType("' CODEDONE\r\nCODEDONE2\r\n CODEDONE"),
-         {"' CODEDONE", "CODEDONE2", " CODEDONE", "CODEDONE", "20", "30", "100", "50"}},
+        {oneType("' CODEDONE\r\nCODEDONE2\r\n CODEDONE\r\ncodedone"),
+         {"' CODEDONE", "CODEDONE2", " CODEDONE", "codedone", "CODEDONE", "20", "30", "100", "50"}},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         std::vector<std::string> lines(ArcherLines.begin(), ArcherLines.begin() + 13);
@@ -179,6 +179,7 @@ double fieldOnLine(const UnitType& type, size_t line)
     case 4: return type.Armor;
     case 8: return type.FigureIndex;
     case 11: return type.Proportion;
+    case 20: return type.DeployHeight;
     default: return -999;
     }
 }
@@ -191,13 +192,57 @@ TEST_F(ProjectFileTest, NumberLinesReadAsAnyLocaleWroteThem)
         double value;
     };
     const std::vector<Case> cases = {
-        {3, "2,5", 2.5},    {3, " 0.5 ", 0.5},  {3, "1,000", 1.0}, {3, "-3", -3},
-        {3, "1E+20", 1e20}, {4, "2.5", 2},      {4, "3.5", 4},     {4, "-2.5", -2},
-        {4, " 7 ", 7},      {4, "1e2", 100},    {8, "0.5", 0},     {11, "0,25", 0.25},
+        {3, "2,5", 2.5},    {3, " 0.5 ", 0.5}, {3, "1,000", 1.0}, {3, "-3", -3},
+        {3, "1E+20", 1e20}, {4, "2.0", 2},     {4, "-3.00", -3},  {4, " 7 ", 7},
+        {4, "1e2", 100},    {8, "0.0", 0},     {11, "0,25", 0.25}, {20, "5E+1", 50},
     };
     for (const auto& c : cases) {
         const UnitType type = LoadProject(put("n.kst", archerWith(c.line, c.text))).UnitTypes[1];
         EXPECT_EQ(fieldOnLine(type, c.line), c.value) << "line " << c.line << " \"" << c.text << "\"";
+    }
+}
+
+// The lines of the archer file that hold integer items, with the item's name in messages.
+struct IntegerItem {
+    size_t line;
+    std::string what;
+};
+const std::vector<IntegerItem> ArcherIntegerItems = {
+    {1, "the number of unit types"}, {4, "Armor of type 1"},        {6, "Damage of type 1"},
+    {8, "FigureIndex of type 1"},    {9, "Maxlife of type 1"},      {13, "Team of type 1"},
+    {17, "DeployLeft of type 1"},    {18, "DeployTop of type 1"},   {19, "DeployWidth of type 1"},
+    {20, "DeployHeight of type 1"},  {21, "the number of figures"}, {23, "the number of sequences"},
+};
+
+TEST_F(ProjectFileTest, EveryIntegerItemRefusesANumberThatIsNotWhole)
+{
+    // "1,5" is one and a half where a comma is the decimal separator, "10,000" may be ten or
+    // ten thousand: neither can be read as the writer meant it.
+    const std::vector<std::string> notWhole = {"1,5", "10,000", "2.5", "0.5", "-2.5", "1E-1"};
+    for (const IntegerItem& item : ArcherIntegerItems) {
+        for (const std::string& text : notWhole) {
+            const std::string file = put("fraction.kst", archerWith(item.line, text));
+            try {
+                LoadProject(file);
+                ADD_FAILURE() << "line " << item.line << " \"" << text << "\" loaded";
+            } catch (const FileError& error) {
+                EXPECT_EQ(error.path(), file);
+                EXPECT_EQ(error.line(), static_cast<int>(item.line)) << text;
+                EXPECT_EQ(error.cause(), "expected a whole number for " + item.what + ", found \"" + text + "\"");
+            }
+        }
+    }
+}
+
+TEST_F(ProjectFileTest, EveryIntegerItemReadsAWholeNumberInAnySpellingOfIt)
+{
+    const Project archer = LoadProject(put("archer.kst", crlfText(ArcherLines)));
+    for (const IntegerItem& item : ArcherIntegerItems) {
+        const std::string& stored = ArcherLines[item.line - 1];
+        for (const std::string& text : {stored + ".0", stored + ".000", " " + stored + " ", stored + "E+0"}) {
+            const Project project = LoadProject(put("whole.kst", archerWith(item.line, text)));
+            EXPECT_EQ(project, archer) << "line " << item.line << " \"" << text << "\"";
+        }
     }
 }
 
@@ -292,6 +337,83 @@ TEST_F(ProjectFileTest, AFailedSaveLeavesThePreviousFileIntact)
     EXPECT_EQ(bytesOf(target), crlfText(ArcherLines));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     EXPECT_THROW(SaveProject(broken, path("no-folder/p.kst")), FileError);
+}
+
+TEST_F(ProjectFileTest, AScriptHoldingTheEndMarkerAsALineIsRefusedAndNothingIsWritten)
+{
+    struct Case {
+        std::string code;
+        int line; // the script line that is the marker
+    };
+    const std::vector<Case> cases = {
+        {"CODEDONE", 1},
+        {"x = 1\r\nCODEDONE\r\ny = 2", 2},
+        {"x = 1\nCODEDONE", 2}, // a line feed alone ends a line when the file is read
+        {"x = 1\r\n\r\nCODEDONE\r\n", 3},
+        {"' CODEDONE\r\nCODEDONE", 2},
+    };
+    const std::string target = put("kept.kst", crlfText(ArcherLines));
+    for (const Case& c : cases) {
+        Project project = oneType("");
+        project.UnitTypes[project.addType("Knight")].Code = c.code;
+        for (const std::string& file : {target, path("new.kst")}) {
+            try {
+                SaveProject(project, file);
+                ADD_FAILURE() << "a script with the marker on line " << c.line << " was stored";
+            } catch (const FileError& error) {
+                EXPECT_EQ(error.path(), file);
+                EXPECT_EQ(error.cause(), "cannot store the script of type 2 \"Knight\": its line " +
+                                             std::to_string(c.line) +
+                                             " is \"CODEDONE\", the line that ends a script in the project file");
+            }
+        }
+        EXPECT_EQ(bytesOf(target), crlfText(ArcherLines));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    }
+}
+
+const std::string ByteOrderMark = "\xEF\xBB\xBF";
+
+TEST_F(ProjectFileTest, AByteOrderMarkIsReadAndWrittenBack)
+{
+    const std::string marked = ByteOrderMark + crlfText(ArcherLines);
+    const Project project = LoadProject(put("marked.kst", marked));
+    Project plain = LoadProject(put("plain.kst", crlfText(ArcherLines)));
+    EXPECT_TRUE(project.byteOrderMark);
+    EXPECT_FALSE(plain.byteOrderMark);
+    EXPECT_EQ(savedBytes(project), marked);
+    EXPECT_EQ(LoadProject(path("saved.kst")), project);
+    EXPECT_NE(project, plain); // the mark is part of what a round trip keeps
+    plain.byteOrderMark = true;
+    EXPECT_EQ(project, plain);
+    // Only the file's first bytes can be the mark; anywhere else they are text.
+    Project named = oneType("");
+    named.TypeNames[1] = ByteOrderMark + "Archer";
+    EXPECT_EQ(LoadProject(put("named.kst", savedBytes(named))), named);
+}
+
+TEST_F(ProjectFileTest, ABadFileAfterAByteOrderMarkNamesItsLine)
+{
+    struct Case {
+        std::string bytes;
+        int line;
+        std::string cause;
+    };
+    const std::vector<Case> cases = {
+        {ByteOrderMark + "abc\r\n", 1, "expected a whole number for the number of unit types, found \"abc\""},
+        {ByteOrderMark + "1\r\nArcher\r\n", 3, "expected Accel of type 1, found the end of the file"},
+        {ByteOrderMark + ByteOrderMark + "0\r\n0\r\n0\r\n", 1,
+         "expected a whole number for the number of unit types, found \"" + ByteOrderMark + "0\""},
+    };
+    for (const Case& c : cases) {
+        try {
+            LoadProject(put("bad.kst", c.bytes));
+            ADD_FAILURE() << c.cause;
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.line(), c.line);
+            EXPECT_EQ(error.cause(), c.cause);
+        }
+    }
 }
 
 TEST_F(ProjectFileTest, ASaveReplacesAnEarlierFileCompletely)
