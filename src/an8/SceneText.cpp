@@ -13,10 +13,11 @@ std::string quoted(const std::string& text)
     return "\"" + text + "\"";
 }
 
-// "x y z", each coordinate in the product's one number form.
+// "x y z", each coordinate in plain decimal form: the animation package reads no exponents,
+// and coordinates near 0 are common.
 std::string coordinates(double x, double y, double z)
 {
-    return formatDouble(x) + " " + formatDouble(y) + " " + formatDouble(z);
+    return formatPlainDouble(x) + " " + formatPlainDouble(y) + " " + formatPlainDouble(z);
 }
 
 // The key that position and facing keys share, up to their closing brace.

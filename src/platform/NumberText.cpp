@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace kestrelon {
 namespace {
@@ -69,7 +70,8 @@ std::string exponentForm(const Decimal& d)
     return text + exponent;
 }
 
-std::string formatGeneral(double value, int significantDigits)
+// The texts of values that have no digits to round: zero (whatever its sign) and the non-finite.
+std::optional<std::string> digitlessText(double value)
 {
     if (std::isnan(value))
         return "NaN";
@@ -77,14 +79,25 @@ std::string formatGeneral(double value, int significantDigits)
         return value < 0 ? "-Infinity" : "Infinity";
     if (value == 0)
         return "0";
+    return std::nullopt;
+}
+
+std::string withSign(const Decimal& d, std::string text)
+{
+    return d.negative ? "-" + text : text;
+}
+
+std::string formatGeneral(double value, int significantDigits)
+{
+    if (auto text = digitlessText(value))
+        return *text;
     const Decimal d = decompose(value, significantDigits);
     // The plain form is used while it needs no more digit places than the significant digits:
     // for large values the places before the point, for small ones the zeros after it too.
     const int places = d.exponent >= 0 ? d.exponent + 1
                                        : -d.exponent - 1 + static_cast<int>(d.digits.size());
     const bool plain = d.exponent >= 0 ? d.exponent < significantDigits : places <= significantDigits;
-    std::string text = plain ? plainForm(d) : exponentForm(d);
-    return d.negative ? "-" + text : text;
+    return withSign(d, plain ? plainForm(d) : exponentForm(d));
 }
 
 } // namespace
@@ -97,6 +110,14 @@ std::string formatInteger(std::int64_t value)
 std::string formatDouble(double value)
 {
     return formatGeneral(value, 15);
+}
+
+std::string formatPlainDouble(double value)
+{
+    if (auto text = digitlessText(value))
+        return *text;
+    const Decimal d = decompose(value, 15);
+    return withSign(d, plainForm(d));
 }
 
 std::string formatSingle(float value)

@@ -71,6 +71,14 @@ TEST(SceneTextTest, OpeningKeepsTheSequenceKeysAndNamesFromTheThousandthUnitOnAr
     EXPECT_EQ(texts.FaceOutput.substr(0, 20), R"(null  {  "target"   )");
 }
 
+TEST(SceneTextTest, CoordinatesNearZeroAndFarOutAreWrittenWithoutAnExponent)
+{
+    UnitTexts texts;
+    OpenUnitTexts(texts, 7, "scout", 0.0453527569770813, -0.0, -1e-20);
+    EXPECT_EQ(texts.Header, R"(figureelement  {  "efigure007" "scout007" loc  {  (0.0453527569770813 0 )"
+                            R"(-0.00000000000000000001)  }  facestarget  {   }  target  {  "target007"  }  )");
+}
+
 TEST(SceneTextTest, KeyTextsKeepTheirOwnSpacing)
 {
     struct Case {
@@ -78,7 +86,12 @@ TEST(SceneTextTest, KeyTextsKeepTheirOwnSpacing)
     };
     const std::vector<Case> cases = {
         {positionKey(12.5, 0, -5.5, 1), R"( pointkey { 1 ( 12.5 0 -5.5 ) "?" }  )"},
-        {positionKey(-0.25, 1e20, 3, -4), R"( pointkey { -4 ( -0.25 1E+20 3 ) "?" }  )"},
+        {positionKey(-0.25, 1e20, 3, -4), R"( pointkey { -4 ( -0.25 100000000000000000000 3 ) "?" }  )"},
+        {positionKey(0.0453527569770813, -0.0199999997764826, -0.0, 3),
+         R"( pointkey { 3 ( 0.0453527569770813 -0.0199999997764826 0 ) "?" }  )"},
+        {facingKey(1e-7, 1e15, 0.5, 1), R"( pointkey { 1 ( 0.0000001 1000000000000000 0.5 ) "?" } )"},
+        {contactFacingKey(-0.0453527569770813, 0, 9007199254740992.0, 5),
+         R"( pointkey { 5 (-0.0453527569770813 0 9007199254740990) "?"})"},
         {facingKey(30, 0, 0, 1), R"( pointkey { 1 ( 30 0 0 ) "?" } )"},
         {contactFacingKey(30, -1.5, 0, 12), R"( pointkey { 12 (30 -1.5 0) "?"})"},
         {namedSequenceKey("attack", 2), R"( namedsequence { "attack" 2 } )"},

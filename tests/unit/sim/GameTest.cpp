@@ -300,6 +300,27 @@ TEST_F(GameTest, OneToTenStaysWithinZeroToTen)
     EXPECT_EQ(call("onetoten", {}).type(), VarType::Long);
 }
 
+// Key texts go into the scene, which reads no exponents; DistToClosest's text is a number for
+// the script and reads as CStr writes it.
+TEST_F(GameTest, KeyTextsWriteEveryCoordinateInPlainDecimals)
+{
+    game.SetContactPos(2, 2, 0.0453527569770813, 0, 0, false, 50);
+    struct Case {
+        std::string text, expected;
+    };
+    const std::vector<Case> cases = {
+        {game.OutputLoc(-1e-20, 1e20, -0.0199999997764826, 4),
+         " pointkey { 4 ( -0.00000000000000000001 100000000000000000000 -0.0199999997764826 ) \"?\" }  "},
+        {game.FacePos(0.0453527569770813, -0.0, 0, 4), " pointkey { 4 ( 0.0453527569770813 0 0 ) \"?\" } "},
+        {game.MoveToClosest(0, 0, 0, 5, 2), " pointkey { 5 ( 0.0453527569770813 0 0 ) \"?\" }  "},
+        {game.FaceClosest(0, 0, 0, 5, 2), " pointkey { 5 ( 0.0453527569770813 0 0 ) \"?\" } "},
+        {game.FaceContact(2, 6), " pointkey { 6 (0.0453527569770813 0 0) \"?\"}"},
+        {game.DistToClosest(0, 0, 0, 2), "4.53527569770813E-02"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, c.expected);
+}
+
 TEST_F(GameTest, KeyTextsThroughTheBinding)
 {
     EXPECT_EQ(call("OutputLoc", {Value::doubleValue(12.5), Value::longValue(0), Value::doubleValue(-5.5),
