@@ -1,4 +1,4 @@
-// The three-digit suffix.
+// The unit number suffix: three digits at least, with leading zeros up to 99.
 #include "an8/IndexSuffix.h"
 
 #include "platform/NumberText.h"
@@ -7,8 +7,6 @@ namespace kestrelon::an8 {
 
 std::string IndexSuffix(std::int32_t n)
 {
-    if (n >= 1000)
-        return {};
     const std::string digits = formatInteger(n);
     if (n <= 9)
         return "00" + digits;

@@ -1,4 +1,4 @@
-// Building and writing the numbered copies. The copies share the three-digit suffix of the
+// Building and writing the numbered copies. The copies share the unit number suffix of the
 // scene writer, so a scene's unit "soldier007" finds the seventh copy of "soldier".
 #include "duplicator/core/DuplicateText.h"
 
@@ -30,10 +30,12 @@ void appendCopy(std::string& text, const Figure& figure, std::int32_t copyNumber
     text += ChunkSeparator;
 }
 
-// The length of the whole text, so it is allocated once (or fails before any copy is made).
+// The length of the whole text at most, so it is allocated once (or fails before any copy is
+// made); every copy is counted with the suffix of the highest copy number.
 size_t renderedSize(const std::vector<Figure>& figures, const std::vector<std::int32_t>& counts)
 {
-    constexpr size_t fixed = ChunkOpener.size() + 2 + 3 + 1;
+    const size_t suffix = an8::IndexSuffix(static_cast<std::int32_t>(totalCopies(counts))).size();
+    const size_t fixed = ChunkOpener.size() + 2 + suffix + 1;
     size_t size = 0;
     for (size_t i = 0; i < figures.size(); ++i) {
         if (counts[i] > 0)

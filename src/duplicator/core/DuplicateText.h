@@ -21,7 +21,7 @@ std::optional<std::int32_t> parseCopyCount(std::string_view answer);
 std::int64_t totalCopies(const std::vector<std::int32_t>& counts);
 
 // Every copy, figure by figure in order: " figure { ", the name in double quotes with the
-// running copy number as three-digit suffix, the body and a blank. The copy number runs on
+// running copy number as suffix (IndexSuffix: 001 to 999, then 1000, 1001, ...), the body and a blank. The copy number runs on
 // from one figure to the next. counts holds one count per figure; the total must fit the
 // 32-bit copy number.
 std::string renderDuplicates(const std::vector<Figure>& figures, const std::vector<std::int32_t>& counts);

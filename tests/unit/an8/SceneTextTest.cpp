@@ -1,5 +1,5 @@
 // The scene text, character for character: a unit's four texts from opening to its block,
-// the key texts, the fixed head and tail, the three-digit suffix and the quoted names.
+// the key texts, the fixed head and tail, the unit number suffix and the quoted names.
 #include "an8/IndexSuffix.h"
 #include "an8/QuotedName.h"
 #include "an8/SceneText.h"
@@ -61,14 +61,15 @@ TEST(SceneTextTest, AUnitWithoutKeysClosesItsOpeningTextsDirectly)
     EXPECT_NE(UnitBlock(texts).find(R"("target001"  }      controller)"), std::string::npos);
 }
 
-TEST(SceneTextTest, OpeningKeepsTheSequenceKeysAndNamesFromTheThousandthUnitOnAreBare)
+TEST(SceneTextTest, OpeningKeepsTheSequenceKeysAndNumbersTheThousandthUnitInFull)
 {
     UnitTexts texts;
     texts.seqOutput = "kept";
     OpenUnitTexts(texts, 1000, "rider", 1, 2, 3);
     EXPECT_EQ(texts.seqOutput, "kept");
-    EXPECT_EQ(texts.Header, R"(figureelement  {  "efigure" "rider" loc  {  (1 2 3)  }  facestarget  {   }  target  {  "target"  }  )");
-    EXPECT_EQ(texts.FaceOutput.substr(0, 20), R"(null  {  "target"   )");
+    EXPECT_EQ(texts.Header, R"(figureelement  {  "efigure1000" "rider1000" loc  {  (1 2 3)  })"
+                            R"(  facestarget  {   }  target  {  "target1000"  }  )");
+    EXPECT_EQ(texts.FaceOutput.substr(0, 24), R"(null  {  "target1000"   )");
 }
 
 TEST(SceneTextTest, CoordinatesNearZeroAndFarOutAreWrittenWithoutAnExponent)
@@ -109,11 +110,11 @@ TEST(SceneTextTest, HeadAndTailFrameTheScene)
     EXPECT_EQ(sceneTail(), "}  ");
 }
 
-TEST(IndexSuffixTest, ThreeDigitsUpTo999ThenNothing)
+TEST(IndexSuffixTest, ThreeDigitsUpTo999ThenEveryDigit)
 {
     const std::vector<std::pair<std::int32_t, std::string>> cases = {
-        {1, "001"}, {9, "009"}, {10, "010"}, {42, "042"}, {99, "099"}, {100, "100"},
-        {999, "999"}, {1000, ""}, {123456, ""}, {0, "000"},
+        {1, "001"}, {9, "009"}, {10, "010"}, {42, "042"}, {99, "099"}, {100, "100"}, {999, "999"},
+        {1000, "1000"}, {1001, "1001"}, {123456, "123456"}, {2147483647, "2147483647"}, {0, "000"},
     };
     for (const auto& [n, text] : cases)
         EXPECT_EQ(IndexSuffix(n), text) << n;

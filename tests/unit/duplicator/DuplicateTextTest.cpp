@@ -1,10 +1,13 @@
 // The exact bytes of Tessary's output and the copy counts read from the user's answers.
 #include "duplicator/core/DuplicateText.h"
 
+#include "an8/SceneText.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 
@@ -53,13 +56,39 @@ const RenderCase renderCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Figures, RenderDuplicates, ::testing::ValuesIn(renderCases));
 
-TEST(RenderDuplicates, FromTheThousandthCopyOnTheNameIsBare)
+TEST(RenderDuplicates, FromTheThousandthCopyOnTheNumberIsWrittenInFull)
 {
     const std::string text = renderDuplicates({{"s", "}"}, {"t", "}"}}, {999, 2});
-    const std::string tail = " figure { \"s998\"}  figure { \"s999\"}  figure { \"t\"}  figure { \"t\"} ";
+    const std::string tail = " figure { \"s998\"}  figure { \"s999\"}  figure { \"t1000\"}  figure { \"t1001\"} ";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     EXPECT_EQ(text.substr(0, 30), " figure { \"s001\"}  figure { \"s");
+}
+
+// The quoted names of the copies, in the order they were written (bodies of "}" alone).
+std::vector<std::string> copyNames(const std::string& text)
+{
+    std::vector<std::string> names;
+    const std::string opener = " figure { \"";
+    for (size_t at = text.find(opener); at != std::string::npos; at = text.find(opener, at + 1)) {
+        const size_t begin = at + opener.size();
+        names.push_back(text.substr(begin, text.find("\"}", begin) - begin));
+    }
+    return names;
+}
+
+// Unit n of a scene shows the figure whose name ends in IndexSuffix(n): the nth copy must be it.
+TEST(RenderDuplicates, EveryCopyCarriesTheNameTheSceneGivesItsUnit)
+{
+    const std::vector<std::string> names = copyNames(renderDuplicates({{"s", "}"}}, {1100}));
+    ASSERT_EQ(names.size(), 1100u);
+    for (std::int32_t n : {1, 9, 999, 1000, 1001, 1100}) {
+        an8::UnitTexts unit;
+        an8::OpenUnitTexts(unit, n, "s", 0, 0, 0);
+        EXPECT_NE(unit.Header.find(" \"" + names[static_cast<size_t>(n) - 1] + "\" loc"), std::string::npos)
+            << n << ": " << unit.Header;
+    }
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
 }
 
 struct CountCase {
