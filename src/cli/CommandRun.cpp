@@ -6,8 +6,10 @@
 
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
+#include "platform/RandomGenerator.h"
 #include "sim/BattleRun.h"
 
+#include <charconv>
 #include <iostream>
 #include <optional>
 #include <unistd.h>
@@ -15,7 +17,8 @@
 namespace kestrelon::cli {
 namespace {
 
-constexpr const char* Usage = "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet]";
+constexpr const char* Usage =
+    "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N]";
 
 // The console stands in for the message boxes: each text on one line of standard error, a
 // script's InputBox reads standard input. Nothing else is asked: the scene path is given and
@@ -56,6 +59,7 @@ struct RunArguments {
     std::string scene;
     std::string frames = "60"; // the frame box's text when the window opens
     bool quiet = false;
+    std::optional<std::string> seed; // --seed: a repeatable run from this start of the generator
 };
 
 std::optional<RunArguments> parseArguments(const std::vector<std::string>& args)
@@ -66,6 +70,8 @@ std::optional<RunArguments> parseArguments(const std::vector<std::string>& args)
         const std::string& word = args[i];
         if (word == "--quiet") {
             parsed.quiet = true;
+        } else if (word == "--seed" && i + 1 < args.size()) {
+            parsed.seed = args[++i];
         } else if ((word == "-o" || word == "--frames") && i + 1 < args.size()) {
             (word == "-o" ? parsed.scene : parsed.frames) = args[++i];
             haveScene = haveScene || word == "-o";
@@ -78,6 +84,22 @@ std::optional<RunArguments> parseArguments(const std::vector<std::string>& args)
     if (parsed.project.empty() || !haveScene || parsed.scene.empty())
         return std::nullopt;
     return parsed;
+}
+
+// The generator of a run with --seed: started from the seed, with the clock kept out of
+// OneToTen, so the same seed writes the same scene. nullopt, with a message, when the text is
+// not a whole number the generator's state can hold.
+std::optional<RandomGenerator> seededGenerator(const std::string& text, std::ostream& err)
+{
+    std::uint32_t seed = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seed);
+    if (text.empty() || error != std::errc() || stop != end || seed > RandomGenerator::MaxSeed) {
+        err << "kestrelon-cli: --seed takes a whole number from 0 to " << RandomGenerator::MaxSeed << ", not \""
+            << text << "\"\n";
+        return std::nullopt;
+    }
+    return RandomGenerator::repeatable(seed);
 }
 
 void printSummary(const sim::BattleRun& run, std::ostream& out)
@@ -112,6 +134,9 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << Usage << '\n';
         return ExitBadInput;
     }
+    std::optional<RandomGenerator> seeded;
+    if (parsed->seed && !(seeded = seededGenerator(*parsed->seed, err)))
+        return ExitBadInput;
     Project project;
     try {
         project = LoadProject(parsed->project);
@@ -128,6 +153,8 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.attackMessages = !parsed->quiet;
     options.askToKeepWaiting = false;
     sim::BattleRun run(project, dialogs, projectDialog, parsed->frames, options, &progress);
+    if (seeded)
+        run.useRandomGenerator(*seeded);
     const sim::RunOutcome outcome = run.run();
     if (outcome == sim::RunOutcome::Completed)
         printSummary(run, out);
@@ -136,8 +163,10 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 } // namespace
 
-KESTRELON_COMMAND("run", "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet]",
-                  "run a battle as the Run button does and write its scene (--quiet: no Attack messages)", 20,
+KESTRELON_COMMAND("run", "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N]",
+                  "run a battle as the Run button does and write its scene (--quiet: no Attack messages; "
+                  "--seed N: the same N writes the same scene)",
+                  20,
                   runBattle);
 
 } // namespace kestrelon::cli

@@ -1,9 +1,30 @@
-// The program's random generator.
+// The program's random generator and the stirring of the clock into its state.
 #include "platform/RandomGenerator.h"
 
 #include <chrono>
 
 namespace kestrelon {
+namespace {
+
+// Spreads every bit of the clock's count over all bits of the result, so clock readings a
+// few nanoseconds apart change the whole state, not only its low bits (which an LCG passes
+// on to the high bits of later draws slowly).
+std::uint64_t scrambled(std::uint64_t x)
+{
+    x += 0x9E3779B97F4A7C15u;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+    return x ^ (x >> 31);
+}
+
+} // namespace
+
+RandomGenerator RandomGenerator::repeatable(std::uint32_t seed)
+{
+    RandomGenerator generator(seed);
+    generator.m_repeatable = true;
+    return generator;
+}
 
 float RandomGenerator::next()
 {
@@ -16,11 +37,13 @@ float RandomGenerator::current() const
     return static_cast<float>(m_state) / 16777216.0f;
 }
 
-void RandomGenerator::reseedFromClock()
+void RandomGenerator::mixInClock()
 {
+    if (m_repeatable)
+        return;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto ticks = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
-    setState(static_cast<std::uint32_t>(ticks ^ (ticks >> 24)));
+    const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+    setState(m_state ^ static_cast<std::uint32_t>(scrambled(static_cast<std::uint64_t>(ticks))));
 }
 
 RandomGenerator& programRandom()

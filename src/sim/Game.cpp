@@ -289,9 +289,11 @@ std::string Game::MovetoRandom(std::int32_t byWhen, std::int32_t whatTeam)
     return an8::positionKey(c.X, c.Y, c.Z, byWhen);
 }
 
+// The clock is stirred into the state, not put in its place: replacing it made the units of
+// one turn, which ask within one clock tick, draw the same number most of the time.
 std::int32_t Game::OneToTen()
 {
-    m_random.reseedFromClock();
+    m_random.mixInClock();
     const double r = m_random.next();
     return roundToInt32(r * 10);
 }

@@ -1,6 +1,5 @@
 // Text files: line ends accepted and written, bytes kept, atomic replacement.
 #include "platform/FileError.h"
-#include "platform/RandomGenerator.h"
 #include "platform/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -87,20 +86,6 @@ TEST_F(TextFileTest, FailedCommitLeavesNoFileBehind)
     writer.writeLine("x");
     EXPECT_THROW(writer.commit(), FileError);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 0);
-}
-
-TEST(RandomGenerator, StartsFromTheSameStateAndStaysInRange)
-{
-    RandomGenerator a, b;
-    for (int i = 0; i < 1000; ++i) {
-        const float value = a.next();
-        EXPECT_EQ(value, b.next());
-        EXPECT_GE(value, 0.0f);
-        EXPECT_LT(value, 1.0f);
-    }
-    RandomGenerator fresh;
-    EXPECT_NEAR(fresh.next(), 0.7055475, 1e-6);
-    EXPECT_NEAR(fresh.next(), 0.533424, 1e-6);
 }
 
 } // namespace

@@ -305,6 +305,32 @@ TEST_F(BattleRunTest, AnEmptyProjectMakesAnEmptyScene)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// A seeded run repeats exactly although its units deploy at random and their scripts draw with
+// OneToTen and MovetoRandom; another seed gives another battle.
+TEST_F(BattleRunTest, TheSameSeedWritesTheSameScene)
+{
+    const std::string draws =
+        crlf({"Sub Main",
+              "  ThisGuy.seqOutput = ThisGuy.seqOutput & DoSomething(\"pose\" & OneToTen(), ThisGuy.whatFrame)",
+              "  ThisGuy.posOutput = ThisGuy.posOutput & MovetoRandom(ThisGuy.whatFrame, 2)",
+              "  ThisGuy.whatFrame = ThisGuy.whatFrame + 1", "End Sub"});
+    for (std::int32_t team : {1, 2}) {
+        UnitType& type = project.UnitTypes[addType("Army" + std::to_string(team), 3, team, "unit", draws)];
+        type.DeployWidth = 100;
+        type.DeployHeight = 50;
+    }
+    auto sceneOfSeed = [&](std::uint32_t seed) {
+        random = RandomGenerator::repeatable(seed);
+        EXPECT_EQ(runHeadless("6"), RunOutcome::Completed);
+        return bytesOf(path("scene.an8"));
+    };
+    const std::string first = sceneOfSeed(42);
+    EXPECT_NE(first.find("namedsequence { \"pose"), std::string::npos);
+    EXPECT_NE(first.find(" pointkey { "), std::string::npos);
+    EXPECT_EQ(sceneOfSeed(42), first);
+    EXPECT_NE(sceneOfSeed(43), first);
+}
+
 TEST_F(BattleRunTest, TheWindowsRunSavesTheProjectThenAsksForTheScene)
 {
     addType("A", 1, 1, "a", EmptyMain);

@@ -300,6 +300,33 @@ TEST_F(GameTest, OneToTenStaysWithinZeroToTen)
     EXPECT_EQ(call("onetoten", {}).type(), VarType::Long);
 }
 
+// The units of one turn ask within one clock tick; their draws must still agree only as often
+// as independent draws from 0 to 10 do (about 9.5% of pairs), not most of the time.
+TEST_F(GameTest, OneToTenDrawsThatFollowEachOtherDiffer)
+{
+    constexpr int Draws = 20000;
+    int same = 0;
+    std::int32_t previous = game.OneToTen();
+    for (int i = 1; i < Draws; ++i) {
+        const std::int32_t n = game.OneToTen();
+        same += n == previous ? 1 : 0;
+        previous = n;
+    }
+    EXPECT_LT(same, Draws / 5);
+}
+
+// A seeded run's generator keeps the clock out: OneToTen then draws exactly the generator's
+// own sequence from the seed, run after run.
+TEST(GameRandomTest, ARepeatableGeneratorKeepsTheClockOutOfOneToTen)
+{
+    AvatarTable avatars;
+    RandomGenerator random = RandomGenerator::repeatable(4242);
+    Game game(avatars, nullptr, random);
+    RandomGenerator reference(4242);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(game.OneToTen(), static_cast<std::int32_t>(std::nearbyint(reference.next() * 10.0))) << i;
+}
+
 // Key texts go into the scene, which reads no exponents; DistToClosest's text is a number for
 // the script and reads as CStr writes it.
 TEST_F(GameTest, KeyTextsWriteEveryCoordinateInPlainDecimals)
