@@ -8,6 +8,8 @@
 
 namespace kestrelon {
 
+// what() is "path, line N: cause" with its control characters escaped (printableText), ready
+// for a terminal or a message box; path() and cause() keep the bytes they were given.
 class FileError : public std::runtime_error {
 public:
     FileError(std::string path, int line, std::string cause);
