@@ -4,18 +4,26 @@
 
 #include "an8/FigureReader.h"
 #include "platform/FileError.h"
+#include "platform/PrintableText.h"
 
 #include <ostream>
 
 namespace kestrelon::cli {
 namespace {
 
+// A name as one column: its control characters, tabs included, escaped, so the file's names
+// neither drive the terminal nor split a line into more columns.
+std::string column(const std::string& name)
+{
+    return printableText(name, Tabs::Escape);
+}
+
 void printCatalogue(const Project& project, std::ostream& out)
 {
     for (const std::string& figure : project.FigureNames)
-        out << "figure\t" << figure << '\n';
+        out << "figure\t" << column(figure) << '\n';
     for (const SequenceInfo& sequence : project.Sequences)
-        out << "sequence\t" << sequence.SequenceName << '\t' << sequence.FigureName << '\n';
+        out << "sequence\t" << column(sequence.SequenceName) << '\t' << column(sequence.FigureName) << '\n';
 }
 
 int runFigures(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

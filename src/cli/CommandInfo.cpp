@@ -1,11 +1,13 @@
 // kestrelon-cli info: a project at a glance, its types, its two armies as the main window
-// counts them and the size of its figure catalogue.
+// counts them and the size of its figure catalogue. Names from the file are printed with
+// their control characters escaped.
 #include "cli/CommandRegistry.h"
 
 #include "model/ArmyTotals.h"
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
 #include "platform/NumberText.h"
+#include "platform/PrintableText.h"
 #include "platform/Rounding.h"
 
 #include <ostream>
@@ -24,9 +26,9 @@ void printTypes(const Project& project, std::ostream& out)
 {
     for (std::int32_t i = 1; i <= project.NumTypes(); ++i) {
         const UnitType& type = project.UnitTypes[i];
-        out << "type " << i << ": " << project.TypeNames[i] << ", " << armyText(type.Team) << ", "
+        out << "type " << i << ": " << printableText(project.TypeNames[i]) << ", " << armyText(type.Team) << ", "
             << formatDouble(type.Proportion) << " in action, "
-            << (type.Figure.empty() ? std::string("no figure") : "figure " + type.Figure) << '\n';
+            << (type.Figure.empty() ? std::string("no figure") : "figure " + printableText(type.Figure)) << '\n';
     }
 }
 

@@ -13,7 +13,9 @@ class ConsoleDialogs : public Dialogs {
 public:
     ConsoleDialogs(std::ostream& out, std::istream& in) : m_out(out), m_in(in) {}
 
-    // The text and a line break.
+    // The text and a line break. Its own line breaks (CR LF, CR or LF) end lines; every other
+    // control character but the tab is shown escaped ("\x1b"): texts come from scripts and
+    // files, and none of them may send the terminal commands.
     void message(const std::string& text) override;
     // The text, then an answer line: "y" or "yes" (any case) is Yes; anything else or the end
     // of the input is No.
