@@ -8,7 +8,9 @@
 #include "platform/Rounding.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cctype>
 #include <limits>
 
 namespace kestrelon::duplicator {
@@ -18,6 +20,8 @@ constexpr std::string_view ChunkOpener = " figure { ";
 constexpr char Quote = '"';
 constexpr char ChunkSeparator = ' ';
 constexpr std::int64_t MaxCopyNumber = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t MaxCount = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t MinCount = std::numeric_limits<std::int32_t>::min();
 
 void appendCopy(std::string& text, const Figure& figure, std::int32_t copyNumber)
 {
@@ -44,6 +48,32 @@ size_t renderedSize(const std::vector<Figure>& figures, const std::vector<std::i
     return size;
 }
 
+bool isBlankAnswer(std::string_view answer)
+{
+    return std::all_of(answer.begin(), answer.end(), [](unsigned char c) { return std::isspace(c) != 0; });
+}
+
+// The sign (1 or -1) of an answer written as a number whose exponent takes it beyond every
+// number the program holds ("1e999"); 0 for any other answer.
+int overflowSign(std::string_view answer)
+{
+    const size_t mark = answer.find_last_of("eEdD");
+    if (mark == std::string_view::npos)
+        return 0;
+    const std::optional<double> mantissa = parseNumber(answer.substr(0, mark));
+    std::string_view power = answer.substr(mark + 1);
+    while (!power.empty() && std::isspace(static_cast<unsigned char>(power.back())))
+        power.remove_suffix(1);
+    if (!power.empty() && (power.front() == '+' || power.front() == '-'))
+        power.remove_prefix(1);
+    const bool digits = !power.empty() && std::all_of(power.begin(), power.end(), [](unsigned char c) {
+        return std::isdigit(c) != 0;
+    });
+    if (!mantissa || !digits)
+        return 0;
+    return *mantissa < 0 ? -1 : 1;
+}
+
 } // namespace
 
 std::optional<std::int32_t> parseCopyCount(std::string_view answer)
@@ -52,6 +82,22 @@ std::optional<std::int32_t> parseCopyCount(std::string_view answer)
     if (!number)
         return std::nullopt;
     return tryRoundToInt32(*number);
+}
+
+std::optional<std::string> copyCountProblem(std::string_view answer)
+{
+    if (parseCopyCount(answer))
+        return std::nullopt;
+    const std::optional<double> number = parseNumber(answer);
+    const int sign = number ? (*number < 0 ? -1 : 1) : overflowSign(answer);
+    const std::string quoted = "\"" + std::string(answer) + "\"";
+    if (sign > 0)
+        return quoted + " is too large: a count is at most " + std::to_string(MaxCopyNumber) + ".";
+    if (sign < 0)
+        return quoted + " is too small: a count is at least " + std::to_string(MinCount) + ".";
+    if (isBlankAnswer(answer))
+        return "No number was given.";
+    return quoted + " is not a number.";
 }
 
 std::int64_t totalCopies(const std::vector<std::int32_t>& counts)

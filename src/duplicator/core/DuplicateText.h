@@ -17,6 +17,10 @@ namespace kestrelon::duplicator {
 // number (halves to the even neighbour); nullopt when it is not a number or beyond 32 bits.
 std::optional<std::int32_t> parseCopyCount(std::string_view answer);
 
+// Why an answer gives no copy count, as one sentence for the user ("\"two\" is not a number.",
+// "\"3000000000\" is too large: ..."); nullopt when parseCopyCount takes the answer.
+std::optional<std::string> copyCountProblem(std::string_view answer);
+
 // The number of copies the counts make together (counts of 0 or less make none).
 std::int64_t totalCopies(const std::vector<std::int32_t>& counts);
 

@@ -3,6 +3,7 @@
 #include "duplicator/core/DuplicatorJob.h"
 
 #include "duplicator/core/DuplicateText.h"
+#include "duplicator/core/JobMessages.h"
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 
@@ -26,12 +27,6 @@ const std::string SaveTitle = "Save the duplicated figures";
 std::string countPrompt(const std::string& name)
 {
     return "How many " + name + " duplicates are needed?";
-}
-
-bool isSameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
 }
 
 // The save dialog opens in the source's folder with no name proposed: proposing the source's
@@ -66,6 +61,7 @@ JobOutcome DuplicatorJob::run()
         return cancelled();
     if (!writeOutput(*output))
         return JobOutcome::Failed;
+    m_report = writtenReport(*output, *source, m_figures.size(), totalCopies(m_counts));
     return JobOutcome::Written;
 }
 
@@ -103,17 +99,19 @@ bool DuplicatorJob::askCounts()
     return true;
 }
 
-// An answer that is not a whole-number-like text asks the same question again; only a
+// An answer that gives no count asks the question again, the reason above it; only a
 // dismissed box ends the job.
 std::optional<std::int32_t> DuplicatorJob::askCount(const std::string& name)
 {
-    const std::string prompt = countPrompt(name);
+    const std::string question = countPrompt(name);
+    std::string prompt = question;
     for (;;) {
         const std::optional<std::string> answer = m_dialogs.inputBox(prompt);
         if (!answer)
             return std::nullopt;
         if (const std::optional<std::int32_t> count = parseCopyCount(*answer))
             return count;
+        prompt = *copyCountProblem(*answer) + "\n" + question;
     }
 }
 
@@ -123,9 +121,12 @@ std::optional<std::string> DuplicatorJob::chooseOutput(const std::string& source
     m_CD.title = SaveTitle;
     for (;;) {
         std::optional<std::string> output = m_dialogs.saveFile(m_CD);
-        if (!output || !isSameFile(*output, source))
+        if (!output)
             return output;
-        m_dialogs.message(*output + " is the file the figures come from; choose another file for the duplicates.");
+        const std::optional<std::string> refusal = sourceAsOutputRefusal(*output, source);
+        if (!refusal)
+            return output;
+        m_dialogs.message(*refusal);
     }
 }
 
@@ -146,13 +147,15 @@ bool DuplicatorJob::writeOutput(const std::string& output)
 
 JobOutcome DuplicatorJob::cancelled()
 {
-    m_dialogs.message("The job was cancelled. " + NothingWrittenText);
+    m_report = "The job was cancelled. " + NothingWrittenText;
+    m_dialogs.message(m_report);
     return JobOutcome::Cancelled;
 }
 
 JobOutcome DuplicatorJob::failed(const std::string& cause)
 {
-    m_dialogs.message(cause + "\n\n" + NothingWrittenText);
+    m_report = cause + ". " + NothingWrittenText;
+    m_dialogs.message(m_report);
     return JobOutcome::Failed;
 }
 

@@ -32,6 +32,10 @@ public:
     const std::vector<Figure>& figures() const { return m_figures; }
     const std::vector<std::int32_t>& counts() const { return m_counts; }
 
+    // Once run has ended, one line on how: how many copies of how many figures went to which
+    // file, or why nothing was written.
+    const std::string& report() const { return m_report; }
+
 private:
     std::optional<std::string> chooseSource();
     bool readFigures(const std::string& source);
@@ -46,6 +50,7 @@ private:
     FileDialogState& m_CD;
     std::vector<Figure> m_figures;
     std::vector<std::int32_t> m_counts;
+    std::string m_report;
 };
 
 } // namespace kestrelon::duplicator

@@ -117,6 +117,48 @@ const CountCase countCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Answers, ParseCopyCount, ::testing::ValuesIn(countCases));
 
+struct ProblemCase {
+    const char* answer;
+    std::optional<std::string> expected;
+};
+
+void PrintTo(const ProblemCase& c, std::ostream* out)
+{
+    *out << '"' << c.answer << '"';
+}
+
+class CopyCountProblem : public ::testing::TestWithParam<ProblemCase> {};
+
+TEST_P(CopyCountProblem, SaysWhyAnAnswerIsNoCount)
+{
+    EXPECT_EQ(copyCountProblem(GetParam().answer), GetParam().expected) << GetParam().answer;
+}
+
+const std::string TooLarge = " is too large: a count is at most 2147483647.";
+const std::string TooSmall = " is too small: a count is at least -2147483648.";
+
+const ProblemCase problemCases[] = {
+    {"3", std::nullopt},
+    {"-5", std::nullopt},
+    {"2147483647", std::nullopt},
+    {"-2147483648", std::nullopt},
+    {"two", "\"two\" is not a number."},
+    {"3 copies", "\"3 copies\" is not a number."},
+    {"1e999x", "\"1e999x\" is not a number."},
+    {"", "No number was given."},
+    {"   ", "No number was given."},
+    {"2147483648", "\"2147483648\"" + TooLarge},
+    {"2147483647.5", "\"2147483647.5\"" + TooLarge},
+    {"99999999999999999999999", "\"99999999999999999999999\"" + TooLarge},
+    {"1e20", "\"1e20\"" + TooLarge},
+    {"1e999", "\"1e999\"" + TooLarge},
+    {" 1E+400 ", "\" 1E+400 \"" + TooLarge},
+    {"-2147483649", "\"-2147483649\"" + TooSmall},
+    {"-1d999", "\"-1d999\"" + TooSmall},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, CopyCountProblem, ::testing::ValuesIn(problemCases));
+
 TEST(WriteDuplicateFile, ReplacesAnExistingFileWithTheCopiesAlone)
 {
     const std::filesystem::path output =

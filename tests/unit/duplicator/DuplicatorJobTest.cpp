@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,7 +23,14 @@ const std::string SelectOutput =
     "message: Select where to save the duplicated figures.  DO NOT SAVE OVER AN EXISTING FILE";
 const std::string AskSoldier = "input: How many soldier duplicates are needed?";
 const std::string AskKnight = "input: How many knight duplicates are needed?";
-const std::string Cancelled = "message: The job was cancelled. No duplicates were written.";
+const std::string CancelledReport = "The job was cancelled. No duplicates were written.";
+const std::string Cancelled = "message: " + CancelledReport;
+
+// The count question asked again, with the reason first.
+std::string askedAgain(const std::string& reason, const std::string& question)
+{
+    return "input: " + reason + "\n" + question.substr(std::string("input: ").size());
+}
 
 std::string contents(const std::string& path)
 {
@@ -64,14 +72,26 @@ protected:
     JobOutcome run()
     {
         DuplicatorJob job(m_dialogs, m_CD);
-        return job.run();
+        const JobOutcome outcome = job.run();
+        m_report = job.report();
+        return outcome;
     }
 
     // The messages after the last dialog of the job, which tell how it ended.
     std::string lastShown() const { return m_dialogs.shown.empty() ? "" : m_dialogs.shown.back(); }
 
+    // A failed job's last message is its report: one line, the cause and that nothing was written.
+    void expectOneLineFailure() const
+    {
+        EXPECT_EQ("message: " + m_report, lastShown());
+        EXPECT_EQ(m_report.find('\n'), std::string::npos) << m_report;
+        const std::string end = ". No duplicates were written.";
+        EXPECT_EQ(m_report.substr(m_report.size() - std::min(m_report.size(), end.size())), end) << m_report;
+    }
+
     fs::path m_folder;
     std::string m_output;
+    std::string m_report; // the job's last line, as the window shows it
     RecordingDialogs m_dialogs;
     FileDialogState m_CD;
 };
@@ -82,6 +102,7 @@ struct WrittenCase {
     std::deque<std::optional<std::string>> inputs;
     Shown expected;
     const char* expectedOutput; // a file of test data, or nullptr for an empty output
+    const char* reportStart;    // the report up to the output's path
 };
 
 void PrintTo(const WrittenCase& c, std::ostream* out)
@@ -100,6 +121,9 @@ TEST_P(WrittenJob, ShowsTheDialogsInOrderAndWritesTheNumberedCopies)
     EXPECT_EQ(m_dialogs.shown, c.expected) << c.label;
     ASSERT_TRUE(fs::exists(m_output)) << c.label;
     EXPECT_EQ(contents(m_output), c.expectedOutput ? contents(testData(c.expectedOutput)) : "") << c.label;
+    const std::string reportEnd =
+        c.expectedOutput ? "." : ": " + testData(c.source) + " has no figures before its first sequence.";
+    EXPECT_EQ(m_report, c.reportStart + m_output + reportEnd) << c.label;
 }
 
 const WrittenCase writtenCases[] = {
@@ -107,18 +131,30 @@ const WrittenCase writtenCases[] = {
      "dup-two-figures.an8",
      {"2", "3"},
      {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save"},
-     "dup-two-figures-2-3-expected.an8"},
-    {"an answer that is not a number is asked again",
+     "dup-two-figures-2-3-expected.an8",
+     "Wrote 5 copies of 2 figures to "},
+    {"an answer that is not a number is asked again with the reason",
      "dup-two-figures.an8",
      {"two", "", "2.5", "3"},
-     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskSoldier, AskSoldier, AskKnight, SelectOutput,
-      "save"},
-     "dup-two-figures-2-3-expected.an8"},
-    {"a file without figures asks nothing and gives an empty file",
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier,
+      askedAgain("\"two\" is not a number.", AskSoldier), askedAgain("No number was given.", AskSoldier),
+      AskKnight, SelectOutput, "save"},
+     "dup-two-figures-2-3-expected.an8",
+     "Wrote 5 copies of 2 figures to "},
+    {"a count beyond the whole numbers is asked again as too large",
+     "dup-two-figures.an8",
+     {"2", "3000000000", "-1e999", "3"},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight,
+      askedAgain("\"3000000000\" is too large: a count is at most 2147483647.", AskKnight),
+      askedAgain("\"-1e999\" is too small: a count is at least -2147483648.", AskKnight), SelectOutput, "save"},
+     "dup-two-figures-2-3-expected.an8",
+     "Wrote 5 copies of 2 figures to "},
+    {"a file without figures asks nothing, gives an empty file and says why",
      "dup-no-figures.an8",
      {},
      {SelectSource, "open", SelectOutput, "save"},
-     nullptr},
+     nullptr,
+     "Wrote 0 copies of 0 figures to "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Answers, WrittenJob, ::testing::ValuesIn(writtenCases));
@@ -146,6 +182,7 @@ TEST_P(CancelledDialog, EndsTheJobWithoutOutput)
     EXPECT_EQ(run(), JobOutcome::Cancelled) << c.label;
     EXPECT_EQ(m_dialogs.shown, c.expected) << c.label;
     EXPECT_FALSE(fs::exists(m_output)) << c.label;
+    EXPECT_EQ(m_report, CancelledReport) << c.label;
 }
 
 const CancelCase cancelCases[] = {
@@ -157,7 +194,8 @@ const CancelCase cancelCases[] = {
     {"the second count after a wrong answer",
      {testData("dup-two-figures.an8")},
      {"2", "lots", std::nullopt},
-     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, AskKnight, Cancelled}},
+     {SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight,
+      askedAgain("\"lots\" is not a number.", AskKnight), Cancelled}},
     {"the save dialog",
      {testData("dup-two-figures.an8"), std::nullopt},
      {"2", "3"},
@@ -176,7 +214,7 @@ TEST_F(DuplicatorJobTest, AnUnclosedFigureIsReportedByNameAndNothingIsAsked)
     const std::string report = lastShown();
     EXPECT_NE(report.find("dup-unclosed.an8, line 8"), std::string::npos) << report;
     EXPECT_NE(report.find("\"pikeman\""), std::string::npos) << report;
-    EXPECT_NE(report.find("No duplicates were written."), std::string::npos) << report;
+    expectOneLineFailure();
 }
 
 TEST_F(DuplicatorJobTest, ASourceThatCannotBeReadIsReportedWithItsPath)
@@ -186,6 +224,7 @@ TEST_F(DuplicatorJobTest, ASourceThatCannotBeReadIsReportedWithItsPath)
     EXPECT_EQ(run(), JobOutcome::Failed);
     EXPECT_EQ(m_dialogs.shown.size(), 3u);
     EXPECT_EQ(lastShown().rfind("message: " + missing + ": ", 0), 0u) << lastShown();
+    expectOneLineFailure();
 }
 
 TEST_F(DuplicatorJobTest, AnOutputThatCannotBeCreatedIsReportedWithItsPath)
@@ -196,6 +235,7 @@ TEST_F(DuplicatorJobTest, AnOutputThatCannotBeCreatedIsReportedWithItsPath)
     EXPECT_EQ(run(), JobOutcome::Failed);
     EXPECT_EQ(lastShown().rfind("message: " + unwritable + ": ", 0), 0u) << lastShown();
     EXPECT_FALSE(fs::exists(unwritable));
+    expectOneLineFailure();
 }
 
 TEST_F(DuplicatorJobTest, TooManyCopiesLeaveAnExistingOutputUntouched)
@@ -206,22 +246,59 @@ TEST_F(DuplicatorJobTest, TooManyCopiesLeaveAnExistingOutputUntouched)
     EXPECT_EQ(run(), JobOutcome::Failed);
     EXPECT_NE(lastShown().find("2147483647"), std::string::npos) << lastShown();
     EXPECT_EQ(contents(m_output), "older figures");
+    expectOneLineFailure();
 }
 
-TEST_F(DuplicatorJobTest, TheSourceItselfIsRefusedAsOutputAndTheSaveDialogShownAgain)
+// Another name for the source file, made beside it.
+using Spell = std::string (*)(const fs::path& source);
+
+struct SourceSpellingCase {
+    const char* label;
+    Spell spell;
+};
+
+void PrintTo(const SourceSpellingCase& c, std::ostream* out)
 {
-    const std::string source = (m_folder / "army.an8").string();
-    fs::copy_file(testData("dup-two-figures.an8"), source);
-    m_dialogs.files = {source, source, m_output};
-    m_dialogs.inputs = {"2", "3"};
-    EXPECT_EQ(run(), JobOutcome::Written);
-    const Shown tail(m_dialogs.shown.end() - 3, m_dialogs.shown.end());
-    EXPECT_EQ(tail[0], "save");
-    EXPECT_NE(tail[1].find(source), std::string::npos) << tail[1];
-    EXPECT_EQ(tail[2], "save");
-    EXPECT_EQ(contents(source), contents(testData("dup-two-figures.an8")));
-    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8")));
+    *out << c.label;
 }
+
+class SourceChosenAsOutput : public DuplicatorJobTest,
+                             public ::testing::WithParamInterface<SourceSpellingCase> {};
+
+TEST_P(SourceChosenAsOutput, IsRefusedAndTheSaveDialogShownAgain)
+{
+    const SourceSpellingCase& c = GetParam();
+    const fs::path source = m_folder / "army.an8";
+    fs::copy_file(testData("dup-two-figures.an8"), source);
+    const std::string spelled = c.spell(source);
+    m_dialogs.files = {source.string(), spelled, m_output};
+    m_dialogs.inputs = {"2", "3"};
+    EXPECT_EQ(run(), JobOutcome::Written) << c.label;
+    const Shown tail(m_dialogs.shown.end() - 3, m_dialogs.shown.end());
+    EXPECT_EQ(tail[0], "save") << c.label;
+    EXPECT_EQ(tail[1].rfind("message: " + spelled + " is ", 0), 0u) << tail[1];
+    EXPECT_NE(tail[1].find("the file the figures come from"), std::string::npos) << tail[1];
+    EXPECT_EQ(tail[2], "save") << c.label;
+    EXPECT_EQ(contents(source.string()), contents(testData("dup-two-figures.an8"))) << c.label;
+    EXPECT_EQ(contents(m_output), contents(testData("dup-two-figures-2-3-expected.an8"))) << c.label;
+}
+
+const SourceSpellingCase sourceSpellings[] = {
+    {"its own path", [](const fs::path& source) { return source.string(); }},
+    {"a relative path", [](const fs::path& source) { return fs::relative(source).string(); }},
+    {"a symbolic link",
+     [](const fs::path& source) {
+         fs::create_symlink(source.filename(), source.parent_path() / "link.an8");
+         return (source.parent_path() / "link.an8").string();
+     }},
+    {"a hard link",
+     [](const fs::path& source) {
+         fs::create_hard_link(source, source.parent_path() / "hard.an8");
+         return (source.parent_path() / "hard.an8").string();
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Spellings, SourceChosenAsOutput, ::testing::ValuesIn(sourceSpellings));
 
 TEST_F(DuplicatorJobTest, TheSaveDialogProposesTheSourceFolderNotTheSourceFile)
 {
