@@ -1,9 +1,11 @@
 // Tessary's window with scripted dialogs: loading Form1 runs the whole job with the exact
-// texts, in order, and the window stays empty; the command line writes the same bytes.
+// texts, in order, and the window then holds one line on how it ended; the command line
+// writes the same bytes.
 #include "duplicator/app/Form1.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,7 +22,8 @@ const QString SelectOutput =
     QStringLiteral("message: Select where to save the duplicated figures.  DO NOT SAVE OVER AN EXISTING FILE");
 const QString AskSoldier = QStringLiteral("input: How many soldier duplicates are needed?");
 const QString AskKnight = QStringLiteral("input: How many knight duplicates are needed?");
-const QString Cancelled = QStringLiteral("message: The job was cancelled. No duplicates were written.");
+const QString CancelledLine = QStringLiteral("The job was cancelled. No duplicates were written.");
+const QString Cancelled = QStringLiteral("message: ") + CancelledLine;
 
 QString testData(const char* name)
 {
@@ -75,16 +78,29 @@ void TessaryTest::loadingRunsTheJobThroughTheDialogs_data()
     QTest::addColumn<QStringList>("expectedShown");
     QTest::addColumn<JobOutcome>("outcome");
     QTest::addColumn<QByteArray>("expectedOutput");
+    QTest::addColumn<QString>("expectedLine"); // OUTPUT stands for the output's path
 
     const QString twoFigures = testData("dup-two-figures.an8");
     const QByteArray twoFiguresOut = contents(testData("dup-two-figures-2-3-expected.an8"));
     QTest::newRow("two figures, 2 and 3 copies")
         << twoFigures << QStringList{"2", "3"}
         << QStringList{SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight, SelectOutput, "save"}
-        << JobOutcome::Written << twoFiguresOut;
+        << JobOutcome::Written << twoFiguresOut << QStringLiteral("Wrote 5 copies of 2 figures to OUTPUT.");
+    QTest::newRow("a count asked again says why")
+        << twoFigures << QStringList{"2", "3000000000", "3"}
+        << QStringList{SelectSource, "open", FigureFound, FigureFound, AskSoldier, AskKnight,
+                       QStringLiteral("input: \"3000000000\" is too large: a count is at most 2147483647.\n"
+                                      "How many knight duplicates are needed?"),
+                       SelectOutput, "save"}
+        << JobOutcome::Written << twoFiguresOut << QStringLiteral("Wrote 5 copies of 2 figures to OUTPUT.");
+    QTest::newRow("a source without figures")
+        << testData("dup-no-figures.an8") << QStringList{} << QStringList{SelectSource, "open", SelectOutput, "save"}
+        << JobOutcome::Written << QByteArray()
+        << QStringLiteral("Wrote 0 copies of 0 figures to OUTPUT: ") + testData("dup-no-figures.an8")
+               + QStringLiteral(" has no figures before its first sequence.");
     QTest::newRow("the open dialog cancelled")
         << QString() << QStringList{} << QStringList{SelectSource, "open", Cancelled} << JobOutcome::Cancelled
-        << QByteArray();
+        << QByteArray() << CancelledLine;
 }
 
 void TessaryTest::loadingRunsTheJobThroughTheDialogs()
@@ -94,6 +110,7 @@ void TessaryTest::loadingRunsTheJobThroughTheDialogs()
     QFETCH(QStringList, expectedShown);
     QFETCH(JobOutcome, outcome);
     QFETCH(QByteArray, expectedOutput);
+    QFETCH(QString, expectedLine);
     QTemporaryDir folder;
     const QString output = folder.filePath(QStringLiteral("copies.an8"));
 
@@ -108,7 +125,12 @@ void TessaryTest::loadingRunsTheJobThroughTheDialogs()
     QCOMPARE(form.load(), outcome);
 
     QCOMPARE(shownTexts(dialogs), expectedShown);
-    QVERIFY(form.findChildren<QWidget*>().isEmpty());
+    const QList<QWidget*> children = form.findChildren<QWidget*>();
+    QCOMPARE(children.size(), 1);
+    auto* line = qobject_cast<QLabel*>(children.first());
+    QVERIFY(line);
+    QCOMPARE(line->objectName(), QStringLiteral("lblOutcome"));
+    QCOMPARE(line->text(), QString(expectedLine).replace(QStringLiteral("OUTPUT"), output));
     QCOMPARE(QFile::exists(output), outcome == JobOutcome::Written);
     if (outcome == JobOutcome::Written)
         QCOMPARE(contents(output), expectedOutput);

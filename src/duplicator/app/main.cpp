@@ -1,11 +1,9 @@
 // tessary: makes numbered copies of the figures of an An8 file. The job runs as the window
-// loads; the window then stays open until the user closes it.
+// loads; the window then shows how it ended and stays open until the user closes it.
 #include "duplicator/app/Form1.h"
 #include "ui/dialogs/QtDialogs.h"
 
 #include <QApplication>
-
-#include <exception>
 
 int main(int argc, char** argv)
 {
@@ -14,12 +12,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(title);
     kestrelon::ui::QtDialogs dialogs(nullptr, title);
     kestrelon::duplicator::Form1 form(dialogs);
-    try {
-        form.load();
-    } catch (const std::exception& error) {
-        // The job reports its own failures; anything else still ends in a message, not a crash.
-        dialogs.message(std::string("Tessary stopped: ") + error.what() + "\n\nNo duplicates were written.");
-    }
+    form.load();
     form.show();
     return QApplication::exec();
 }
