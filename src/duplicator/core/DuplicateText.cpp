@@ -92,7 +92,7 @@ std::optional<std::string> copyCountProblem(std::string_view answer)
     const int sign = number ? (*number < 0 ? -1 : 1) : overflowSign(answer);
     const std::string quoted = "\"" + std::string(answer) + "\"";
     if (sign > 0)
-        return quoted + " is too large: a count is at most " + std::to_string(MaxCopyNumber) + ".";
+        return quoted + " is too large: a count is at most " + std::to_string(MaxCount) + ".";
     if (sign < 0)
         return quoted + " is too small: a count is at least " + std::to_string(MinCount) + ".";
     if (isBlankAnswer(answer))
