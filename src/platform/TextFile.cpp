@@ -1,58 +1,110 @@
-// Reading and writing 8-bit text files.
+// Reading and writing 8-bit text files. Reading takes the file in pieces up to the limits, so
+// that no input, however large or endless, can take the program down.
 #include "platform/TextFile.h"
 
 #include "platform/FileError.h"
+#include "platform/SystemFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrelon {
 namespace {
 
-std::string systemCause(const char* what)
+constexpr std::size_t ReadPiece = std::size_t{1} << 20;
+
+std::string tooLargeCause()
 {
-    return std::string(what) + " (" + std::strerror(errno) + ")";
+    return "the file holds more than " + std::to_string(MaxTextFileBytes >> 20) + " MiB; larger files are not read";
 }
 
-std::vector<std::string> splitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
+// Collects the lines of a text as it arrives in pieces: a line break split between two pieces
+// ("\r" ending one, "\n" starting the next) still ends one line.
+class LineCollector {
+public:
+    explicit LineCollector(const std::string& path) : m_path(path) {}
+
+    void add(std::string_view piece)
+    {
+        for (std::size_t end; (end = piece.find('\n')) != std::string_view::npos; piece.remove_prefix(end + 1)) {
+            m_partial.append(piece.substr(0, end));
+            endLine();
         }
-        size_t lineEnd = end;
-        if (lineEnd > start && text[lineEnd - 1] == '\r')
-            --lineEnd;
-        lines.push_back(text.substr(start, lineEnd - start));
-        start = end + 1;
+        m_partial.append(piece);
     }
-    return lines;
+
+    // A final line break does not start another line.
+    std::vector<std::string> finish()
+    {
+        if (!m_partial.empty())
+            m_lines.push_back(std::move(m_partial));
+        return std::move(m_lines);
+    }
+
+private:
+    void endLine()
+    {
+        if (m_lines.size() == MaxTextFileLines) {
+            throw FileError(m_path, 0, "the file has more than " + std::to_string(MaxTextFileLines)
+                                           + " lines; longer files are not read");
+        }
+        if (!m_partial.empty() && m_partial.back() == '\r')
+            m_partial.pop_back();
+        m_lines.push_back(std::move(m_partial));
+        m_partial = std::string();
+    }
+
+    const std::string& m_path;
+    std::vector<std::string> m_lines;
+    std::string m_partial;
+};
+
+// A folder is no text, and a regular file's size tells before reading whether it is too large.
+void checkReadable(const std::string& path, int descriptor)
+{
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        throw FileError(path, 0, systemCause("cannot read the file", errno));
+    if (S_ISDIR(status.st_mode))
+        throw FileError(path, 0, "is a folder, not a file");
+    if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > MaxTextFileBytes)
+        throw FileError(path, 0, tooLargeCause());
+}
+
+// Reads to the end, or to one byte past the limit for a device or pipe that never ends.
+std::vector<std::string> readLines(const std::string& path, int descriptor)
+{
+    LineCollector lines(path);
+    std::string piece(ReadPiece, '\0');
+    std::size_t total = 0;
+    for (;;) {
+        const ssize_t count = readSome(descriptor, piece.data(), std::min(piece.size(), MaxTextFileBytes + 1 - total));
+        if (count < 0)
+            throw FileError(path, 0, systemCause("cannot read the file", errno));
+        if (count == 0)
+            return lines.finish();
+        total += static_cast<std::size_t>(count);
+        if (total > MaxTextFileBytes)
+            throw FileError(path, 0, tooLargeCause());
+        lines.add(std::string_view(piece.data(), static_cast<std::size_t>(count)));
+    }
 }
 
 } // namespace
 
 std::vector<std::string> readTextLines(const std::string& path)
 {
-    errno = 0;
-    if (std::filesystem::is_directory(path))
-        throw FileError(path, 0, "is a folder, not a file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError(path, 0, systemCause("cannot open the file"));
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        throw FileError(path, 0, systemCause("cannot read the file"));
-    return splitLines(content.str());
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen())
+        throw FileError(path, 0, systemCause("cannot open the file", errno));
+    checkReadable(path, file.get());
+    return readLines(path, file.get());
 }
 
 TextReader::TextReader(const std::string& path) : m_path(path), m_lines(readTextLines(path)) {}
@@ -83,18 +135,17 @@ void AtomicTextWriter::commit()
     errno = 0;
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
-        throw FileError(m_path, 0, systemCause("cannot create the file"));
+        throw FileError(m_path, 0, systemCause("cannot create the file", errno));
     const bool written = std::fwrite(m_text.data(), 1, m_text.size(), file) == m_text.size();
     const int writeErrno = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
-        errno = written ? errno : writeErrno;
-        const std::string cause = systemCause("cannot write the file");
+        const std::string cause = systemCause("cannot write the file", written ? errno : writeErrno);
         std::remove(temporary.c_str());
         throw FileError(m_path, 0, cause);
     }
     if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        const std::string cause = systemCause("cannot replace the file");
+        const std::string cause = systemCause("cannot replace the file", errno);
         std::remove(temporary.c_str());
         throw FileError(m_path, 0, cause);
     }

@@ -2,15 +2,23 @@
 // read line by line (CR LF or LF alone ends a line), written with CR LF line ends.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kestrelon {
 
+// The most of a file that is read: far beyond any project, figure or script file, yet a file
+// larger than memory, or a device that never ends, gives a message instead of taking the
+// program down. Each line costs memory beyond its bytes, so the lines are limited as well (at
+// the byte limit, 8 Mi lines average 32 bytes).
+inline constexpr std::size_t MaxTextFileBytes = std::size_t{256} << 20;
+inline constexpr std::size_t MaxTextFileLines = std::size_t{8} << 20;
+
 // Reads a whole file into lines, without their line breaks. A final line break does not
 // start another line, so "a\r\n" and "a" both read as one line and an empty file as none.
-// Raises FileError when the file cannot be read.
+// Raises FileError when the file cannot be read or is beyond the limits above.
 std::vector<std::string> readTextLines(const std::string& path);
 
 // A file read line by line, for readers that follow the file's own structure.
