@@ -1,18 +1,17 @@
 // Reading and writing 8-bit text files. Reading takes the file in pieces up to the limits, so
-// that no input, however large or endless, can take the program down.
+// that no input, however large or endless, can take the program down; writing hands the whole
+// text to the careful replacement of output files.
 #include "platform/TextFile.h"
 
 #include "platform/FileError.h"
+#include "platform/FileReplacement.h"
 #include "platform/SystemFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace kestrelon {
 namespace {
@@ -128,27 +127,7 @@ void AtomicTextWriter::writeLine(std::string_view text)
 
 void AtomicTextWriter::commit()
 {
-    namespace fs = std::filesystem;
-    const fs::path target(m_path);
-    fs::path temporary = target;
-    temporary += ".tmp" + std::to_string(::getpid());
-    errno = 0;
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        throw FileError(m_path, 0, systemCause("cannot create the file", errno));
-    const bool written = std::fwrite(m_text.data(), 1, m_text.size(), file) == m_text.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        const std::string cause = systemCause("cannot write the file", written ? errno : writeErrno);
-        std::remove(temporary.c_str());
-        throw FileError(m_path, 0, cause);
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        const std::string cause = systemCause("cannot replace the file", errno);
-        std::remove(temporary.c_str());
-        throw FileError(m_path, 0, cause);
-    }
+    replaceFile(m_path, m_text);
 }
 
 } // namespace kestrelon

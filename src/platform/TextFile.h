@@ -39,8 +39,8 @@ private:
     size_t m_next = 0;
 };
 
-// A file written in pieces and lines, that replaces its target only when committed: the text
-// goes to a temporary file beside the target, which is renamed over it, so a failed write
+// A file written in pieces and lines, that replaces its target only when committed, as
+// replaceFile (FileReplacement.h) does: through a temporary file beside it, so a failed write
 // never damages the file that was there before. Without commit nothing is replaced.
 class AtomicTextWriter {
 public:

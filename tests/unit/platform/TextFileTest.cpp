@@ -91,7 +91,15 @@ void expectFileError(const std::function<void()>& operation, const std::string& 
     }
 }
 
-// A path whose lookup fails before any file is reached is a file error with the system's cause.
+void writeText(const std::string& path, const std::string& text)
+{
+    AtomicTextWriter writer(path);
+    writer.write(text);
+    writer.commit();
+}
+
+// A path whose lookup fails before any file is reached is a file error with the system's cause,
+// for the reader and the writer alike.
 TEST_F(TextFileTest, FailedLookupsAreFileErrorsNamingThePath)
 {
     fs::create_symlink("loop-b", dir / "loop-a");
@@ -112,6 +120,7 @@ TEST_F(TextFileTest, FailedLookupsAreFileErrorsNamingThePath)
             continue; // root enters every folder
         const std::string path = c.path.string();
         expectFileError([&] { readTextLines(path); }, path, std::strerror(c.error));
+        expectFileError([&] { writeText(path, "x"); }, path, std::strerror(c.error));
     }
     fs::permissions(dir / "closed", fs::perms::owner_all);
 }
