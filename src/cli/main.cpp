@@ -1,5 +1,8 @@
-// kestrelon-cli: the engine without windows, for batch work and for tests.
+// kestrelon-cli: the engine without windows, for batch work and for tests. A signal that stops
+// it removes the temporary files being written first.
 #include "cli/CommandRegistry.h"
+
+#include "platform/InterruptCleanup.h"
 
 #include <iostream>
 #include <string>
@@ -7,19 +10,17 @@
 
 namespace {
 
+using namespace kestrelon::cli;
+
 void printUsage(std::ostream& out)
 {
     out << "usage: kestrelon-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
-    for (const auto& command : kestrelon::cli::commands())
+    for (const auto& command : commands())
         out << "  kestrelon-cli " << command.usage << "\n      " << command.summary << "\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int runCommand(const std::vector<std::string>& words)
 {
-    using namespace kestrelon::cli;
-    const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
         printUsage(std::cerr);
         return ExitBadInput;
@@ -34,4 +35,12 @@ int main(int argc, char** argv)
     }
     std::cerr << "kestrelon-cli: unknown command '" << words[0] << "' (see kestrelon-cli --help)\n";
     return ExitBadInput;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    kestrelon::installInterruptCleanup();
+    return runCommand({argv + 1, argv + argc});
 }
