@@ -1,10 +1,13 @@
-// kestrelon-cli: the engine without windows, for batch work and for tests. A signal that stops
-// it removes the temporary files being written first.
+// kestrelon-cli: the engine without windows, for batch work and for tests. Whatever a command
+// meets, the program ends with a message and a status: a signal removes the temporary files
+// being written, and an error no command handles is reported in one line instead of an abort.
 #include "cli/CommandRegistry.h"
 
 #include "platform/InterruptCleanup.h"
 
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -42,5 +45,14 @@ int runCommand(const std::vector<std::string>& words)
 int main(int argc, char** argv)
 {
     kestrelon::installInterruptCleanup();
-    return runCommand({argv + 1, argv + argc});
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    // The last resort: each command reports what it expects; this catches what it could not.
+    try {
+        return runCommand(words);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "kestrelon-cli: not enough memory to finish the " << words[0] << " command\n";
+    } catch (const std::exception& error) {
+        std::cerr << "kestrelon-cli: the " << words[0] << " command stopped: " << error.what() << '\n';
+    }
+    return ExitFailed;
 }
