@@ -1,4 +1,4 @@
-// kestrelon-cli stopped by SIGINT or SIGTERM at different moments of a run that writes a 6 MB
+// kestrelon-cli stopped by SIGINT, SIGTERM or SIGHUP at different moments of a run that writes a 6 MB
 // scene: it ends with 128 + the signal, as shells report a stopped program, leaves no temporary
 // file beside the scene, and a scene that is there is whole.
 #include <gtest/gtest.h>
@@ -53,29 +53,42 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
-    // kestrelon-cli run writing the scene, with the signals at their default disposition even
-    // when the test itself was started with them ignored.
-    pid_t startRun() const
+    // kestrelon-cli run writing the scene, with the ending signals at their default disposition
+    // even when the test itself was started with them ignored; SIGHUP ignored if asked, as nohup
+    // starts a program.
+    pid_t startRun(bool hangupIgnored = false) const
     {
+        struct sigaction ignore {}, previous {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGHUP, hangupIgnored ? &ignore : nullptr, &previous);
         posix_spawnattr_t attributes;
         posix_spawnattr_init(&attributes);
         sigset_t defaults;
         sigemptyset(&defaults);
-        sigaddset(&defaults, SIGINT);
-        sigaddset(&defaults, SIGTERM);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            if (signal != SIGHUP || !hangupIgnored)
+                sigaddset(&defaults, signal);
+        }
         posix_spawnattr_setsigdefault(&attributes, &defaults);
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        const pid_t child = spawn(attributes, actions);
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+        ::sigaction(SIGHUP, &previous, nullptr);
+        return child;
+    }
+
+    pid_t spawn(const posix_spawnattr_t& attributes, const posix_spawn_file_actions_t& actions) const
+    {
         const std::string scenePath = scene.string();
         const char* const argv[] = {KESTRELON_CLI, "run", Project.c_str(), "-o", scenePath.c_str(),
                                     "--frames", "200", "--quiet", nullptr};
         pid_t child = -1;
         EXPECT_EQ(posix_spawn(&child, KESTRELON_CLI, &actions, &attributes, const_cast<char* const*>(argv), environ),
                   0);
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
         return child;
     }
 
@@ -126,8 +139,9 @@ TEST_F(InterruptedRunTest, AnInterruptedRunEndsWithTheSignalsStatusAndLeavesNoTe
     ASSERT_EQ(waitFor(startRun()), 0) << "an uninterrupted run";
     const auto wholeScene = fs::file_size(scene);
     int trials = 0, duringWriting = 0, temporariesLeft = 0;
-    for (const int signal : {SIGINT, SIGTERM}) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         for (const Moment& moment : Moments) {
+            const std::string trial = std::string(strsignal(signal)) + " " + moment.name;
             fs::remove(scene);
             const pid_t child = startRun();
             waitForMoment(child, signal, moment.fromTemporary);
@@ -138,7 +152,6 @@ TEST_F(InterruptedRunTest, AnInterruptedRunEndsWithTheSignalsStatusAndLeavesNoTe
                 ::kill(child, moment.secondSignal);
             const int status = waitFor(child);
             ++trials;
-            const std::string trial = std::string(strsignal(signal)) + " " + moment.name;
             EXPECT_TRUE(WIFEXITED(status)) << trial << ": ended by signal " << WTERMSIG(status);
             const int code = WEXITSTATUS(status);
             EXPECT_TRUE(code == 0 || code == 128 + signal || code == 128 + moment.secondSignal)
@@ -153,9 +166,20 @@ TEST_F(InterruptedRunTest, AnInterruptedRunEndsWithTheSignalsStatusAndLeavesNoTe
             }
         }
     }
-    std::cout << trials << " trials (SIGINT and SIGTERM), " << duringWriting
+    std::cout << trials << " trials (SIGINT, SIGTERM, SIGHUP), " << duringWriting
               << " sent while the scene's temporary file existed, " << temporariesLeft
               << " temporary files left\n";
+}
+
+// A run started with hangups ignored (nohup) goes on to write its whole scene.
+TEST_F(InterruptedRunTest, AnIgnoredHangupStaysIgnored)
+{
+    const pid_t child = startRun(true);
+    waitForMoment(child, SIGINT, false);
+    ::kill(child, SIGHUP);
+    const int status = waitFor(child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_TRUE(fs::exists(scene));
 }
 
 } // namespace
