@@ -152,10 +152,10 @@ void TessaryTest::windowAndCommandLineWriteTheSameBytes_data()
     QTest::addColumn<QByteArray>("expectedEnd");
     QTest::newRow("2 and 3 copies") << QStringList{"2", "3"}
                                     << QByteArray(" figure { \"knight005\"  bone { \"root\"    length { 2 }  }} ");
-    QTest::newRow("past the thousandth copy the names are bare")
+    QTest::newRow("from the thousandth copy on the number is written in full")
         << QStringList{"999", "2"}
-        << QByteArray(" figure { \"knight\"  bone { \"root\"    length { 2 }  }}  "
-                      "figure { \"knight\"  bone { \"root\"    length { 2 }  }} ");
+        << QByteArray(" figure { \"knight1000\"  bone { \"root\"    length { 2 }  }}  "
+                      "figure { \"knight1001\"  bone { \"root\"    length { 2 }  }} ");
     QTest::newRow("halves go to the even neighbour") << QStringList{"0.5", "2.5"}
                                                      << QByteArray("\"knight002\"  bone { \"root\"    length { 2 }  }} ");
 }
