@@ -9,6 +9,7 @@
 #include "platform/RandomGenerator.h"
 #include "sim/BattleRun.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <optional>
@@ -102,6 +103,17 @@ std::optional<RandomGenerator> seededGenerator(const std::string& text, std::ost
     return RandomGenerator::repeatable(seed);
 }
 
+// The command line takes the frame count in plain digits only: a typing slip must not run a
+// different battle than the one asked for, as the frame box's lenient reading would.
+bool isFrameCount(const std::string& text)
+{
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    std::int64_t frames = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), frames);
+    return error == std::errc() && end == text.data() + text.size() && frames <= sim::MaxFrames;
+}
+
 void printSummary(const sim::BattleRun& run, std::ostream& out)
 {
     std::int32_t armies[3] = {0, 0, 0}; // army 1, army 2, no army
@@ -137,6 +149,11 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::optional<RandomGenerator> seeded;
     if (parsed->seed && !(seeded = seededGenerator(*parsed->seed, err)))
         return ExitBadInput;
+    if (!isFrameCount(parsed->frames)) {
+        err << "kestrelon-cli: --frames takes a whole number from 0 to " << sim::MaxFrames << " in plain digits, not \""
+            << parsed->frames << "\"\n";
+        return ExitBadInput;
+    }
     Project project;
     try {
         project = LoadProject(parsed->project);

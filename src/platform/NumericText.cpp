@@ -156,8 +156,9 @@ double readLeadingNumber(std::string_view text)
             break;
         }
     }
-    const double value = toDouble(number);
-    return std::isfinite(value) ? value : 0.0;
+    // A number beyond the Double range stays as large as it is, an infinity of its sign, so
+    // the frame box can refuse it instead of reading it as no number.
+    return toDouble(number);
 }
 
 } // namespace kestrelon

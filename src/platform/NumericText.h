@@ -16,7 +16,8 @@ std::optional<double> parseNumber(std::string_view text);
 bool isNumeric(std::string_view text);
 
 // The number at the start of a text, as the frame box is read: blanks are skipped anywhere,
-// reading stops at the first character that cannot continue a number, no number reads as 0.
+// reading stops at the first character that cannot continue a number, no number reads as 0,
+// a number beyond the Double range reads as an infinity of its sign.
 double readLeadingNumber(std::string_view text);
 
 } // namespace kestrelon

@@ -53,11 +53,12 @@ FileDialogState sceneDialogFor(const FileDialogState& projectDialog)
 std::optional<std::int32_t> readFrameCount(std::string_view frameText)
 {
     const double value = readLeadingNumber(frameText);
-    if (const auto frames = tryRoundToInt32(value))
-        return frames;
     if (value < 0)
         return 0; // any count below 1 makes one pass
-    return std::nullopt;
+    const auto frames = tryRoundToInt32(value);
+    if (!frames || *frames > MaxFrames)
+        return std::nullopt;
+    return frames;
 }
 
 BattleRun::BattleRun(const Project& project, Dialogs& dialogs, FileDialogState& projectDialog, std::string frameText,
@@ -80,7 +81,8 @@ RunOutcome BattleRun::run()
     // changes nothing at all.
     const auto frames = readFrameCount(m_frameText);
     if (!frames) {
-        m_dialogs.message("The number of frames is too large: " + m_frameText);
+        m_dialogs.message("The number of frames is too large: " + m_frameText + " (a run makes at most " +
+                          formatInteger(MaxFrames) + " frames)");
         return RunOutcome::NotStarted;
     }
     if (m_options.saveProject) {
@@ -168,13 +170,16 @@ void BattleRun::openUnitTexts()
     }
 }
 
-// F + 1 passes: the counter is tested after each pass, so a count of 0 or less makes one.
+// F + 1 passes: the counter is tested after each pass, so a count of 0 or less makes one. As F
+// is at most MaxFrames, the counter stays in the 32-bit range up to the last pass.
 bool BattleRun::runFrames(vbs::ScriptControl& host, std::int32_t frames)
 {
     ContactRefresh refresh(*m_game, m_avatars);
     refresh.start();
     const std::int32_t passes = frames > 0 ? frames + 1 : 1;
-    for (std::int32_t pass = 1; pass <= passes; ++pass) {
+    std::int32_t pass = 0;
+    do {
+        ++pass;
         for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
             if (const auto failure = turn(host, refresh, i)) {
                 terminate(host, *failure, i);
@@ -184,7 +189,7 @@ bool BattleRun::runFrames(vbs::ScriptControl& host, std::int32_t frames)
         m_passes = pass;
         if (m_observer)
             m_observer->passFinished(pass, passes);
-    }
+    } while (pass < passes);
     return true;
 }
 

@@ -57,8 +57,12 @@ public:
     virtual void outputReady(const std::string& text) { (void)text; }
 };
 
+// The largest frame count a run takes: it makes one pass more than that, and the pass count
+// must stay a 32-bit whole number.
+inline constexpr std::int32_t MaxFrames = 2147483646;
+
 // The frame count as the frame box's text gives it: the number at its start, rounded half-even
-// (no number reads as 0; below the whole-number range as 0). nullopt when it is too large.
+// (no number reads as 0; below the whole-number range as 0). nullopt when it is above MaxFrames.
 std::optional<std::int32_t> readFrameCount(std::string_view frameText);
 
 class BattleRun {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kestrelon {
 namespace {
 
@@ -29,6 +31,7 @@ TEST(ReadLeadingNumber, StopsAtTheFirstCharacterThatCannotContinue)
     const Case cases[] = {
         {"60", 60}, {"60 abc", 60}, {"", 0}, {"abc", 0}, {"2.5", 2.5}, {"3.5", 3.5},
         {" 1 2 3", 123}, {"-4x", -4}, {"1e2", 100}, {"1.2.3", 1.2}, {"0", 0},
+        {"1e309", HUGE_VAL}, {"-1e309x", -HUGE_VAL}, {"1e-400", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readLeadingNumber(c.text), c.value) << '"' << c.text << '"';

@@ -282,18 +282,34 @@ INSTANTIATE_TEST_SUITE_P(Texts, FrameCountTest,
                                            FrameCase{"60 abc", 61}, FrameCase{" 1 2", 13},
                                            FrameCase{"-1e12", 1}));
 
-TEST(ReadFrameCountTest, CountsBeyondTheWholeNumberRangeAreRefused)
+struct FrameTextCase {
+    const char* text;
+    std::optional<std::int32_t> frames;
+};
+
+class ReadFrameCountTest : public ::testing::TestWithParam<FrameTextCase> {};
+
+// The largest count still has a pass count (one more) in the 32-bit range; anything above is
+// refused, however it is written, while anything below the range makes one pass.
+TEST_P(ReadFrameCountTest, CountsUpToTheLargestPassCountAreRead)
 {
-    EXPECT_EQ(readFrameCount("2147483647"), 2147483647);
-    EXPECT_EQ(readFrameCount("2147483648"), std::nullopt);
-    EXPECT_EQ(readFrameCount("1e300"), std::nullopt);
+    EXPECT_EQ(readFrameCount(GetParam().text), GetParam().frames) << GetParam().text;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadFrameCountTest,
+    ::testing::Values(FrameTextCase{"2147483646", 2147483646}, FrameTextCase{"2147483645.5", 2147483646},
+                      FrameTextCase{"2147483646.5", 2147483646}, FrameTextCase{"2147483646.6", std::nullopt},
+                      FrameTextCase{"2147483647", std::nullopt}, FrameTextCase{"2147483648", std::nullopt},
+                      FrameTextCase{"1e10", std::nullopt}, FrameTextCase{"1e309", std::nullopt},
+                      FrameTextCase{"-2147483649", 0}, FrameTextCase{"-1e309", 0}, FrameTextCase{"abc", 0}));
 
 TEST_F(BattleRunTest, AFrameCountTooLargeChangesNothing)
 {
     addType("A", 1, 1, "a", EmptyMain);
-    ASSERT_EQ(runWith("1e10", RunOptions{}), RunOutcome::NotStarted);
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"message: The number of frames is too large: 1e10"});
+    ASSERT_EQ(runWith("2147483647", RunOptions{}), RunOutcome::NotStarted);
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"message: The number of frames is too large: 2147483647 "
+                                                      "(a run makes at most 2147483646 frames)"});
 }
 
 TEST_F(BattleRunTest, AnEmptyProjectMakesAnEmptyScene)
