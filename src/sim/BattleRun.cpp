@@ -21,6 +21,8 @@
 namespace kestrelon::sim {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* ProjectFilter = "Kestrelon projects (*.kst)";
 constexpr const char* SceneQuestion = "Select where to save the file";
 constexpr const char* TerminatedMessage = "simulation terminated";
@@ -44,8 +46,24 @@ FileDialogState sceneDialogFor(const FileDialogState& projectDialog)
     scene.defaultExtension = "an8";
     scene.title.clear();
     if (!scene.fileName.empty())
-        scene.fileName = std::filesystem::path(scene.fileName).replace_extension(".an8").string();
+        scene.fileName = fs::path(scene.fileName).replace_extension(".an8").string();
     return scene;
+}
+
+// Whether two paths name one file. Where both exist the files themselves are compared, so a
+// relative path, a symbolic link and a hard link all meet; otherwise the absolute paths, with
+// links, "." and ".." resolved as far as the folders exist.
+bool sameFile(const std::string& first, const std::string& second)
+{
+    std::error_code error;
+    if (fs::exists(first, error) && fs::exists(second, error))
+        return fs::equivalent(first, second, error);
+    const auto resolved = [](const std::string& path) {
+        std::error_code ignored;
+        const fs::path full = fs::weakly_canonical(fs::absolute(path, ignored), ignored);
+        return full.empty() ? fs::absolute(path, ignored).lexically_normal() : full;
+    };
+    return resolved(first) == resolved(second);
 }
 
 } // namespace
@@ -89,6 +107,8 @@ RunOutcome BattleRun::run()
         if (const auto stopped = saveProject())
             return *stopped;
     }
+    if (m_options.scenePath && refuseSceneOverProject(*m_options.scenePath))
+        return RunOutcome::NotStarted;
     vbs::ScriptControl host;
     configureHost(host);
     m_game = std::make_shared<Game>(m_avatars, m_options.attackMessages ? &m_dialogs : nullptr, *m_random);
@@ -258,6 +278,8 @@ RunOutcome BattleRun::writeScene()
     const auto path = chooseScenePath();
     if (!path)
         return RunOutcome::SceneCancelled;
+    if (refuseSceneOverProject(*path))
+        return RunOutcome::SceneNotWritten;
     const std::string head = an8::sceneHead();
     const std::string tail = an8::sceneTail();
     try {
@@ -273,6 +295,17 @@ RunOutcome BattleRun::writeScene()
     m_scenePath = *path;
     m_sceneSize = head.size() + m_output.size() + tail.size();
     return RunOutcome::Completed;
+}
+
+// The scene never goes over the project it came from: that would replace every script.
+bool BattleRun::refuseSceneOverProject(const std::string& scenePath)
+{
+    const std::string& projectPath = m_projectDialog.fileName;
+    if (projectPath.empty() || !sameFile(scenePath, projectPath))
+        return false;
+    m_dialogs.message("The scene could not be written: " + scenePath + " is the project file " + projectPath +
+                      ", which the scene would replace; choose another name for the scene.");
+    return true;
 }
 
 void BattleRun::setCaption(const char* caption)

@@ -32,7 +32,7 @@ inline constexpr const char* RunningCaption = "Running....";
 enum class RunOutcome {
     Completed,       // the scene file was written
     SaveCancelled,   // the project save was cancelled: the run did not start
-    NotStarted,      // the frame count, the project save or the unit count failed; reported
+    NotStarted,      // the frame count, the project save, the scene path or the unit count failed; reported
     Terminated,      // a unit's turn failed: reported, no scene written
     SceneCancelled,  // the scene dialog was cancelled: the output text exists, no file
     SceneNotWritten, // the scene file could not be written; reported
@@ -101,6 +101,7 @@ private:
     void joinOutput();
     RunOutcome writeScene();
     std::optional<std::string> chooseScenePath();
+    bool refuseSceneOverProject(const std::string& scenePath);
     std::string keepWaitingQuestion() const;
     void setCaption(const char* caption);
 

@@ -5,6 +5,7 @@
 #include "sim/BattleRun.h"
 
 #include "an8/SceneText.h"
+#include "model/ProjectFile.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -20,13 +22,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Remembers the dialog settings each save dialog was shown with.
+// Remembers the dialog settings each save dialog was shown with. A file dialog with no answer
+// queued takes lateAnswer's, made only when the dialog opens.
 class RecordingDialogs : public testing::ScriptedDialogs {
 public:
     std::vector<FileDialogState> saveDialogs;
+    std::function<std::string()> lateAnswer;
     std::optional<std::string> saveFile(FileDialogState& state) override
     {
         saveDialogs.push_back(state);
+        if (files.empty() && lateAnswer)
+            files.push_back(lateAnswer());
         return ScriptedDialogs::saveFile(state);
     }
 };
@@ -405,6 +411,95 @@ TEST_F(BattleRunTest, ASceneThatCannotBeWrittenIsReported)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("The scene could not be written: ", 0), 0u) << messages[0];
     EXPECT_EQ(observer.captions.back(), IdleCaption);
+}
+
+// The spellings of one project file that a scene path may use: the scene would replace the
+// project and every script in it, so each of them is refused.
+struct SpellingCase {
+    const char* name;
+    std::string (*spell)(const fs::path& project);
+};
+
+class SceneOverProjectTest : public BattleRunTest, public ::testing::WithParamInterface<SpellingCase> {
+protected:
+    std::string projectPath() const { return path("battle.kst"); }
+    void SetUp() override
+    {
+        BattleRunTest::SetUp();
+        fs::create_directories(dir / "sub");
+        addType("A", 1, 1, "a", "Sub Main\r\n  ThisGuy.posOutput = \"moved\"\r\nEnd Sub");
+        SaveProject(project, projectPath());
+    }
+    void expectProjectKept() const
+    {
+        EXPECT_EQ(LoadProject(projectPath()).UnitTypes[1].Code, project.UnitTypes[1].Code);
+    }
+};
+
+TEST_P(SceneOverProjectTest, TheCommandLineRefusesBeforeTheRun)
+{
+    projectDialog.fileName = projectPath();
+    RunOptions options = headless();
+    options.scenePath = GetParam().spell(projectPath());
+    ASSERT_EQ(runWith("1", options), RunOutcome::NotStarted) << GetParam().name;
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].rfind("The scene could not be written: ", 0), 0u) << dialogs.messages()[0];
+    EXPECT_NE(dialogs.messages()[0].find("is the project file"), std::string::npos) << dialogs.messages()[0];
+    EXPECT_EQ(lastRun().Avatars().NumAvatars(), 0);
+    EXPECT_TRUE(observer.captions.empty());
+    expectProjectKept();
+}
+
+// The scene path is spelled when the scene dialog opens, after the run saved the project anew
+// (a hard link made earlier would name the project's former file).
+TEST_P(SceneOverProjectTest, TheWindowRefusesTheDialogsAnswerAndKeepsTheOutput)
+{
+    dialogs.files = {projectPath()};
+    dialogs.lateAnswer = [this] { return GetParam().spell(projectPath()); };
+    ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::SceneNotWritten) << GetParam().name;
+    const auto messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u) << ::testing::PrintToString(messages);
+    EXPECT_EQ(messages[1].rfind("The scene could not be written: ", 0), 0u) << messages[1];
+    EXPECT_NE(lastRun().outputText().find("moved"), std::string::npos);
+    EXPECT_EQ(observer.output, lastRun().outputText());
+    EXPECT_EQ(observer.captions.back(), IdleCaption);
+    expectProjectKept();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spellings, SceneOverProjectTest,
+    ::testing::Values(
+        SpellingCase{"same", [](const fs::path& p) { return p.string(); }},
+        SpellingCase{"relative", [](const fs::path& p) { return fs::relative(p).string(); }},
+        SpellingCase{"dots", [](const fs::path& p) { return (p.parent_path() / "sub/../." / p.filename()).string(); }},
+        SpellingCase{"doubled slash",
+                     [](const fs::path& p) { return p.parent_path().string() + "//" + p.filename().string(); }},
+        SpellingCase{"symbolic link",
+                     [](const fs::path& p) {
+                         fs::create_symlink(p, p.parent_path() / "sub/link.kst");
+                         return (p.parent_path() / "sub/link.kst").string();
+                     }},
+        SpellingCase{"folder link",
+                     [](const fs::path& p) {
+                         fs::create_directory_symlink(p.parent_path(), p.parent_path() / "sub/up");
+                         return (p.parent_path() / "sub/up" / p.filename()).string();
+                     }},
+        SpellingCase{"hard link", [](const fs::path& p) {
+                         fs::create_hard_link(p, p.parent_path() / "sub/hard.kst");
+                         return (p.parent_path() / "sub/hard.kst").string();
+                     }}));
+
+TEST_F(BattleRunTest, ASceneBesideTheProjectOrOverAnotherProjectIsWritten)
+{
+    addType("A", 1, 1, "a", EmptyMain);
+    SaveProject(project, path("battle.kst"));
+    SaveProject(project, path("other.kst"));
+    projectDialog.fileName = path("battle.kst");
+    ASSERT_EQ(runHeadless("0", "other.kst"), RunOutcome::Completed);
+    EXPECT_EQ(bytesOf(path("other.kst")).rfind(an8::sceneHead(), 0), 0u);
+    fs::create_directories(dir / "copy");
+    SaveProject(project, path("copy/battle.kst"));
+    ASSERT_EQ(runHeadless("0", "copy/battle.kst"), RunOutcome::Completed);
 }
 
 TEST_F(BattleRunTest, TooManyUnitsAreReportedBeforeAnyFrame)
