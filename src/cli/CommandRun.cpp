@@ -39,15 +39,24 @@ public:
     }
 };
 
-// The passes counted on a terminal, overwritten in place; nothing when the output is a file.
-class ConsoleProgress : public sim::RunObserver {
+// The passes counted on a terminal, overwritten in place (nothing when the output is a file),
+// and after the message of a failed turn one line naming the unit, its type and the place.
+class ConsoleObserver : public sim::RunObserver {
 public:
-    ConsoleProgress(std::ostream& err, bool show) : m_err(err), m_show(show) {}
+    ConsoleObserver(std::ostream& err, bool show) : m_err(err), m_show(show) {}
     void passFinished(std::int32_t pass, std::int32_t passes) override
     {
         if (!m_show)
             return;
         m_err << "\rpass " << pass << " of " << passes << (pass == passes ? "\r\x1b[K" : "") << std::flush;
+    }
+    void unitFailed(const sim::UnitFailure& failure) override
+    {
+        m_err << "kestrelon-cli: unit " << failure.unit << " (type \"" << failure.typeName << "\") failed ";
+        if (failure.line > 0)
+            m_err << "at line " << failure.line << ", column " << failure.column << '\n';
+        else
+            m_err << "outside the lines of its script\n";
     }
 
 private:
@@ -162,14 +171,14 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return ExitBadInput;
     }
     OneLineDialogs dialogs(err);
-    ConsoleProgress progress(err, !parsed->quiet && ::isatty(STDERR_FILENO));
+    ConsoleObserver observer(err, !parsed->quiet && ::isatty(STDERR_FILENO));
     FileDialogState projectDialog{"", "", parsed->project, ""};
     sim::RunOptions options;
     options.saveProject = false;
     options.scenePath = parsed->scene;
     options.attackMessages = !parsed->quiet;
     options.askToKeepWaiting = false;
-    sim::BattleRun run(project, dialogs, projectDialog, parsed->frames, options, &progress);
+    sim::BattleRun run(project, dialogs, projectDialog, parsed->frames, options, &observer);
     if (seeded)
         run.useRandomGenerator(*seeded);
     const sim::RunOutcome outcome = run.run();

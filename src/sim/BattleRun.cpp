@@ -16,6 +16,7 @@
 #include "sim/UnitCreation.h"
 #include "vbscript/ScriptControl.h"
 
+#include <cassert>
 #include <filesystem>
 
 namespace kestrelon::sim {
@@ -243,6 +244,11 @@ std::optional<vbs::ScriptErrorInfo> BattleRun::turn(vbs::ScriptControl& host, Co
 void BattleRun::terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit)
 {
     m_dialogs.message(terminatedMessage(error, m_avatars(unit).Figure));
+    if (m_observer) {
+        const std::int32_t type = typeOfUnit(m_project, unit);
+        assert(type > 0); // every unit of a run comes from a type of its project
+        m_observer->unitFailed({unit, m_project.TypeNames[type], error.Line, error.Column});
+    }
     host.ClearError();
     m_dialogs.message(TerminatedMessage);
     setCaption(IdleCaption);

@@ -46,6 +46,14 @@ struct RunOptions {
     bool askToKeepWaiting = true;         // past the limit: ask (window) or stop the script
 };
 
+// The unit whose turn ended a run and where its script failed.
+struct UnitFailure {
+    std::int32_t unit = 0;
+    std::string typeName;
+    int line = 0; // 0 (and column 0): no line of the unit's script was running
+    int column = 0;
+};
+
 // What the main window shows while a run goes on. Every function has a default that does nothing.
 class RunObserver {
 public:
@@ -55,6 +63,8 @@ public:
     virtual void passFinished(std::int32_t pass, std::int32_t passes) { (void)pass, (void)passes; }
     // The units' scene text for the output box, once the frames are done.
     virtual void outputReady(const std::string& text) { (void)text; }
+    // A unit's turn failed: called after the run's error message, before "simulation terminated".
+    virtual void unitFailed(const UnitFailure& failure) { (void)failure; }
 };
 
 // The largest frame count a run takes: it makes one pass more than that, and the pass count

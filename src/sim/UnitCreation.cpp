@@ -16,21 +16,29 @@ std::int32_t unitsInAction(const std::string& typeName, const UnitType& type)
     return *count > 0 ? *count : 0;
 }
 
-namespace {
-
-std::int32_t totalUnits(const Project& project)
+std::int32_t countUnits(const Project& project)
 {
     std::int64_t total = 0;
     for (std::int32_t t = 1; t <= project.NumTypes(); ++t) {
         total += unitsInAction(project.TypeNames[t], project.UnitTypes[t]);
         if (total > MaxUnits)
             throw UnitCountError("The project has more units in action than a run can hold (at most " +
-                                 formatInteger(MaxUnits) + ").");
+                                 formatInteger(MaxUnits) + "): the type \"" + project.TypeNames[t] +
+                                 "\" brings them to " + formatInteger(total) + ".");
     }
     return static_cast<std::int32_t>(total);
 }
 
-} // namespace
+std::int32_t typeOfUnit(const Project& project, std::int32_t unit)
+{
+    std::int64_t last = 0; // the number of the last unit of the types so far
+    for (std::int32_t t = 1; t <= project.NumTypes() && unit > 0; ++t) {
+        last += unitsInAction(project.TypeNames[t], project.UnitTypes[t]);
+        if (unit <= last)
+            return t;
+    }
+    return 0;
+}
 
 void createUnit(Avatar& unit, const UnitType& type, RandomGenerator& random)
 {
@@ -56,7 +64,7 @@ void createUnit(Avatar& unit, const UnitType& type, RandomGenerator& random)
 
 void buildUnitTable(AvatarTable& avatars, const Project& project, RandomGenerator& random)
 {
-    const std::int32_t total = totalUnits(project);
+    const std::int32_t total = countUnits(project);
     avatars.clear();
     avatars.reserve(total);
     for (std::int32_t t = 1; t <= project.NumTypes(); ++t) {

@@ -254,6 +254,7 @@ struct Parameter {
 
 // What a frame slot holds when its procedure starts.
 struct SlotInit {
+    SourcePos pos; // of the declaration, where a failure to make the array is reported
     int slot = 0;
     enum class Kind : std::uint8_t { FixedArray, DynamicArray, Constant } kind = Kind::Constant;
     std::vector<std::int32_t> bounds;

@@ -6,6 +6,9 @@
 #include "vbscript/Array.h"
 #include "vbscript/Conversions.h"
 
+#include <new>
+#include <stdexcept>
+
 namespace kestrelon::vbs {
 
 Interpreter::Interpreter(GlobalScope& globals)
@@ -61,10 +64,14 @@ void Interpreter::runTopLevel(ProgramInstance& instance)
     executeBlock(program.statements, frame);
 }
 
+// The host calls a procedure without arguments; one that needs some fails where it is declared.
 void Interpreter::runProcedure(const ProcedureEntry& entry)
 {
-    if (!entry.procedure->params.empty())
-        throw ScriptError::runtime(450);
+    if (!entry.procedure->params.empty()) {
+        ScriptError error = ScriptError::runtime(450);
+        error.setPositionIfUnknown(entry.procedure->pos.line, entry.procedure->pos.column);
+        throw error;
+    }
     Frame frame(*entry.instance, entry.procedure, entry.procedure->slotCount);
     invokeFrame(frame);
 }
@@ -115,7 +122,7 @@ Value Interpreter::invokeFrame(Frame& frame)
         Value& slot = frame.at(init.slot);
         switch (init.kind) {
         case SlotInit::Kind::Constant: slot = init.constant; break;
-        case SlotInit::Kind::FixedArray: slot = newArray(init.bounds, true); break;
+        case SlotInit::Kind::FixedArray: slot = declaredArray(init.bounds, init.pos); break;
         case SlotInit::Kind::DynamicArray: slot = Value::array(std::make_shared<Array>()); break;
         }
     }
@@ -123,6 +130,21 @@ Value Interpreter::invokeFrame(Frame& frame)
     if (procedure.resultSlot < 0)
         return Value();
     return std::move(frame.at(procedure.resultSlot));
+}
+
+Value Interpreter::declaredArray(const std::vector<std::int32_t>& bounds, SourcePos pos)
+{
+    try {
+        return newArray(bounds, true);
+    } catch (ScriptError& error) {
+        error.setPositionIfUnknown(pos.line, pos.column);
+        throw;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    ScriptError error = ScriptError::runtime(7);
+    error.setPositionIfUnknown(pos.line, pos.column);
+    throw error;
 }
 
 } // namespace kestrelon::vbs

@@ -53,6 +53,10 @@ public:
     // Calls a procedure with no arguments.
     void runProcedure(const ProcedureEntry& entry);
 
+    // The fixed-size array a Dim declares, made as its procedure or script starts; one too
+    // large for memory fails with "Out of memory" at the Dim.
+    static Value declaredArray(const std::vector<std::int32_t>& bounds, SourcePos pos);
+
 private:
     enum class Flow { Normal, ExitDo, ExitFor, ExitProcedure };
 

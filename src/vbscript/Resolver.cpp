@@ -79,6 +79,7 @@ void Resolver::declareLocal(const Declaration& declaration, Scope& scope)
         throw ScriptError::compile(1041, declaration.pos.line, declaration.pos.column);
     ++scope.slotCount;
     SlotInit init;
+    init.pos = declaration.pos;
     init.slot = slot;
     if (declaration.isConstant) {
         init.kind = SlotInit::Kind::Constant;

@@ -60,7 +60,8 @@ void ScriptControl::Engine::link(ProgramInstance& instance)
         GlobalVariable& variable = globals.variable(declaration.folded);
         if (declaration.isArray) {
             const bool fixed = !declaration.bounds.empty();
-            variable.value = Value::array(fixed ? std::make_shared<Array>(declaration.bounds, true) : std::make_shared<Array>());
+            variable.value = fixed ? Interpreter::declaredArray(declaration.bounds, declaration.pos)
+                                   : Value::array(std::make_shared<Array>());
         }
     }
     for (const auto& procedure : program.procedures) {

@@ -42,9 +42,15 @@ public:
     std::vector<std::string> captions;
     std::vector<std::int32_t> passes;
     std::string output;
+    std::vector<std::string> failures; // "unit U type T line L column C"
     void captionChanged(const std::string& caption) override { captions.push_back(caption); }
     void passFinished(std::int32_t pass, std::int32_t) override { passes.push_back(pass); }
     void outputReady(const std::string& text) override { output = text; }
+    void unitFailed(const UnitFailure& failure) override
+    {
+        failures.push_back("unit " + std::to_string(failure.unit) + " type " + failure.typeName + " line " +
+                           std::to_string(failure.line) + " column " + std::to_string(failure.column));
+    }
 };
 
 std::string crlf(const std::vector<std::string>& lines)
@@ -244,6 +250,84 @@ TEST_F(BattleRunTest, ARuntimeErrorNamesItsLineAndTheUnitsFigure)
     EXPECT_EQ(unit.GetMiscData(1), "ok"); // the unit keeps the state it reached
     EXPECT_TRUE(observer.passes.empty());
 }
+
+// Where a turn fails, as the run's message and the observer give it: the line (and column) of
+// the statement that failed, wherever the fault was found. Unit 1 of type "A" runs an empty
+// Main; unit 2 of type "B" runs the case's script.
+struct FailureCase {
+    std::vector<std::string> script;
+    const char* message;
+    const char* failure;
+};
+
+class TurnFailureTest : public BattleRunTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(TurnFailureTest, TheMessageNamesTheLineOfTheStatementThatFailed)
+{
+    addType("A", 1, 1, "a", EmptyMain);
+    addType("B", 1, 2, "b", crlf(GetParam().script));
+    RunOptions options = headless();
+    options.scriptTimeLimit = std::chrono::milliseconds(50);
+    options.askToKeepWaiting = false;
+    ASSERT_EQ(runWith("1", options), RunOutcome::Terminated);
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{GetParam().message, "simulation terminated"}));
+    EXPECT_EQ(observer.failures, std::vector<std::string>{GetParam().failure});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, TurnFailureTest,
+    ::testing::Values(
+        // a host object's member refusing its argument
+        FailureCase{{"Sub Main", "  ThisGuy.whatFrame = 1", "  ThisGuy.SetMiscData 11, \"x\"", "End Sub"},
+                    "Error Subscript out of range line: 3 - Microsoft VBScript runtime error - Failed code uses "
+                    "figure: b",
+                    "unit 2 type B line 3 column 3"},
+        // Game methods given an argument of the wrong kind or the wrong number of them
+        FailureCase{{"Sub Main", "  x = 1", "    y = Game.GetCX(\"abc\")", "End Sub"},
+                    "Error Type mismatch line: 3 - Microsoft VBScript runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 3 column 5"},
+        FailureCase{{"Sub Main", "  Game.SetContactPos 1, 2", "End Sub"},
+                    "Error Wrong number of arguments or invalid property assignment line: 2 - Microsoft VBScript "
+                    "runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 2 column 3"},
+        // the statement of a procedure that Main calls, and the script's top-level statements
+        FailureCase{{"Sub Main", "  Helper", "End Sub", "Sub Helper", "  x = 1", "  x = x / 0", "End Sub"},
+                    "Error Division by zero line: 6 - Microsoft VBScript runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 6 column 3"},
+        FailureCase{{"x = 1", "x = CLng(\"a\")", "Sub Main", "End Sub"},
+                    "Error Type mismatch line: 2 - Microsoft VBScript runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 2 column 1"},
+        // a Main that wants arguments fails where it is declared
+        FailureCase{{"' the run calls Main without arguments", "Sub Main(target)", "End Sub"},
+                    "Error Wrong number of arguments or invalid property assignment line: 2 - Microsoft VBScript "
+                    "runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 2 column 1"},
+        // arrays too large for memory fail at their Dim, in Main, in a procedure or at the top
+        FailureCase{{"Sub Main", "  x = 1", "  Dim cells(2000000000)", "End Sub"},
+                    "Error Out of memory line: 3 - Microsoft VBScript runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 3 column 7"},
+        FailureCase{{"Sub Main", "  Helper", "End Sub", "Sub Helper", "  Dim few(3), cells(3, 2000000000)", "End Sub"},
+                    "Error Out of memory line: 5 - Microsoft VBScript runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 5 column 15"},
+        FailureCase{{"x = 1", "Dim cells(2000000000)", "Sub Main", "End Sub"},
+                    "Error Out of memory line: 2 - Microsoft VBScript runtime error - Failed code uses figure: b",
+                    "unit 2 type B line 2 column 5"},
+        // a script stopped at its time limit, in the statement that was running
+        FailureCase{{"Sub Main", "  x = 1", "  Do", "  Loop", "End Sub"},
+                    "Error The script computed for more than 50 milliseconds and was stopped line: 3 - Kestrelon "
+                    "script host - Failed code uses figure: b",
+                    "unit 2 type B line 3 column 3"},
+        // No line of the script runs when the run calls a Main that is not there: line 0.
+        FailureCase{{"Sub Other", "End Sub"},
+                    "Error Sub or Function not defined line: 0 - Microsoft VBScript runtime error - Failed code uses "
+                    "figure: b",
+                    "unit 2 type B line 0 column 0"},
+        // Nor while the run enters the other units in a contact table a script made too small:
+        // unit 2 leaves room for one contact, so unit 1's next turn cannot begin.
+        FailureCase{{"Sub Main", "  SetNumContacts 1", "End Sub"},
+                    "Error Subscript out of range line: 0 - Microsoft VBScript runtime error - Failed code uses "
+                    "figure: a",
+                    "unit 1 type A line 0 column 0"}));
 
 TEST_F(BattleRunTest, AScriptWithoutMainEndsTheRunAtItsFirstTurn)
 {

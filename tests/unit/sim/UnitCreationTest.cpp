@@ -165,11 +165,25 @@ TEST_F(UnitCreationTest, AnImpossibleCountChangesNothingAndNamesTheType)
     EXPECT_EQ(random.state(), before);
 }
 
-TEST_F(UnitCreationTest, TotalsBeyondTheLimitAreRefused)
+TEST_F(UnitCreationTest, TotalsBeyondTheLimitAreRefusedNamingTheTypeThatPassesIt)
 {
-    addTypes({typeWith(MaxUnits), typeWith(1)});
-    EXPECT_THROW(build(), UnitCountError);
+    addTypes({typeWith(MaxUnits - 1), typeWith(1), typeWith(1), typeWith(5)}, {"Swarm", "Last", "Over", "After"});
+    try {
+        build();
+        FAIL() << "no error";
+    } catch (const UnitCountError& error) {
+        EXPECT_EQ(std::string(error.what()), "The project has more units in action than a run can hold (at most "
+                                             "16777216): the type \"Over\" brings them to 16777217.");
+    }
     EXPECT_EQ(avatars.NumAvatars(), 0);
+}
+
+TEST_F(UnitCreationTest, EveryUnitNumberLeadsBackToItsType)
+{
+    addTypes({typeWith(2), typeWith(0), typeWith(-1), typeWith(3)});
+    const std::int32_t expected[] = {0, 1, 1, 4, 4, 4, 0};
+    for (std::int32_t unit = 0; unit <= 6; ++unit)
+        EXPECT_EQ(typeOfUnit(project, unit), expected[unit]) << unit;
 }
 
 } // namespace
