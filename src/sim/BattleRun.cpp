@@ -18,6 +18,7 @@
 
 #include <cassert>
 #include <filesystem>
+#include <new>
 
 namespace kestrelon::sim {
 namespace {
@@ -110,6 +111,17 @@ RunOutcome BattleRun::run()
     }
     if (m_options.scenePath && refuseSceneOverProject(*m_options.scenePath))
         return RunOutcome::NotStarted;
+    try {
+        return runBattle(*frames);
+    } catch (const std::bad_alloc&) {
+        return outOfMemory();
+    }
+}
+
+// The run proper, once nothing stands in its way: the script check, the units, the frames
+// and the scene.
+RunOutcome BattleRun::runBattle(std::int32_t frames)
+{
     vbs::ScriptControl host;
     configureHost(host);
     m_game = std::make_shared<Game>(m_avatars, m_options.attackMessages ? &m_dialogs : nullptr, *m_random);
@@ -117,9 +129,9 @@ RunOutcome BattleRun::run()
     if (!buildUnits())
         return RunOutcome::NotStarted;
     openUnitTexts();
-    m_game->SetNumContacts(m_avatars.NumAvatars());
+    sizeContactTable();
     setCaption(RunningCaption);
-    if (!runFrames(host, *frames))
+    if (!runFrames(host, frames))
         return RunOutcome::Terminated;
     for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
         an8::CloseUnitTracks(m_avatars(i));
@@ -127,6 +139,23 @@ RunOutcome BattleRun::run()
     const RunOutcome outcome = writeScene();
     setCaption(IdleCaption);
     return outcome;
+}
+
+// Memory ran out outside the scripts (theirs fail with "Out of memory" on the terminated path).
+// The units and texts are let go first, which gives the message the memory it needs.
+RunOutcome BattleRun::outOfMemory()
+{
+    m_avatars = AvatarTable();
+    m_game.reset();
+    std::string().swap(m_output);
+    std::string().swap(m_turnCode);
+    const std::string units = formatInteger(m_unitCount) + (m_unitCount == 1 ? " unit" : " units");
+    std::string what = "to run this project";
+    if (m_unitCount > 0)
+        what = (m_unitsBuilt ? "for the scene texts of the " : "for the ") + units + " of this project";
+    m_dialogs.message("The run stopped: there is not enough memory " + what + ". No scene was written.");
+    setCaption(IdleCaption);
+    return RunOutcome::OutOfMemory;
 }
 
 // The project is saved through the window's project dialog; a cancelled dialog or a failed
@@ -174,11 +203,23 @@ void BattleRun::checkTypeScripts(vbs::ScriptControl& host)
 bool BattleRun::buildUnits()
 {
     try {
+        m_unitCount = countUnits(m_project);
         buildUnitTable(m_avatars, m_project, *m_random);
+        m_unitsBuilt = true;
         return true;
     } catch (const UnitCountError& error) {
         m_dialogs.message(error.what());
         return false;
+    }
+}
+
+// The table holds an entry for every unit; with their number checked, only memory can fail.
+void BattleRun::sizeContactTable()
+{
+    try {
+        m_game->SetNumContacts(m_avatars.NumAvatars());
+    } catch (const vbs::ScriptError&) {
+        throw std::bad_alloc();
     }
 }
 

@@ -36,6 +36,7 @@ enum class RunOutcome {
     Terminated,      // a unit's turn failed: reported, no scene written
     SceneCancelled,  // the scene dialog was cancelled: the output text exists, no file
     SceneNotWritten, // the scene file could not be written; reported
+    OutOfMemory,     // memory ran out for the units or their texts: reported, no scene written
 };
 
 struct RunOptions {
@@ -101,9 +102,12 @@ public:
 
 private:
     std::optional<RunOutcome> saveProject();
+    RunOutcome runBattle(std::int32_t frames);
+    RunOutcome outOfMemory();
     void configureHost(vbs::ScriptControl& host);
     void checkTypeScripts(vbs::ScriptControl& host);
     bool buildUnits();
+    void sizeContactTable();
     void openUnitTexts();
     bool runFrames(vbs::ScriptControl& host, std::int32_t frames);
     std::optional<vbs::ScriptErrorInfo> turn(vbs::ScriptControl& host, ContactRefresh& refresh, std::int32_t unit);
@@ -127,6 +131,8 @@ private:
     std::shared_ptr<Game> m_game;
     std::string m_turnCode;         // the script text of the current turn
     std::int32_t m_currentUnit = 0; // whose script runs (0: the check), for the keep-waiting question
+    std::int32_t m_unitCount = 0; // the project's units, once counted
+    bool m_unitsBuilt = false;
     std::string m_output;
     std::int32_t m_passes = 0;
     std::string m_scenePath;
