@@ -4,6 +4,7 @@
 
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
+#include "platform/PrintableText.h"
 #include "sim/ScriptCheck.h"
 #include "vbscript/ScriptControl.h"
 
@@ -28,7 +29,8 @@ int checkProject(const std::vector<std::string>& args, std::ostream& out, std::o
     vbs::ScriptControl host;
     const std::int32_t failures =
         sim::checkScripts(host, project, [&](std::int32_t type, const std::string& message) {
-            err << args[0] << ": type " << type << " \"" << project.TypeNames[type] << "\": " << message << '\n';
+            err << args[0] << ": type " << type << " \"" << printableText(project.TypeNames[type]) << "\": " << printableText(message)
+                << '\n';
         });
     if (failures > 0)
         return ExitFailed;

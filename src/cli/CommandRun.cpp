@@ -6,6 +6,7 @@
 
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
+#include "platform/PrintableText.h"
 #include "platform/RandomGenerator.h"
 #include "sim/BattleRun.h"
 
@@ -52,7 +53,7 @@ public:
     }
     void unitFailed(const sim::UnitFailure& failure) override
     {
-        m_err << "kestrelon-cli: unit " << failure.unit << " (type \"" << failure.typeName << "\") failed ";
+        m_err << "kestrelon-cli: unit " << failure.unit << " (type \"" << printableText(failure.typeName) << "\") failed ";
         if (failure.line > 0)
             m_err << "at line " << failure.line << ", column " << failure.column << '\n';
         else

@@ -5,6 +5,7 @@
 #include "cli/ConsoleDialogs.h"
 
 #include "platform/FileError.h"
+#include "platform/PrintableText.h"
 #include "platform/TextFile.h"
 #include "vbscript/ScriptControl.h"
 
@@ -44,7 +45,7 @@ int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostr
     host.setDialogs(&dialogs);
     if (!host.AddCode(text)) {
         out.flush();
-        err << vbs::errorMessage(host.Error()) << '\n';
+        err << printableText(vbs::errorMessage(host.Error())) << '\n';
         return ExitFailed;
     }
     return ExitOk;
