@@ -1,5 +1,6 @@
 // The run's inner costs: the nearest-contact search every AI script makes, the contact refresh
 // before each turn, and whole in-process battles of the example scripts.
+#include "platform/SilentDialogs.h"
 #include "sim/BattleRun.h"
 #include "sim/ContactRefresh.h"
 #include "sim/Game.h"
@@ -65,15 +66,6 @@ void BM_ContactRefreshPass(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * count);
 }
 BENCHMARK(BM_ContactRefreshPass)->Arg(100)->Arg(1000);
-
-class SilentDialogs : public Dialogs {
-public:
-    void message(const std::string&) override {}
-    bool question(const std::string&) override { return false; }
-    std::optional<std::string> inputBox(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> openFile(FileDialogState&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(FileDialogState&) override { return std::nullopt; }
-};
 
 std::string exampleScript(const std::string& name)
 {

@@ -1,8 +1,8 @@
 // libFuzzer target: any text is compiled and run as a unit's script is in a battle turn (the
 // battle's own Game and ThisGuy added, the top-level code run, then Main). Whatever the text,
 // the engine must end with success or a script error: no crash, no sanitizer report, no hang.
-#include "SilentDialogs.h"
 #include "platform/RandomGenerator.h"
+#include "platform/SilentDialogs.h"
 #include "sim/AvatarTable.h"
 #include "sim/Game.h"
 #include "vbscript/ScriptControl.h"
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kestrelon;
     if (size > MaxInput)
         return 0;
-    static fuzzing::SilentDialogs dialogs;
+    static SilentDialogs dialogs;
     const std::string text(reinterpret_cast<const char*>(data), size);
     sim::AvatarTable units;
     units.grow().Maxlife = 100;

@@ -1,10 +1,10 @@
-// Dialogs for the fuzz targets: messages show nothing, questions answer no, every input box
-// and file dialog is cancelled, so no input can wait for a user.
+// Dialogs for runs nobody watches (fuzz targets, benchmarks): messages show nothing, questions
+// answer no, every input box and file dialog is cancelled, so nothing can wait for a user.
 #pragma once
 
 #include "platform/Dialogs.h"
 
-namespace kestrelon::fuzzing {
+namespace kestrelon {
 
 class SilentDialogs : public Dialogs {
 public:
@@ -15,4 +15,4 @@ public:
     std::optional<std::string> saveFile(FileDialogState&) override { return std::nullopt; }
 };
 
-} // namespace kestrelon::fuzzing
+} // namespace kestrelon
