@@ -89,7 +89,10 @@ Value Interpreter::plainValue(const Expr& expression, Frame& frame, bool isSet)
             throw ScriptError::runtime(424);
         return value;
     }
-    return value.isObject() ? toPlainValue(value) : value;
+    // Returned as it is, not through a conditional expression, which would copy it.
+    if (value.isObject())
+        return toPlainValue(value);
+    return value;
 }
 
 // Numbers, strings and dates written in the source (in parentheses too) compare by the
