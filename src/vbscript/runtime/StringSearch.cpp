@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace kestrelon::vbs::builtins {
@@ -14,6 +16,30 @@ std::string folded(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
     return text;
+}
+
+// Where needle first starts in text at or after from; npos when nowhere. memmem's search takes
+// time in proportion to the two texts whatever they hold, where std::string::find may compare
+// the whole needle again at every place (a long needle of one repeated letter in a text of the
+// same letter took hours, out of reach of the time limit).
+size_t findFrom(const std::string& text, const std::string& needle, size_t from)
+{
+    if (from > text.size())
+        return std::string::npos;
+    const void* hit = ::memmem(text.data() + from, text.size() - from, needle.data(), needle.size());
+    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data()) : std::string::npos;
+}
+
+// Where needle last starts in text at or before last; npos when nowhere. The same search on
+// both texts reversed, for the same reason.
+size_t findLastUpTo(const std::string& text, const std::string& needle, size_t last)
+{
+    const size_t end = std::min(text.size(), last + needle.size());
+    const std::string reversedText(std::make_reverse_iterator(text.begin() + static_cast<std::ptrdiff_t>(end)),
+                                   text.rend());
+    const std::string reversedNeedle(needle.rbegin(), needle.rend());
+    const size_t hit = findFrom(reversedText, reversedNeedle, 0);
+    return hit == std::string::npos ? hit : end - hit - needle.size();
 }
 
 // Texts prepared for searching in the chosen compare mode.
@@ -42,7 +68,7 @@ Value inStr(BuiltinContext&, Args args)
     const auto from = static_cast<size_t>(start - 1);
     if (from >= h.text.size())
         return Value::longValue(0);
-    const size_t found = h.text.find(h.needle, from);
+    const size_t found = findFrom(h.text, h.needle, from);
     return Value::longValue(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
 }
 
@@ -64,7 +90,7 @@ Value inStrRev(BuiltinContext&, Args args)
     if (find.size() > static_cast<size_t>(start))
         return Value::longValue(0);
     const Haystack h(text, find, textCompare);
-    const size_t found = h.text.rfind(h.needle, static_cast<size_t>(start) - find.size());
+    const size_t found = findLastUpTo(h.text, h.needle, static_cast<size_t>(start) - find.size());
     return Value::longValue(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
 }
 
@@ -87,7 +113,7 @@ Value replace(BuiltinContext&, Args args)
     const Haystack h(rest, find, textCompare);
     std::string result;
     size_t from = 0;
-    for (size_t found; count != 0 && (found = h.text.find(h.needle, from)) != std::string::npos; --count) {
+    for (size_t found; count != 0 && (found = findFrom(h.text, h.needle, from)) != std::string::npos; --count) {
         result.append(rest, from, found - from).append(with);
         checkLength(result.size());
         from = found + find.size();
@@ -121,13 +147,20 @@ Value split(BuiltinContext&, Args args)
         return stringArray({text});
     const Haystack h(text, delimiter, textCompare);
     std::vector<std::string> pieces;
+    // More pieces than an array may hold are refused as they are found, before millions of
+    // them pile up outside any script value.
+    const auto addPiece = [&pieces](std::string piece) {
+        if (pieces.size() == Array::MaxElements)
+            raise(7);
+        pieces.push_back(std::move(piece));
+    };
     size_t from = 0, found = 0;
     while ((count < 0 || static_cast<std::int32_t>(pieces.size()) < count - 1) &&
-           (found = h.text.find(h.needle, from)) != std::string::npos) {
-        pieces.push_back(text.substr(from, found - from));
+           (found = findFrom(h.text, h.needle, from)) != std::string::npos) {
+        addPiece(text.substr(from, found - from));
         from = found + delimiter.size();
     }
-    pieces.push_back(text.substr(from));
+    addPiece(text.substr(from));
     return stringArray(std::move(pieces));
 }
 
