@@ -3,6 +3,7 @@
 // "Out of memory" instead of taking the program down.
 #include "vbscript/Array.h"
 
+#include "vbscript/Limits.h"
 #include "vbscript/ScriptError.h"
 
 #include <utility>
@@ -58,13 +59,20 @@ std::optional<size_t> Array::offsetOf(std::span<const std::int32_t> indices) con
     return offset;
 }
 
+// The old elements go first, storage and all, so the new ones take their place. Should the
+// new storage still fail, the array is left unallocated rather than with bounds it lacks.
 void Array::redim(std::vector<std::int32_t> upperBounds)
 {
     const size_t count = elementCount(upperBounds);
-    m_elements.clear();
+    holdSlots(count);
+    m_elements = std::vector<Value>();
+    m_upper.clear();
+    m_allocated = false;
     m_elements.resize(count);
     m_upper = std::move(upperBounds);
     m_allocated = true;
+    // Making the slots is work for the time limit even where their count, already held, stays.
+    addScriptWork(count * sizeof(Value));
 }
 
 bool Array::redimPreserve(std::vector<std::int32_t> upperBounds)
@@ -81,8 +89,14 @@ bool Array::redimPreserve(std::vector<std::int32_t> upperBounds)
     }
     // With the last index outermost, keeping the others means the elements keep their places.
     const size_t count = elementCount(upperBounds);
+    holdSlots(count);
+    const size_t oldSize = m_elements.size();
+    const size_t oldCapacity = m_elements.capacity();
     m_elements.resize(count);
     m_upper = std::move(upperBounds);
+    // Growing into new storage moves every element there: work for the time limit.
+    if (m_elements.capacity() != oldCapacity)
+        addScriptWork(oldSize * sizeof(Value));
     return true;
 }
 
@@ -93,7 +107,8 @@ void Array::erase()
             element = Value();
         return;
     }
-    m_elements.clear();
+    m_elements = std::vector<Value>();
+    m_held.resize(0);
     m_upper.clear();
     m_allocated = false;
 }

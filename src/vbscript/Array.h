@@ -1,8 +1,9 @@
 // Script arrays: one or more dimensions, each from 0 to its upper bound, elements stored with
 // the first index varying fastest (the order For Each walks them). Fixed arrays (Dim a(3))
-// refuse ReDim; dynamic ones start unallocated.
+// refuse ReDim; dynamic ones start unallocated. Their element slots count as held memory.
 #pragma once
 
+#include "vbscript/HeldMemory.h"
 #include "vbscript/Value.h"
 
 #include <cstddef>
@@ -55,8 +56,11 @@ public:
 
 private:
     std::optional<size_t> offsetOf(std::span<const std::int32_t> indices) const;
+    // Counts count element slots as held before the storage grows to them.
+    void holdSlots(size_t count) { m_held.resize(count * sizeof(Value)); }
 
     std::vector<std::int32_t> m_upper;
+    HeldBytes m_held; // before m_elements: a copy is counted before its elements are copied
     std::vector<Value> m_elements;
     bool m_allocated = false;
     bool m_fixed = false;

@@ -3,8 +3,11 @@
 // read as a number, a string literal compares with the number's text, and otherwise text is
 // always the greater.
 #include "vbscript/Conversions.h"
+#include "vbscript/Limits.h"
 #include "vbscript/OperatorParts.h"
 #include "vbscript/ScriptError.h"
+
+#include <algorithm>
 
 namespace kestrelon::vbs::operators {
 namespace {
@@ -17,6 +20,7 @@ int order(T left, T right)
 
 int compareText(const std::string& left, const std::string& right)
 {
+    addScriptWork(std::min(left.size(), right.size()));
     // std::string compares bytes as unsigned characters, the binary order of text.
     const int result = left.compare(right);
     return result < 0 ? -1 : (result > 0 ? 1 : 0);

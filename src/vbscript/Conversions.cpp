@@ -6,6 +6,7 @@
 #include "platform/NumberText.h"
 #include "platform/NumericText.h"
 #include "vbscript/Array.h"
+#include "vbscript/Limits.h"
 #include "vbscript/Object.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/runtime/Calendar.h"
@@ -247,7 +248,10 @@ std::string toString(const Value& value)
         if (!calendar::inRange(v.asDouble()))
             raise(6);
         return calendar::formatDate(v.asDouble());
-    case VarType::String: return v.asString();
+    case VarType::String:
+        // The copy costs in proportion to the text: it counts towards the time limit.
+        addScriptWork(v.asString().size());
+        return v.asString();
     case VarType::Error: return "Error " + formatInteger(v.asLong());
     default: raise(13);
     }

@@ -36,6 +36,9 @@ Interpreter::Flow Interpreter::executeBlock(const Block& block, Frame& frame)
         throw ScriptError::runtime(28);
     for (const StmtPtr& statement : block) {
         try {
+            // Every statement counts towards the time limit: a long run of statements, each
+            // calling something slow, is checked as a loop would be.
+            m_clock.tick();
             const Flow flow = execute(*statement, frame);
             if (flow != Flow::Normal)
                 return flow;

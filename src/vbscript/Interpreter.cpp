@@ -17,8 +17,8 @@ Interpreter::Interpreter(GlobalScope& globals)
 }
 
 Interpreter::Session::Session(Interpreter& interpreter, std::chrono::milliseconds limit,
-                              std::function<bool()> keepWaiting)
-    : m_interpreter(interpreter)
+                              std::function<bool()> keepWaiting, std::size_t memoryBudget)
+    : m_interpreter(interpreter), m_limits(interpreter.m_clock, memoryBudget)
 {
     interpreter.m_running = true;
     interpreter.m_depth = 0;

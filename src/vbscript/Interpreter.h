@@ -33,16 +33,19 @@ public:
     ErrObject& err() { return *m_err; }
     RunClock& clock() { return m_clock; }
 
-    // One call into the engine (AddCode or Run): starts the time budget and the stack guard.
+    // One call into the engine (AddCode or Run): starts the time budget and the stack guard,
+    // and makes the clock and memory budget those of the script this thread runs.
     class Session {
     public:
-        Session(Interpreter& interpreter, std::chrono::milliseconds limit, std::function<bool()> keepWaiting);
+        Session(Interpreter& interpreter, std::chrono::milliseconds limit, std::function<bool()> keepWaiting,
+                std::size_t memoryBudget);
         ~Session() { m_interpreter.m_running = false; }
         Session(const Session&) = delete;
         Session& operator=(const Session&) = delete;
 
     private:
         Interpreter& m_interpreter;
+        ActiveLimits m_limits;
     };
 
     // True while a call into the engine is under way (a host object calling back finds it so).

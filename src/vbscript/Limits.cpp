@@ -1,4 +1,5 @@
-// The clock and stack checks behind the engine's runaway protection.
+// The clock, the limits of the running script and the stack checks behind the engine's
+// runaway protection.
 #include "vbscript/Limits.h"
 
 #include "platform/NumberText.h"
@@ -17,12 +18,7 @@ constexpr std::size_t StackReserve = std::size_t{512} * 1024;
 // Used when the thread's stack bounds cannot be read.
 constexpr std::size_t FallbackStackBudget = std::size_t{1} << 20;
 
-std::chrono::nanoseconds threadTime()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
-}
+thread_local ActiveLimits* t_activeLimits = nullptr;
 
 std::string durationText(std::chrono::milliseconds limit)
 {
@@ -40,33 +36,53 @@ void requireStringLength(std::size_t length)
         throw ScriptError::runtime(7);
 }
 
+std::chrono::nanoseconds threadProcessorTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+RunClock::RunClock() : m_clock(threadProcessorTime) {}
+
+void RunClock::setProcessorClock(ProcessorClock clock)
+{
+    m_clock = std::move(clock);
+}
+
 void RunClock::start(std::chrono::milliseconds limit, std::function<bool()> keepWaiting)
 {
     m_limit = limit;
     m_deadline = std::chrono::nanoseconds::max();
     m_keepWaiting = std::move(keepWaiting);
-    m_ticks = 0;
+    m_work = 0;
     m_expired = false;
 }
 
 void RunClock::check()
 {
-    m_ticks = 0;
-    const auto now = threadTime();
+    m_work = 0;
+    const auto limitError = [this] {
+        return timeLimitError(std::chrono::duration_cast<std::chrono::milliseconds>(m_limit));
+    };
+    // A script being stopped may still build a value on its way out: it is not asked again.
+    if (m_expired)
+        throw limitError();
+    const auto now = m_clock();
     if (m_deadline == std::chrono::nanoseconds::max()) {
-        // The budget counts from the first check: most calls end before it, and never pay for
-        // reading the clock (a system call) at all.
+        // The budget counts from the first check: the work before it is small (CheckWork), and
+        // most calls end before it and never pay for reading the clock (a system call) at all.
         m_deadline = now + m_limit;
         return;
     }
     if (now < m_deadline)
         return;
     if (m_keepWaiting && m_keepWaiting()) {
-        m_deadline = threadTime() + m_limit;
+        m_deadline = m_clock() + m_limit;
         return;
     }
     m_expired = true;
-    throw timeLimitError(std::chrono::duration_cast<std::chrono::milliseconds>(m_limit));
+    throw limitError();
 }
 
 ScriptError timeLimitError(std::chrono::milliseconds limit)
@@ -74,6 +90,28 @@ ScriptError timeLimitError(std::chrono::milliseconds limit)
     return ScriptError(TimeLimitErrorNumber,
                        "The script computed for more than " + durationText(limit) + " and was stopped",
                        "Kestrelon script host");
+}
+
+ActiveLimits::ActiveLimits(RunClock& clock, std::size_t memoryBudget)
+    : m_clock(clock), m_memoryBudget(memoryBudget), m_previous(t_activeLimits)
+{
+    t_activeLimits = this;
+}
+
+ActiveLimits::~ActiveLimits()
+{
+    t_activeLimits = m_previous;
+}
+
+ActiveLimits* ActiveLimits::current()
+{
+    return t_activeLimits;
+}
+
+void addScriptWorkNow(std::size_t bytes)
+{
+    if (ActiveLimits* limits = t_activeLimits)
+        limits->clock().addWork(bytes);
 }
 
 namespace {

@@ -41,6 +41,7 @@ public:
     std::unordered_set<std::string> modules;
     std::chrono::milliseconds timeLimit = DefaultTimeLimit;
     std::function<bool()> keepWaiting;
+    std::size_t memoryBudget = DefaultMemoryBudget;
 
     void link(ProgramInstance& instance);
 };
@@ -87,6 +88,16 @@ void ScriptControl::setTimeLimit(std::chrono::milliseconds limit)
 void ScriptControl::setKeepWaiting(std::function<bool()> keepWaiting)
 {
     m_engine->keepWaiting = std::move(keepWaiting);
+}
+
+void ScriptControl::setProcessorClock(ProcessorClock clock)
+{
+    m_engine->interpreter.clock().setProcessorClock(std::move(clock));
+}
+
+void ScriptControl::setMemoryBudget(std::size_t bytes)
+{
+    m_engine->memoryBudget = bytes;
 }
 
 void ScriptControl::Reset()
@@ -159,7 +170,7 @@ bool ScriptControl::guarded(Action&& action, bool runsScript)
             action();
             return true;
         }
-        Interpreter::Session session(interpreter, m_engine->timeLimit, m_engine->keepWaiting);
+        Interpreter::Session session(interpreter, m_engine->timeLimit, m_engine->keepWaiting, m_engine->memoryBudget);
         action();
         return true;
     } catch (const ScriptError& error) {

@@ -4,9 +4,11 @@
 // script in every frame, and reuse must behave exactly like compiling again.
 #pragma once
 
+#include "vbscript/Limits.h"
 #include "vbscript/Object.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -42,6 +44,11 @@ public:
     // Only processor time counts: time spent waiting in a message box does not.
     void setTimeLimit(std::chrono::milliseconds limit);
     void setKeepWaiting(std::function<bool()> keepWaiting);
+    // Where the time limit reads processor time (the running thread's own unless set).
+    void setProcessorClock(ProcessorClock clock);
+    // The bytes script values may hold in all (HeldMemory.h says what counts) while this host
+    // runs a script; beyond it the script gets "Out of memory" (7).
+    void setMemoryBudget(std::size_t bytes);
 
     // Discards all code, modules and named objects (settings stay).
     void Reset();

@@ -1,7 +1,9 @@
 // The script engine's Variant: one value of any VBScript subtype. Type tests and unchecked
 // extractors live here; conversions that can fail (and raise "Type mismatch") live apart in
-// Conversions.h, so text never quietly turns into 0.
+// Conversions.h, so text never quietly turns into 0. Texts count what they hold (HeldMemory.h).
 #pragma once
+
+#include "vbscript/HeldMemory.h"
 
 #include <cassert>
 #include <cstddef>
@@ -19,6 +21,42 @@ class Array;
 // The longest text a script may build; anything longer raises "Out of memory" (7), so a
 // runaway loop of concatenations stops with an error instead of exhausting the machine.
 inline constexpr size_t MaxStringLength = size_t{1} << 26;
+
+// The text of a String value. It never changes once made, so the heap bytes it counted when it
+// was made are the ones it gives back.
+class HeldText {
+public:
+    explicit HeldText(std::string text) : m_text(std::move(text)) { hold(); }
+    HeldText(const HeldText& other) : m_text(other.m_text) { hold(); }
+    HeldText(HeldText&& other) noexcept : m_text(std::move(other.m_text))
+    {
+        assert(heapBytesOf(other.m_text) == 0 && "a moved-from text holds no heap");
+    }
+    HeldText& operator=(const HeldText& other)
+    {
+        HeldText copy(other);
+        std::swap(m_text, copy.m_text);
+        return *this;
+    }
+    HeldText& operator=(HeldText&& other) noexcept
+    {
+        HeldText taken(std::move(other));
+        std::swap(m_text, taken.m_text);
+        return *this;
+    }
+    ~HeldText() { releaseMemory(heapBytesOf(m_text)); }
+
+    const std::string& str() const { return m_text; }
+
+private:
+    void hold()
+    {
+        if (const std::size_t bytes = heapBytesOf(m_text))
+            holdMemory(bytes);
+    }
+
+    std::string m_text;
+};
 
 // The subtype numbers VarType reports.
 enum class VarType : std::uint16_t {
@@ -53,7 +91,7 @@ public:
     static Value currency(std::int64_t scaled) { return Value(VarType::Currency, scaled); }
     // Dates are days since 1899-12-30, the fraction being the time of day.
     static Value date(double days) { return Value(VarType::Date, days); }
-    static Value string(std::string s) { return Value(VarType::String, std::move(s)); }
+    static Value string(std::string s) { return Value(VarType::String, HeldText(std::move(s))); }
     static Value error(std::int32_t code) { return Value(VarType::Error, code); }
     // An object reference; a null pointer is Nothing.
     static Value object(std::shared_ptr<Object> o) { return Value(VarType::Object, std::move(o)); }
@@ -90,8 +128,7 @@ public:
     float asSingle() const { return std::get<float>(m_data); }
     double asDouble() const { return std::get<double>(m_data); } // Double and Date
     std::int64_t asCurrencyScaled() const { return std::get<std::int64_t>(m_data); }
-    const std::string& asString() const { return std::get<std::string>(m_data); }
-    std::string& mutableString() { return std::get<std::string>(m_data); }
+    const std::string& asString() const { return std::get<HeldText>(m_data).str(); }
     const std::shared_ptr<Object>& asObject() const { return std::get<ObjectRef>(m_data); }
     const std::shared_ptr<Array>& asArray() const { return std::get<ArrayRef>(m_data); }
     // The array for writing: an array shared with another value is copied first, so arrays
@@ -114,7 +151,7 @@ private:
     using ObjectRef = std::shared_ptr<Object>;
     using ArrayRef = std::shared_ptr<Array>;
     using Data = std::variant<std::monostate, bool, std::uint8_t, std::int16_t, std::int32_t, float,
-                              double, std::int64_t, std::string, ObjectRef, ArrayRef>;
+                              double, std::int64_t, HeldText, ObjectRef, ArrayRef>;
 
     template <typename T>
     Value(VarType type, T&& data) : m_type(type), m_data(std::forward<T>(data)) {}

@@ -1,0 +1,69 @@
+// What script values hold, counted for the whole program as values are made and freed: the
+// heap bytes of their texts and the element slots of their arrays. A script whose values would
+// hold more than its budget gets "Out of memory" (7) at the value that would pass it.
+// Counting at the values is exact and cheap (an atomic add for each text or array, which
+// allocates anyway); reading the heap instead would count the host's own data as well.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+
+namespace kestrelon::vbs {
+
+// The bytes script values hold now, in the whole program.
+std::size_t heldMemory();
+
+// Counts bytes a value takes. Raises "Out of memory" (7), counting nothing, when the script
+// running on this thread would then hold more than its budget; the bytes were just written,
+// so they also count as work for its time limit.
+void holdMemory(std::size_t bytes);
+// Gives back bytes counted by holdMemory.
+void releaseMemory(std::size_t bytes) noexcept;
+
+// The heap bytes of a text: short texts live inside the string object and take none.
+inline std::size_t heapBytesOf(const std::string& text)
+{
+    static const std::size_t inlineCapacity = std::string().capacity();
+    return text.capacity() > inlineCapacity ? text.capacity() + 1 : 0;
+}
+
+// A count of held bytes owned by one part of a value, given back when it goes. A copy holds
+// the same bytes again, as a copied value does.
+class HeldBytes {
+public:
+    HeldBytes() = default;
+    explicit HeldBytes(std::size_t bytes) { resize(bytes); }
+    HeldBytes(const HeldBytes& other) : HeldBytes(other.m_bytes) {}
+    HeldBytes(HeldBytes&& other) noexcept : m_bytes(std::exchange(other.m_bytes, 0)) {}
+    HeldBytes& operator=(const HeldBytes& other)
+    {
+        HeldBytes copy(other);
+        std::swap(m_bytes, copy.m_bytes);
+        return *this;
+    }
+    HeldBytes& operator=(HeldBytes&& other) noexcept
+    {
+        if (this != &other) {
+            releaseMemory(m_bytes);
+            m_bytes = std::exchange(other.m_bytes, 0);
+        }
+        return *this;
+    }
+    ~HeldBytes() { releaseMemory(m_bytes); }
+
+    // Counts bytes from now on instead; growing may raise "Out of memory" and change nothing.
+    void resize(std::size_t bytes)
+    {
+        if (bytes > m_bytes)
+            holdMemory(bytes - m_bytes);
+        else
+            releaseMemory(m_bytes - bytes);
+        m_bytes = bytes;
+    }
+
+private:
+    std::size_t m_bytes = 0;
+};
+
+} // namespace kestrelon::vbs
