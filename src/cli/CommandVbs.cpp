@@ -9,11 +9,61 @@
 #include "platform/TextFile.h"
 #include "vbscript/ScriptControl.h"
 
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace kestrelon::cli {
 namespace {
+
+constexpr const char* Usage = "usage: kestrelon-cli vbs [--time-limit SECONDS] FILE.vbs";
+
+// Longer limits are taken as this one: over three years of processor time, never reached.
+constexpr double LongestTimeLimitSeconds = 1e8;
+
+struct VbsArguments {
+    std::string script;
+    std::chrono::milliseconds timeLimit = vbs::DefaultTimeLimit;
+};
+
+// A positive number of seconds ("10", "0.5", "2e1") as whole milliseconds, at least one.
+std::optional<std::chrono::milliseconds> timeLimitOf(const std::string& text)
+{
+    double seconds = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (fault != std::errc() || end != text.data() + text.size() || !std::isfinite(seconds) || seconds <= 0)
+        return std::nullopt;
+    const double milliseconds = std::ceil(std::min(seconds, LongestTimeLimitSeconds) * 1000);
+    return std::chrono::milliseconds(static_cast<std::int64_t>(milliseconds));
+}
+
+// The script file and the time limit; a fault is written to err and gives nullopt.
+std::optional<VbsArguments> parseArguments(const std::vector<std::string>& args, std::ostream& err)
+{
+    VbsArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--time-limit" && i + 1 < args.size()) {
+            const auto limit = timeLimitOf(args[++i]);
+            if (!limit) {
+                err << "kestrelon-cli vbs: the time limit must be a positive number of seconds, not \"" << args[i]
+                    << "\"\n";
+                return std::nullopt;
+            }
+            parsed.timeLimit = *limit;
+        } else if (parsed.script.empty() && !args[i].empty() && args[i][0] != '-') {
+            parsed.script = args[i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (parsed.script.empty())
+        return std::nullopt;
+    return parsed;
+}
 
 // The file's text with its lines joined by line feeds; a UTF-8 byte-order mark that editors
 // put at the start is not part of the script.
@@ -29,13 +79,14 @@ std::string scriptText(const std::string& path)
 
 int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 1) {
-        err << "usage: kestrelon-cli vbs FILE.vbs\n";
+    const auto parsed = parseArguments(args, err);
+    if (!parsed) {
+        err << Usage << '\n';
         return ExitBadInput;
     }
     std::string text;
     try {
-        text = scriptText(args[0]);
+        text = scriptText(parsed->script);
     } catch (const FileError& error) {
         err << "kestrelon-cli: " << error.what() << '\n';
         return ExitBadInput;
@@ -43,6 +94,7 @@ int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ConsoleDialogs dialogs(out, std::cin);
     vbs::ScriptControl host;
     host.setDialogs(&dialogs);
+    host.setTimeLimit(parsed->timeLimit);
     if (!host.AddCode(text)) {
         out.flush();
         err << printableText(vbs::errorMessage(host.Error())) << '\n';
@@ -53,6 +105,9 @@ int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 } // namespace
 
-KESTRELON_COMMAND("vbs", "vbs FILE.vbs", "run a script file: MsgBox prints a line, InputBox reads one", 60, runScript);
+KESTRELON_COMMAND("vbs", "vbs [--time-limit SECONDS] FILE.vbs",
+                  "run a script file: MsgBox prints a line, InputBox reads one (--time-limit: processor seconds "
+                  "a script may compute, 10 unless given)",
+                  60, runScript);
 
 } // namespace kestrelon::cli
