@@ -36,17 +36,21 @@ std::chrono::nanoseconds threadProcessorTime();
 
 // The computing time of one call into the engine. Time spent waiting (in a message box the
 // script or a host object shows) does not count: only processor time does.
-// Reading the clock is a system call, so the clock is read only after a fixed amount of work:
-// statements, loop passes and calls count a little each, and the bytes a script builds, copies
-// or compares count one each, so a pass that handles big texts is checked as often as many
-// cheap passes together.
+// Reading the clock is a system call (over a microsecond), so the clock is read only after a
+// fixed amount of work: statements, loop passes and calls count a little each, and the bytes
+// a script builds, copies or compares count one each, so a pass that handles big texts is
+// checked as often as many cheap passes together.
 class RunClock {
 public:
-    // The work between two readings of the clock: 1024 statements, passes or calls when
-    // nothing else is done, in practice a few dozen microseconds.
-    static constexpr std::uint64_t CheckWork = std::uint64_t{1} << 16;
+    // The work between two readings of the clock: a megabyte of text handled, or 4096
+    // statements, passes or calls; either takes well under a millisecond, and the reading
+    // costs a fraction of a percent of it.
+    static constexpr std::uint64_t CheckWork = std::uint64_t{1} << 20;
     // What one statement, loop pass or procedure call counts, in bytes handled.
-    static constexpr std::uint64_t TickWork = 64;
+    static constexpr std::uint64_t TickWork = 256;
+    // What one piece counts that a built-in finds or adds to a text it builds (Replace, Split,
+    // Join), besides its bytes: millions of pieces are checked as they come.
+    static constexpr std::uint64_t PieceWork = TickWork / 8;
 
     RunClock();
 

@@ -1,5 +1,5 @@
 // Helpers the built-in topic files share: reading optional arguments, the Null rules of
-// string functions, compare modes, and the limit on the length of text a built-in builds.
+// string functions, compare modes, and the limits on the text a built-in builds.
 #pragma once
 
 #include "vbscript/Conversions.h"
@@ -54,6 +54,13 @@ inline bool textCompareArg(const Value* arg)
 inline void checkLength(size_t length)
 {
     requireStringLength(length);
+}
+
+// One more piece of bytes found or added by a built-in that works piece by piece: it counts
+// towards the time limit, so one call making millions of pieces is stopped on time.
+inline void countPiece(size_t bytes)
+{
+    addScriptWorkNow(RunClock::PieceWork + bytes);
 }
 
 inline char lowerAscii(char c)

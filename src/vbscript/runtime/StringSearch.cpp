@@ -116,6 +116,7 @@ Value replace(BuiltinContext&, Args args)
     for (size_t found; count != 0 && (found = findFrom(h.text, h.needle, from)) != std::string::npos; --count) {
         result.append(rest, from, found - from).append(with);
         checkLength(result.size());
+        countPiece(found - from + with.size());
         from = found + find.size();
     }
     result.append(rest, from);
@@ -152,6 +153,7 @@ Value split(BuiltinContext&, Args args)
     const auto addPiece = [&pieces](std::string piece) {
         if (pieces.size() == Array::MaxElements)
             raise(7);
+        countPiece(piece.size());
         pieces.push_back(std::move(piece));
     };
     size_t from = 0, found = 0;
@@ -189,10 +191,12 @@ Value join(BuiltinContext&, Args args)
         raise(13);
     std::string result;
     for (size_t i = 0; i < array.size(); ++i) {
+        const std::size_t before = result.size();
         if (i > 0)
             result += delimiter;
         result += joinedElement(array.elements()[i]);
         checkLength(result.size());
+        countPiece(result.size() - before);
     }
     return Value::string(std::move(result));
 }

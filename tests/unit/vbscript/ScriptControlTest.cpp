@@ -203,8 +203,8 @@ public:
 
 class ExpensivePass : public ::testing::TestWithParam<const char*> {};
 
-// Each of the four passes handles a megabyte or more, and each is checked: the clock used to
-// be read only every 256 passes, whatever they cost.
+// Each of the four passes handles two megabytes or more, or a hundred thousand pieces of text,
+// and each is checked: the clock used to be read only every 256 passes, whatever they cost.
 TEST_P(ExpensivePass, IsCheckedAgainstTheTimeLimit)
 {
     ScriptControl host;
@@ -214,14 +214,16 @@ TEST_P(ExpensivePass, IsCheckedAgainstTheTimeLimit)
 }
 
 INSTANTIATE_TEST_SUITE_P(ScriptControl, ExpensivePass,
-                         ::testing::Values("For i = 1 To 4\n    s = Space(1000000)\nNext",
-                                           "s = Space(1000000)\nFor i = 1 To 4\n    t = s\nNext",
-                                           "s = Space(1000000)\nFor i = 1 To 4\n    n = Len(s & \"\")\nNext",
-                                           "s = Space(1000000)\nt = s\nFor i = 1 To 4\n    b = (s = t)\nNext",
-                                           "s = Space(1000000)\nFor i = 1 To 4\n    n = InStr(s, \"x\")\nNext",
+                         ::testing::Values("For i = 1 To 4\n    s = Space(2000000)\nNext",
+                                           "s = Space(2000000)\nFor i = 1 To 4\n    t = s\nNext",
+                                           "s = Space(2000000)\nFor i = 1 To 4\n    n = Len(s & \"\")\nNext",
+                                           "s = Space(2000000)\nt = s\nFor i = 1 To 4\n    b = (s = t)\nNext",
+                                           "s = Space(2000000)\nFor i = 1 To 4\n    n = InStr(s, \"x\")\nNext",
                                            "For i = 1 To 4\n    ReDim a(100000)\nNext",
                                            "ReDim a(100000)\nFor i = 1 To 4\n    b = a\n    b(0) = i\nNext",
-                                           "a = Array(1)\nFor i = 1 To 4\n    ReDim Preserve a(100000 * i)\nNext"));
+                                           "a = Array(1)\nFor i = 1 To 4\n    ReDim Preserve a(100000 * i)\nNext",
+                                           "s = String(100000, \"a\")\nFor i = 1 To 4\n    n = Len(Replace(s, \"a\", \"\"))\nNext",
+                                           "a = Split(String(100000, \",\"), \",\")\nFor i = 1 To 4\n    j = Join(a, \"\")\nNext"));
 
 TEST_F(ScriptControlTest, CheapPassesDoNotReadTheClock)
 {
@@ -236,7 +238,7 @@ TEST_F(ScriptControlTest, AnExpensivePassIsStoppedOnceItsProcessorTimePassesTheL
     host.setProcessorClock([&now] { return now += std::chrono::seconds(1); });
     host.setTimeLimit(std::chrono::milliseconds(2500));
     // The first reading starts the budget; the fourth finds it spent.
-    EXPECT_EQ(add("For i = 1 To 10\n    MsgBox i\n    s = Space(1000000)\nNext"),
+    EXPECT_EQ(add("For i = 1 To 10\n    MsgBox i\n    s = Space(2000000)\nNext"),
               "1|2|3|4 !Error The script computed for more than 2500 milliseconds and was stopped line: 3 column: 5");
     EXPECT_EQ(host.Error().Number, TimeLimitErrorNumber);
 }
