@@ -106,8 +106,8 @@ int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostr
 } // namespace
 
 KESTRELON_COMMAND("vbs", "vbs [--time-limit SECONDS] FILE.vbs",
-                  "run a script file: MsgBox prints a line, InputBox reads one (--time-limit: processor seconds "
-                  "a script may compute, 10 unless given)",
+                  "run a script file: MsgBox prints a line, InputBox reads one (--time-limit: its processor "
+                  "seconds, 10 unless given)",
                   60, runScript);
 
 } // namespace kestrelon::cli

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -21,11 +22,14 @@ void holdMemory(std::size_t bytes);
 // Gives back bytes counted by holdMemory.
 void releaseMemory(std::size_t bytes) noexcept;
 
-// The heap bytes of a text: short texts live inside the string object and take none.
+// The heap bytes of a text: a short text keeps its characters inside the string object and
+// takes none.
 inline std::size_t heapBytesOf(const std::string& text)
 {
-    static const std::size_t inlineCapacity = std::string().capacity();
-    return text.capacity() > inlineCapacity ? text.capacity() + 1 : 0;
+    const auto* object = reinterpret_cast<const char*>(&text);
+    const std::less<const char*> before;
+    const bool inside = !before(text.data(), object) && before(text.data(), object + sizeof(text));
+    return inside ? 0 : text.capacity() + 1;
 }
 
 // A count of held bytes owned by one part of a value, given back when it goes. A copy holds
