@@ -4,6 +4,8 @@
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
 
+#include "support/ScratchFolderTest.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,11 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FigureReaderTest : public ::testing::Test {
+class FigureReaderTest : public kestrelon::testing::ScratchFolderTest {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("kestrelon-figures-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
+    FigureReaderTest() : ScratchFolderTest("figures") {}
 
     std::string put(const std::vector<std::string>& lines, const char* lineEnd = "\r\n")
     {

@@ -4,6 +4,8 @@
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
 
+#include "support/ScratchFolderTest.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -33,11 +35,9 @@ std::string crlfText(const std::vector<std::string>& lines)
     return text;
 }
 
-class ProjectFileTest : public ::testing::Test {
+class ProjectFileTest : public kestrelon::testing::ScratchFolderTest {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("kestrelon-projectfile-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
+    ProjectFileTest() : ScratchFolderTest("projectfile") {}
 
     std::string put(const std::string& name, const std::string& bytes)
     {

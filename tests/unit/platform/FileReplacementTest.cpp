@@ -5,6 +5,8 @@
 #include "platform/TextFile.h"
 
 #include <gmock/gmock.h>
+#include "support/ScratchFolderTest.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -21,11 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-class FileReplacementTest : public ::testing::Test {
+class FileReplacementTest : public kestrelon::testing::ScratchFolderTest {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("kestrelon-replace-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
+    FileReplacementTest() : ScratchFolderTest("replace") {}
 
     std::string put(const std::string& name, const std::string& bytes, mode_t mode = 0644)
     {

@@ -2,6 +2,8 @@
 // noted at that moment go, forgotten ones stay, and a full table or an overlong path is told.
 #include "platform/TemporaryFileRegistry.h"
 
+#include "support/ScratchFolderTest.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,11 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TemporaryFileRegistryTest : public ::testing::Test {
+class TemporaryFileRegistryTest : public kestrelon::testing::ScratchFolderTest {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("kestrelon-registry-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
+    TemporaryFileRegistryTest() : ScratchFolderTest("registry") {}
 
     std::string make(const std::string& name)
     {

@@ -4,6 +4,8 @@
 #include "platform/TextFile.h"
 
 #include <gmock/gmock.h>
+#include "support/ScratchFolderTest.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -19,11 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TextFileTest : public ::testing::Test {
+class TextFileTest : public kestrelon::testing::ScratchFolderTest {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("kestrelon-textfile-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
+    TextFileTest() : ScratchFolderTest("textfile") {}
 
     std::string put(const std::string& name, const std::string& bytes)
     {
