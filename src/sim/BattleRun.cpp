@@ -9,6 +9,7 @@
 #include "platform/NumberText.h"
 #include "platform/NumericText.h"
 #include "platform/Rounding.h"
+#include "platform/SameFile.h"
 #include "platform/TextFile.h"
 #include "sim/ContactRefresh.h"
 #include "sim/Game.h"
@@ -50,22 +51,6 @@ FileDialogState sceneDialogFor(const FileDialogState& projectDialog)
     if (!scene.fileName.empty())
         scene.fileName = fs::path(scene.fileName).replace_extension(".an8").string();
     return scene;
-}
-
-// Whether two paths name one file. Where both exist the files themselves are compared, so a
-// relative path, a symbolic link and a hard link all meet; otherwise the absolute paths, with
-// links, "." and ".." resolved as far as the folders exist.
-bool sameFile(const std::string& first, const std::string& second)
-{
-    std::error_code error;
-    if (fs::exists(first, error) && fs::exists(second, error))
-        return fs::equivalent(first, second, error);
-    const auto resolved = [](const std::string& path) {
-        std::error_code ignored;
-        const fs::path full = fs::weakly_canonical(fs::absolute(path, ignored), ignored);
-        return full.empty() ? fs::absolute(path, ignored).lexically_normal() : full;
-    };
-    return resolved(first) == resolved(second);
 }
 
 } // namespace
@@ -348,7 +333,7 @@ RunOutcome BattleRun::writeScene()
 bool BattleRun::refuseSceneOverProject(const std::string& scenePath)
 {
     const std::string& projectPath = m_projectDialog.fileName;
-    if (projectPath.empty() || !sameFile(scenePath, projectPath))
+    if (projectPath.empty() || !isSameFile(scenePath, projectPath))
         return false;
     m_dialogs.message("The scene could not be written: " + scenePath + " is the project file " + projectPath +
                       ", which the scene would replace; choose another name for the scene.");

@@ -2,8 +2,7 @@
 // and the command line.
 #include "duplicator/core/JobMessages.h"
 
-#include <filesystem>
-#include <system_error>
+#include "platform/SameFile.h"
 
 namespace kestrelon::duplicator {
 namespace {
@@ -11,14 +10,6 @@ namespace {
 std::string counted(std::int64_t number, const char* one, const char* many)
 {
     return std::to_string(number) + " " + (number == 1 ? one : many);
-}
-
-// Both names lead to one file: same device and file number, after following links. A name
-// that leads to no file yet cannot be the source.
-bool isSameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
 }
 
 } // namespace
