@@ -9,6 +9,10 @@
 
 namespace kestrelon {
 
+// What the project's file dialogs offer and add to a name typed without an extension.
+inline constexpr const char* ProjectFileFilter = "Kestrelon project (*.kst)";
+inline constexpr const char* ProjectFileExtension = "kst";
+
 // Writes the project to path, replacing any file there atomically. Raises FileError, writing
 // nothing, when a text holds a line break or a script holds a line that is exactly "CODEDONE".
 void SaveProject(const Project& project, const std::string& path);

@@ -26,9 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* ProjectFilter = "Kestrelon projects (*.kst)";
 constexpr const char* SceneQuestion = "Select where to save the file";
 constexpr const char* TerminatedMessage = "simulation terminated";
+constexpr const char* CancelledMessage = "The run was cancelled. No scene was written.";
 
 std::string terminatedMessage(const vbs::ScriptErrorInfo& error, const std::string& figure)
 {
@@ -116,8 +116,8 @@ RunOutcome BattleRun::runBattle(std::int32_t frames)
     openUnitTexts();
     sizeContactTable();
     setCaption(RunningCaption);
-    if (!runFrames(host, frames))
-        return RunOutcome::Terminated;
+    if (const auto stopped = runFrames(host, frames))
+        return *stopped;
     for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
         an8::CloseUnitTracks(m_avatars(i));
     joinOutput();
@@ -147,8 +147,8 @@ RunOutcome BattleRun::outOfMemory()
 // save stops the run before anything else happens.
 std::optional<RunOutcome> BattleRun::saveProject()
 {
-    m_projectDialog.filter = ProjectFilter;
-    m_projectDialog.defaultExtension = "kst";
+    m_projectDialog.filter = ProjectFileFilter;
+    m_projectDialog.defaultExtension = ProjectFileExtension;
     if (!m_dialogs.saveFile(m_projectDialog).has_value())
         return RunOutcome::SaveCancelled;
     try {
@@ -167,6 +167,8 @@ void BattleRun::configureHost(vbs::ScriptControl& host)
     host.setTimeLimit(m_options.scriptTimeLimit);
     if (m_options.askToKeepWaiting)
         host.setKeepWaiting([this] { return m_dialogs.question(keepWaitingQuestion()); });
+    if (m_observer)
+        host.setHeartbeat([this] { m_observer->stillWorking(); });
 }
 
 std::string BattleRun::keepWaitingQuestion() const
@@ -218,8 +220,9 @@ void BattleRun::openUnitTexts()
 }
 
 // F + 1 passes: the counter is tested after each pass, so a count of 0 or less makes one. As F
-// is at most MaxFrames, the counter stays in the 32-bit range up to the last pass.
-bool BattleRun::runFrames(vbs::ScriptControl& host, std::int32_t frames)
+// is at most MaxFrames, the counter stays in the 32-bit range up to the last pass. Returns how
+// the run ended when it stopped before the last pass.
+std::optional<RunOutcome> BattleRun::runFrames(vbs::ScriptControl& host, std::int32_t frames)
 {
     ContactRefresh refresh(*m_game, m_avatars);
     refresh.start();
@@ -230,13 +233,28 @@ bool BattleRun::runFrames(vbs::ScriptControl& host, std::int32_t frames)
         for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
             if (const auto failure = turn(host, refresh, i)) {
                 terminate(host, *failure, i);
-                return false;
+                return RunOutcome::Terminated;
             }
+            if (cancelledAfterTurn())
+                return RunOutcome::Cancelled;
         }
         m_passes = pass;
         if (m_observer)
             m_observer->passFinished(pass, passes);
     } while (pass < passes);
+    return std::nullopt;
+}
+
+// A cancelled run stops between two turns, so every unit keeps a whole turn's state.
+bool BattleRun::cancelledAfterTurn()
+{
+    if (!m_observer)
+        return false;
+    m_observer->stillWorking();
+    if (!m_observer->cancelRequested())
+        return false;
+    m_dialogs.message(CancelledMessage);
+    setCaption(IdleCaption);
     return true;
 }
 

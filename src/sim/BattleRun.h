@@ -37,6 +37,7 @@ enum class RunOutcome {
     SceneCancelled,  // the scene dialog was cancelled: the output text exists, no file
     SceneNotWritten, // the scene file could not be written; reported
     OutOfMemory,     // memory ran out for the units or their texts: reported, no scene written
+    Cancelled,       // the user stopped the frames: reported, no scene written
 };
 
 struct RunOptions {
@@ -66,6 +67,11 @@ public:
     virtual void outputReady(const std::string& text) { (void)text; }
     // A unit's turn failed: called after the run's error message, before "simulation terminated".
     virtual void unitFailed(const UnitFailure& failure) { (void)failure; }
+    // Called after every turn and now and then while a script computes, so a window can repaint
+    // and take a click on its Cancel button. It must not change the project.
+    virtual void stillWorking() {}
+    // Asked after every turn: true stops the run there, with no scene written.
+    virtual bool cancelRequested() { return false; }
 };
 
 // The largest frame count a run takes: it makes one pass more than that, and the pass count
@@ -109,7 +115,8 @@ private:
     bool buildUnits();
     void sizeContactTable();
     void openUnitTexts();
-    bool runFrames(vbs::ScriptControl& host, std::int32_t frames);
+    std::optional<RunOutcome> runFrames(vbs::ScriptControl& host, std::int32_t frames);
+    bool cancelledAfterTurn();
     std::optional<vbs::ScriptErrorInfo> turn(vbs::ScriptControl& host, ContactRefresh& refresh, std::int32_t unit);
     void terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit);
     void joinOutput();

@@ -50,6 +50,11 @@ void RunClock::setProcessorClock(ProcessorClock clock)
     m_clock = std::move(clock);
 }
 
+void RunClock::setHeartbeat(std::function<void()> heartbeat)
+{
+    m_heartbeat = std::move(heartbeat);
+}
+
 void RunClock::start(std::chrono::milliseconds limit, std::function<bool()> keepWaiting)
 {
     m_limit = limit;
@@ -68,6 +73,8 @@ void RunClock::check()
     // A script being stopped may still build a value on its way out: it is not asked again.
     if (m_expired)
         throw limitError();
+    if (m_heartbeat)
+        m_heartbeat();
     const auto now = m_clock();
     if (m_deadline == std::chrono::nanoseconds::max()) {
         // The budget counts from the first check: the work before it is small (CheckWork), and

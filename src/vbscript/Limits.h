@@ -55,6 +55,9 @@ public:
     RunClock();
 
     void setProcessorClock(ProcessorClock clock);
+    // Called at every reading of the clock (well under a millisecond of work apart), so a
+    // window can keep repainting while a long script computes. It must not run scripts.
+    void setHeartbeat(std::function<void()> heartbeat);
 
     // Starts a call's budget. keepWaiting (may be empty) is asked when the budget is spent:
     // true grants the same budget again, false stops the script.
@@ -78,6 +81,7 @@ private:
     void check();
 
     ProcessorClock m_clock;
+    std::function<void()> m_heartbeat;
     std::chrono::nanoseconds m_limit{0};
     std::chrono::nanoseconds m_deadline{0};
     std::function<bool()> m_keepWaiting;

@@ -95,6 +95,11 @@ void ScriptControl::setProcessorClock(ProcessorClock clock)
     m_engine->interpreter.clock().setProcessorClock(std::move(clock));
 }
 
+void ScriptControl::setHeartbeat(std::function<void()> heartbeat)
+{
+    m_engine->interpreter.clock().setHeartbeat(std::move(heartbeat));
+}
+
 void ScriptControl::setMemoryBudget(std::size_t bytes)
 {
     m_engine->memoryBudget = bytes;

@@ -46,6 +46,8 @@ public:
     void setKeepWaiting(std::function<bool()> keepWaiting);
     // Where the time limit reads processor time (the running thread's own unless set).
     void setProcessorClock(ProcessorClock clock);
+    // Called now and then while a script computes (RunClock::setHeartbeat says how often).
+    void setHeartbeat(std::function<void()> heartbeat);
     // The bytes script values may hold in all (HeldMemory.h says what counts) while this host
     // runs a script; beyond it the script gets "Out of memory" (7).
     void setMemoryBudget(std::size_t bytes);

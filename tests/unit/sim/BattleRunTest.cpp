@@ -43,6 +43,8 @@ public:
     std::vector<std::int32_t> passes;
     std::string output;
     std::vector<std::string> failures; // "unit U type T line L column C"
+    int workingCalls = 0;
+    int cancelAfterCalls = -1; // the Cancel button is pressed at this call of stillWorking
     void captionChanged(const std::string& caption) override { captions.push_back(caption); }
     void passFinished(std::int32_t pass, std::int32_t) override { passes.push_back(pass); }
     void outputReady(const std::string& text) override { output = text; }
@@ -51,6 +53,8 @@ public:
         failures.push_back("unit " + std::to_string(failure.unit) + " type " + failure.typeName + " line " +
                            std::to_string(failure.line) + " column " + std::to_string(failure.column));
     }
+    void stillWorking() override { ++workingCalls; }
+    bool cancelRequested() override { return cancelAfterCalls >= 0 && workingCalls >= cancelAfterCalls; }
 };
 
 std::string crlf(const std::vector<std::string>& lines)
@@ -619,6 +623,33 @@ TEST_F(BattleRunTest, WithoutAskingAScriptPastItsTimeLimitIsStopped)
     options.askToKeepWaiting = false;
     ASSERT_EQ(runWith("1", options), RunOutcome::Terminated);
     EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+// Cancel is honoured between turns: the units stop with whole turns made, the user is told,
+// and nothing is written, not even when the scene path was given beforehand.
+TEST_F(BattleRunTest, CancelStopsAfterTheCurrentTurnAndWritesNothing)
+{
+    addType("A", 3, 1, "a", "Sub Main\r\nThisGuy.whatFrame = ThisGuy.whatFrame + 1\r\nEnd Sub");
+    observer.cancelAfterCalls = 4; // after the first unit's turn of the second pass
+    ASSERT_EQ(runHeadless("5", "cancelled.an8"), RunOutcome::Cancelled);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"The run was cancelled. No scene was written."});
+    EXPECT_FALSE(fs::exists(path("cancelled.an8")));
+    EXPECT_EQ(observer.passes, std::vector<std::int32_t>{1});
+    EXPECT_TRUE(lastRun().outputText().empty());
+    EXPECT_EQ(observer.captions.back(), IdleCaption);
+    const AvatarTable& units = lastRun().Avatars();
+    EXPECT_EQ(units.find(1)->whatFrame, 2);
+    EXPECT_EQ(units.find(2)->whatFrame, 1);
+    EXPECT_EQ(units.find(3)->whatFrame, 1);
+}
+
+// A long turn still lets the window repaint: the observer hears from the run while the
+// script computes, not only between turns.
+TEST_F(BattleRunTest, ALongTurnKeepsCallingTheObserver)
+{
+    addType("Busy", 1, 1, "busy", "Sub Main\r\nDim i, s\r\nFor i = 1 To 300000\r\ns = s + i\r\nNext\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("0"), RunOutcome::Completed);
+    EXPECT_GT(observer.workingCalls, 10);
 }
 
 } // namespace
