@@ -35,6 +35,10 @@ public:
     // A question answered Yes (true) or No (false).
     virtual bool question(const std::string& text) = 0;
 
+    // A question answered Yes (true), No (false) or Cancel (nullopt), as before closing with
+    // unsaved changes. Implementations without a Cancel button ask a Yes/No question.
+    virtual std::optional<bool> questionOrCancel(const std::string& text) { return question(text); }
+
     // A prompt with a one-line answer; nullopt when cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt) = 0;
 

@@ -17,6 +17,7 @@ public:
     std::deque<std::optional<std::string>> inputs; // answers to inputBox
     std::deque<std::optional<std::string>> files;  // answers to openFile/saveFile
     std::deque<bool> answers;                       // answers to question
+    std::deque<std::optional<bool>> choices;        // answers to questionOrCancel (nullopt: Cancel)
     bool silenceRequested = false;                  // answer of messageOfferingSilence
 
     void message(const std::string& text) override { shown.push_back("message: " + text); }
@@ -31,6 +32,12 @@ public:
     {
         shown.push_back("question: " + text);
         return take(answers, "question");
+    }
+
+    std::optional<bool> questionOrCancel(const std::string& text) override
+    {
+        shown.push_back("question: " + text);
+        return take(choices, "questionOrCancel");
     }
 
     std::optional<std::string> inputBox(const std::string& prompt) override

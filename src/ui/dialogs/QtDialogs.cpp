@@ -8,7 +8,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QStringDecoder>
 
 namespace kestrelon::ui {
 namespace {
@@ -40,15 +39,6 @@ void placeInitialFile(QFileDialog& dialog, const std::string& fileName)
 
 } // namespace
 
-QString toQString(const std::string& text)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    if (!utf8.hasError())
-        return decoded;
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QtDialogs::QtDialogs(QWidget* parent, QString title) : m_parent(parent), m_title(std::move(title)) {}
 
 void QtDialogs::message(const std::string& text)
@@ -76,6 +66,19 @@ bool QtDialogs::question(const std::string& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+std::optional<bool> QtDialogs::questionOrCancel(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, m_title, toQString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Cancel)
+        return std::nullopt;
+    return answer == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt)
 {
     QInputDialog dialog(m_parent);
@@ -87,7 +90,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt)
         label->setTextFormat(Qt::PlainText);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.textValue().toStdString();
+    return toFileBytes(dialog.textValue());
 }
 
 std::optional<std::string> QtDialogs::openFile(FileDialogState& state)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "ui/dialogs/FileText.h"
 
 #include <QFileDialog>
 #include <QString>
@@ -11,10 +12,6 @@
 class QWidget;
 
 namespace kestrelon::ui {
-
-// An 8-bit text of the product as Qt text: UTF-8 where it is valid, otherwise Latin-1, so
-// names from older An8 files still show their accented letters.
-QString toQString(const std::string& text);
 
 class QtDialogs : public Dialogs {
 public:
@@ -25,6 +22,7 @@ public:
     void message(const std::string& text) override;
     bool messageOfferingSilence(const std::string& text, const std::string& silenceLabel) override;
     bool question(const std::string& text) override;
+    std::optional<bool> questionOrCancel(const std::string& text) override;
     std::optional<std::string> inputBox(const std::string& prompt) override;
     // The filter is offered beside "All files (*)"; the default extension is added to a typed
     // name without one; a state whose fileName is a folder opens there with no name proposed.

@@ -1,0 +1,19 @@
+// kestrelon: the battle-scene generator. The main window opens on an empty project; the
+// program ends when the main window closes.
+#include "ui/dialogs/QtDialogs.h"
+#include "ui/windows/frmMainMenu.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrelon"));
+    QApplication::setDesktopFileName(QStringLiteral("kestrelon"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrelon/kestrelon.svg")));
+    kestrelon::ui::QtDialogs dialogs(nullptr, QStringLiteral("Kestrelon!"));
+    kestrelon::ui::frmMainMenu window(dialogs);
+    window.show();
+    return QApplication::exec();
+}
