@@ -153,6 +153,7 @@ std::optional<RunOutcome> BattleRun::saveProject()
         return RunOutcome::SaveCancelled;
     try {
         SaveProject(m_project, m_projectDialog.fileName);
+        m_projectSaved = true;
         return std::nullopt;
     } catch (const FileError& error) {
         m_dialogs.message(std::string("The project could not be saved, so the battle did not start: ") +

@@ -102,6 +102,8 @@ public:
     // The joined blocks of all units for the output box; empty unless the frames completed.
     const std::string& outputText() const { return m_output; }
     std::int32_t passesMade() const { return m_passes; }
+    // True once the run's own project save wrote the file its project dialog names.
+    bool projectSaved() const { return m_projectSaved; }
     // Where the scene went and how many bytes it has (empty and 0 unless written).
     const std::string& scenePath() const { return m_scenePath; }
     std::size_t sceneSize() const { return m_sceneSize; }
@@ -140,6 +142,7 @@ private:
     std::int32_t m_currentUnit = 0; // whose script runs (0: the check), for the keep-waiting question
     std::int32_t m_unitCount = 0; // the project's units, once counted
     bool m_unitsBuilt = false;
+    bool m_projectSaved = false;
     std::string m_output;
     std::int32_t m_passes = 0;
     std::string m_scenePath;

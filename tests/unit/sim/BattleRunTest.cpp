@@ -455,6 +455,7 @@ TEST_F(BattleRunTest, TheWindowsRunSavesTheProjectThenAsksForTheScene)
     EXPECT_NE(dialogs.saveDialogs[1].filter.find("*.an8"), std::string::npos);
     EXPECT_EQ(projectDialog.fileName, path("battle.kst"));
     EXPECT_TRUE(fs::exists(path("battle.kst")));
+    EXPECT_TRUE(lastRun().projectSaved());
     EXPECT_EQ(lastRun().scenePath(), path("battle.an8"));
     EXPECT_EQ(lastRun().sceneSize(), fs::file_size(path("battle.an8")));
     EXPECT_EQ(observer.captions, (std::vector<std::string>{RunningCaption, IdleCaption}));
@@ -467,6 +468,7 @@ TEST_F(BattleRunTest, CancellingTheProjectSaveCancelsTheRun)
     ASSERT_EQ(runWith("1", RunOptions{}), RunOutcome::SaveCancelled);
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{"save"});
     EXPECT_EQ(lastRun().Avatars().NumAvatars(), 0);
+    EXPECT_FALSE(lastRun().projectSaved());
     EXPECT_TRUE(observer.captions.empty());
 }
 

@@ -1,0 +1,40 @@
+// What the main window shows while a battle runs: the caption, a progress bar counting the
+// passes and a Cancel button. The run happens on the window's own thread, so the window
+// hands the event loop a moment now and then to repaint and to take a click on Cancel; the
+// progress box is modal, so no other window takes input meanwhile.
+#pragma once
+
+#include "sim/BattleRun.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProgressDialog>
+
+#include <functional>
+
+namespace kestrelon::ui {
+
+class RunProgress : public sim::RunObserver {
+public:
+    // caption: shows the run's caption in the main window; output: receives the units' text.
+    RunProgress(QWidget* window, std::function<void(const std::string&)> caption,
+                std::function<void(const std::string&)> output);
+    ~RunProgress() override;
+
+    void captionChanged(const std::string& caption) override;
+    void passFinished(std::int32_t pass, std::int32_t passes) override;
+    void outputReady(const std::string& text) override;
+    void stillWorking() override;
+    bool cancelRequested() override;
+
+private:
+    void showBox();
+
+    QWidget* m_window;
+    std::function<void(const std::string&)> m_caption;
+    std::function<void(const std::string&)> m_output;
+    QPointer<QProgressDialog> m_box;
+    QElapsedTimer m_sinceEvents;
+};
+
+} // namespace kestrelon::ui
