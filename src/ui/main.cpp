@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrelon"));
     QApplication::setDesktopFileName(QStringLiteral("kestrelon"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrelon/kestrelon.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrelon/kestrelon.png")));
     kestrelon::ui::QtDialogs dialogs(nullptr, QStringLiteral("Kestrelon!"));
     kestrelon::ui::frmMainMenu window(dialogs);
     window.show();
