@@ -52,6 +52,7 @@ frmMainMenu::frmMainMenu(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent
     createMenus();
     createControls();
     resize(640, 480);
+    showArmyTotals(); // the program's start is the window's first activation
     connect(&m_session, &ProjectSession::stateChanged, this, &frmMainMenu::updateTitle);
     connect(&m_session, &ProjectSession::replaced, this, &frmMainMenu::showArmyTotals);
 }
@@ -105,6 +106,7 @@ void frmMainMenu::createControls()
 {
     auto* central = new QWidget(this);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const auto addRow = [&](const char* labelName, const QString& caption, QLineEdit* box) {
         auto* label = new QLabel(caption, central);
         label->setObjectName(QLatin1String(labelName));
@@ -120,6 +122,11 @@ void frmMainMenu::createControls()
     ArmyNum[2] = createBox(central, "ArmyNum(2)", QStringLiteral("5"),
                            QStringLiteral("Units in army 2: the \"# in action\" of its types, added up"));
     addRow("Label3", QStringLiteral("Units (Army 2)"), ArmyNum[2]);
+    // The army boxes only show totals, which the next activation would overwrite anyway.
+    for (QLineEdit* box : {ArmyNum[1], ArmyNum[2]})
+        box->setReadOnly(true);
+    for (QLineEdit* box : {txtFrames, ArmyNum[1], ArmyNum[2]})
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("more than 2147483647  ")));
 
     Command1 = new QPushButton(QStringLiteral("Run"), central);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -141,6 +141,8 @@ void frmMainMenuTest::boxesStartWithTheirTextsAndLabelsNameThem()
     auto* frames = control<QLineEdit>(m_window.get(), "txtFrames");
     QVERIFY(frames);
     QCOMPARE(frames->text(), QStringLiteral("60"));
+    QCOMPARE(control<QLineEdit>(m_window.get(), "ArmyNum(1)")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(m_window.get(), "ArmyNum(2)")->text(), QStringLiteral("0"));
     QCOMPARE(control<QLabel>(m_window.get(), "Label1")->buddy(), frames);
     QCOMPARE(control<QLabel>(m_window.get(), "Label2")->buddy(), control<QLineEdit>(m_window.get(), "ArmyNum(1)"));
     QCOMPARE(control<QLabel>(m_window.get(), "Label3")->buddy(), control<QLineEdit>(m_window.get(), "ArmyNum(2)"));
