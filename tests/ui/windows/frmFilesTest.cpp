@@ -174,7 +174,7 @@ void frmFilesTest::openFileAppendsTheCatalogue()
     QCOMPARE(project().NumSequences(), sequences);
     QCOMPARE(rows(list("lstTypes")), (QStringList{"Lancer", "Squire", "Peasant", "Page"}));
     QVERIFY(rows(list("lstSeqs")).isEmpty());
-    QVERIFY(m_dialogs->messages().empty());
+    QCOMPARE(m_dialogs->shown, std::vector<std::string>(files.size(), "open"));
     QVERIFY(m_session->isModified());
     // One dialog of the window: it filters An8 files and proposes the file read last.
     QCOMPARE(m_dialogs->filters, std::vector<std::string>(files.size(), "An8 files (*.an8)"));
