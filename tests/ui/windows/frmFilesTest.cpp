@@ -357,7 +357,8 @@ void frmFilesTest::setWithoutTypeChangesNoType()
     QCOMPARE(list("lstTypes")->currentRow(), -1);
 }
 
-// Another window added a type and a figure while the loader was in the background.
+// Another window added a type and a figure while the loader was in the background; then
+// another file is read. The figure and the type chosen stay chosen throughout.
 void frmFilesTest::activationRefillsKeepingTheChoice()
 {
     addKnightTypes(project());
@@ -372,6 +373,10 @@ void frmFilesTest::activationRefillsKeepingTheChoice()
     QCOMPARE(rows(list("lstFigs")), (QStringList{"knight", "archer", "orc", "troll", "ogre"}));
     QCOMPARE(rows(list("lstTypes")), (QStringList{"Lancer", "Squire", "Peasant", "Page", "Ogre"}));
     QCOMPARE(rows(list("lstSeqs")), QStringList{"chop"});
+    QCOMPARE(list("lstFigs")->currentRow(), 2);
+    QCOMPARE(list("lstTypes")->currentRow(), 1);
+    openFigureFile(testData("ui/files-names.an8"));
+    QCOMPARE(list("lstFigs")->count(), 8);
     QCOMPARE(list("lstFigs")->currentRow(), 2);
     QCOMPARE(list("lstTypes")->currentRow(), 1);
 
