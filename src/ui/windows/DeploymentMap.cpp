@@ -62,9 +62,10 @@ DeploymentMap::DeploymentMap(const ProjectSession& session, QWidget* parent) : Q
     setCursor(Qt::CrossCursor);
 }
 
-void DeploymentMap::setJustDrawn(std::optional<DeployBox> box)
+void DeploymentMap::setJustDrawn(std::optional<DeployBox> box, const QString& name)
 {
     m_justDrawn = box;
+    m_justDrawnName = name;
     update();
 }
 
@@ -117,7 +118,7 @@ void DeploymentMap::paintEvent(QPaintEvent* event)
     painter.setClipRect(contentsRect());
     drawTypeBoxes(painter);
     if (m_justDrawn)
-        drawBox(painter, *m_justDrawn, JustDrawnColour, QString());
+        drawBox(painter, *m_justDrawn, JustDrawnColour, m_justDrawnName);
     drawPendingCorner(painter);
 }
 

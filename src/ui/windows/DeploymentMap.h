@@ -38,8 +38,9 @@ public:
 
     explicit DeploymentMap(const ProjectSession& session, QWidget* parent = nullptr);
 
-    // The box the user has just drawn, shown over the others; nullopt: none.
-    void setJustDrawn(std::optional<DeployBox> box);
+    // The box the user has just drawn, shown over the others with the name of its type
+    // (empty when it went into none); nullopt: none.
+    void setJustDrawn(std::optional<DeployBox> box, const QString& name = QString());
     // The first corner of a box being drawn; nullopt: none pending.
     void setPendingCorner(std::optional<QPointF> corner);
 
@@ -71,6 +72,7 @@ private:
 
     const ProjectSession& m_session;
     std::optional<DeployBox> m_justDrawn;
+    QString m_justDrawnName;
     std::optional<QPointF> m_pendingCorner;
 };
 

@@ -143,11 +143,6 @@ void frmPos::startOver()
     m_map->setPendingCorner(std::nullopt);
 }
 
-void frmPos::activated()
-{
-    m_map->update();
-}
-
 void frmPos::projectReplaced()
 {
     startOver();
@@ -241,7 +236,7 @@ void frmPos::takeSecondCorner(QPointF mapPoint)
     }
     ClickStage = 0;
     m_map->setPendingCorner(std::nullopt);
-    m_map->setJustDrawn(m_box);
+    m_map->setJustDrawn(m_box, CurType == 0 ? QString() : toQString(project().TypeNames[CurType]));
 }
 
 void frmPos::showPointer(QPointF mapPoint)

@@ -20,7 +20,6 @@ public:
     frmPos(ProjectSession& session, Dialogs& dialogs);
 
 protected:
-    void activated() override;
     void projectReplaced() override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

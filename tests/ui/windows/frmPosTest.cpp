@@ -27,6 +27,16 @@ const QString NoInstructions = QStringLiteral("Instructions will appear here");
 const QString SecondCorner = QStringLiteral("Now select the bottom right corner of the deployment box.");
 const QString Deployed = QStringLiteral("Unit successfully deployed");
 
+QString team1Request(const QString& name)
+{
+    return "You have selected " + name + " select the top left corner of that units deployment box";
+}
+
+QString team2Request(const QString& name)
+{
+    return "You have selected " + name + " select the top left of that unit's deployment zone";
+}
+
 struct TypeSpec {
     const char* name;
     int team;
@@ -122,6 +132,7 @@ private slots:
     void twoClicksStoreTheBox_data();
     void twoClicksStoreTheBox();
     void mapClicksWithoutAChosenTypeDoNothing();
+    void typesCanBeChosenWithTheKeyboard();
     void duplicateNamesDeployTheLaterType();
     void choosingAnotherTypeStartsItsOwnBox();
     void pointerPositionIsShown_data();
@@ -181,9 +192,8 @@ void frmPosTest::choosingATypeAsksForTheFirstCorner_data()
 {
     QTest::addColumn<QString>("listName");
     QTest::addColumn<QString>("instruction");
-    QTest::newRow("team 1") << "lstT1"
-                            << "You have selected Archer select the top left corner of that units deployment box";
-    QTest::newRow("team 2") << "lstT2" << "You have selected Knight select the top left of that unit's deployment zone";
+    QTest::newRow("team 1") << "lstT1" << team1Request("Archer");
+    QTest::newRow("team 2") << "lstT2" << team2Request("Knight");
 }
 
 void frmPosTest::choosingATypeAsksForTheFirstCorner()
@@ -227,9 +237,7 @@ void frmPosTest::twoClicksStoreTheBox()
     pos.clickMap(second.x(), second.y());
     QCOMPARE(pos.label("lblIns"), Deployed);
     QCOMPARE(edits.count(), 2);
-    QVERIFY2(boxIs(pos.type(2), box[0], box[1], box[2], box[3]),
-             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(pos.type(2).DeployLeft).arg(pos.type(2).DeployTop)
-                            .arg(pos.type(2).DeployWidth).arg(pos.type(2).DeployHeight)));
+    QVERIFY(boxIs(pos.type(2), box[0], box[1], box[2], box[3]));
     QVERIFY(boxIs(pos.type(1), 0, 0, 0, 0));
 
     // A third click does nothing until a type is chosen again.
@@ -247,6 +255,18 @@ void frmPosTest::mapClicksWithoutAChosenTypeDoNothing()
     QCOMPARE(pos.label("lblIns"), NoInstructions);
     QVERIFY(boxIs(pos.type(1), 0, 0, 0, 0));
     QCOMPARE(edits.count(), 0);
+}
+
+void frmPosTest::typesCanBeChosenWithTheKeyboard()
+{
+    PosWindow pos({{"Knight", 2}, {"Ghost", 3}});
+    QListWidget* list = pos.list("lstT2");
+    list->setFocus(Qt::TabFocusReason); // the first entry becomes current, but is not chosen
+    QCOMPARE(pos.label("lblIns"), NoInstructions);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(pos.label("lblIns"), team2Request("Ghost"));
+    pos.clickMap(1, 1);
+    QVERIFY(boxIs(pos.type(2), 1, 1, 0, 0));
 }
 
 void frmPosTest::duplicateNamesDeployTheLaterType()
@@ -276,7 +296,7 @@ void frmPosTest::choosingAnotherTypeStartsItsOwnBox()
 
     // Choosing the same entry again draws its box anew.
     pos.choose("lstT2", 0);
-    QCOMPARE(pos.label("lblIns"), QStringLiteral("You have selected Knight select the top left of that unit's deployment zone"));
+    QCOMPARE(pos.label("lblIns"), team2Request("Knight"));
     pos.clickMap(0, 0);
     pos.clickMap(-2, -4);
     QVERIFY(boxIs(pos.type(2), 0, 0, -2, -4));
@@ -333,6 +353,11 @@ void frmPosTest::crossesAreDrawnAgainAfterAResize()
         QVERIFY(drawnNear(image, pos.pixelAt(0, 200), DeploymentMap::JustDrawnColour));
         QVERIFY(!drawnNear(image, pos.pixelAt(0, -200), DeploymentMap::Team1Colour));
     }
+
+    // A team changed in another window shows in the cross's colour at once.
+    pos.type(1).Team = 0;
+    pos.session.noteEdit();
+    QVERIFY(drawnNear(pos.map()->grab().toImage(), pos.pixelAt(-300, -300), DeploymentMap::OtherTeamsColour));
 }
 
 void frmPosTest::hugeLoadedBoxesAreDrawnWithoutHarm()
