@@ -1,9 +1,11 @@
-// kestrelon: the battle-scene generator. The main window opens on an empty project; the
-// program ends when the main window closes.
+// kestrelon: the battle-scene generator. The main window opens on an empty project, or on the
+// project file named on the command line (as a file manager opens one); the program ends when
+// the main window closes.
 #include "ui/dialogs/QtDialogs.h"
 #include "ui/windows/frmMainMenu.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 int main(int argc, char** argv)
@@ -15,5 +17,8 @@ int main(int argc, char** argv)
     kestrelon::ui::QtDialogs dialogs(nullptr, QStringLiteral("Kestrelon!"));
     kestrelon::ui::frmMainMenu window(dialogs);
     window.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.session().loadFile(QFile::encodeName(arguments.at(1)).toStdString(), dialogs);
     return QApplication::exec();
 }

@@ -40,16 +40,20 @@ bool ProjectSession::load(Dialogs& dialogs)
 {
     prepareDialog();
     const auto path = dialogs.openFile(m_dialog);
-    if (!path)
-        return false;
+    return path && loadFile(*path, dialogs);
+}
+
+bool ProjectSession::loadFile(const std::string& path, Dialogs& dialogs)
+{
     try {
-        m_project = LoadProject(*path);
+        m_project = LoadProject(path);
     } catch (const FileError& error) {
         dialogs.message(std::string("The project could not be loaded: ") + error.what());
         return false;
     }
     m_saved = m_project;
-    m_filePath = *path;
+    m_filePath = path;
+    m_dialog.fileName = path;
     emit replaced();
     emit stateChanged();
     return true;

@@ -39,6 +39,8 @@ public:
     // Asks for a file and loads it; the project is replaced only when the whole file was read,
     // otherwise the failure is reported and the project stays as it was.
     bool load(Dialogs& dialogs);
+    // Loads the file at path, as load does once a file was chosen (also the dialog's next name).
+    bool loadFile(const std::string& path, Dialogs& dialogs);
     // The project was written to path by someone else (the run's own save).
     void savedTo(const std::string& path);
 
