@@ -70,7 +70,8 @@ QString refusalMessage(const QStringList& wholeRefused, const QStringList& tooLa
     QString text = clauses.join(QStringLiteral(" and "));
     text[0] = text[0].toUpper();
     const bool one = wholeRefused.size() + tooLarge.size() == 1;
-    return text + (one ? QStringLiteral("; that value was not changed.") : QStringLiteral("; those values were not changed."));
+    return text + (one ? QStringLiteral("; that value was not changed.")
+                       : QStringLiteral("; those values were not changed."));
 }
 
 QString numberText(std::int32_t value)
@@ -103,6 +104,8 @@ QWidget* frmTypes::createTypeColumn()
     m_lstTypes->setObjectName(QStringLiteral("lstTypes"));
     m_lstTypes->setAccessibleName(QStringLiteral("Unit types"));
     m_lstTypes->setToolTip(QStringLiteral("Choose a type to show and edit its values"));
+    const QString typicalName = QStringLiteral("A type name of some length");
+    m_lstTypes->setMinimumWidth(m_lstTypes->fontMetrics().horizontalAdvance(typicalName));
     connect(m_lstTypes, &QListWidget::currentRowChanged, this, &frmTypes::typeChosen);
     m_command1 = new QPushButton(QStringLiteral("Add Type"), column);
     m_command1->setObjectName(QStringLiteral("Command1"));
@@ -127,7 +130,8 @@ QWidget* frmTypes::createBoxColumn()
                                 "The named sequence the type's units play when they attack");
     m_txtDamage = createBox("txtDamage", "Damage Done", "The damage one attack does (a whole number)");
     m_txtRange = createBox("txtRange", "Maximum Range", "How far away a unit of this type can attack");
-    m_txtFig = createBox("txtFig", "Figure used", "The figure that shows the type's units, as found in the figure files");
+    m_txtFig = createBox("txtFig", "Figure used",
+                         "The figure that shows the type's units, as named in the figure files");
     m_txtTeam = createBox("txtTeam", "Team", "The army the type belongs to: 1 or 2");
     m_cmdApply = new QPushButton(QStringLiteral("Apply Changes"), column);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
@@ -144,6 +148,8 @@ QLineEdit* frmTypes::createBox(const char* name, const char* label, const char* 
     auto* box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
     box->setToolTip(QString::fromUtf8(tooltip));
+    // Wide enough for a number of fifteen digits in its exponent form, however small the window.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000E+000")));
     auto* caption = new QLabel(QString::fromUtf8(label), this);
     caption->setBuddy(box);
     m_boxes->addRow(caption, box);
