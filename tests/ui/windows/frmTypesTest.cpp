@@ -157,7 +157,9 @@ void frmTypesTest::duplicateNamesReachTheLaterType()
 
 void frmTypesTest::arrowKeysChooseTypes()
 {
+    box("txtTeam")->setFocus();
     list()->setFocus(Qt::TabFocusReason);
+    QVERIFY(list()->hasFocus());
     QCOMPARE(boxTexts(), QStringList(BoxNames.size(), QString()));
     QTest::keyClick(list(), Qt::Key_Down);
     QCOMPARE(box("txtMaxLife")->text(), QStringLiteral("50"));
