@@ -2,6 +2,7 @@
 #include "ui/windows/EditorWindow.h"
 
 #include <QEvent>
+#include <QScreen>
 
 namespace kestrelon::ui {
 
@@ -17,6 +18,11 @@ EditorWindow::EditorWindow(ProjectSession& session, Dialogs& dialogs, const QStr
 
 void EditorWindow::showEditor()
 {
+    // Qt would cut a window without a size of its own to two thirds of the screen's height,
+    // which squeezes the positioning map; the window takes the size its layout asks for, as
+    // far as the screen allows.
+    if (!testAttribute(Qt::WA_Resized) && screen())
+        resize(sizeHint().boundedTo(screen()->availableGeometry().size()));
     if (isMinimized())
         showNormal();
     else
