@@ -88,7 +88,7 @@ void frmAI::createControls()
     m_Command1->setToolTip(QStringLiteral("Store the script in the editor in the unit type being edited"));
     connect(m_Command1, &QPushButton::clicked, this, &frmAI::saveCode);
 
-    m_Label1 = new QLabel(EditingNone, this);
+    m_Label1 = new QLabel(this);
     m_Label1->setObjectName(QStringLiteral("Label1"));
     m_Label1->setWordWrap(true);
     // A long type name wraps instead of widening the window past the screen.
@@ -102,6 +102,7 @@ void frmAI::createControls()
     m_txtAI->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txtAI->setFont(scriptFont());
     connect(m_txtAI, &QPlainTextEdit::textChanged, this, &frmAI::scriptEdited);
+    setLabel(EditingNone);
 }
 
 void frmAI::createLayout()
@@ -133,7 +134,7 @@ void frmAI::projectReplaced()
         const QScopedValueRollback<bool> clearing(m_clearingEditor, true);
         m_txtAI->clear();
     }
-    m_Label1->setText(EditingNone);
+    setLabel(EditingNone);
     fillTypeList();
 }
 
@@ -208,8 +209,16 @@ void frmAI::showScript(std::int32_t type)
 
 void frmAI::showLabel(std::int32_t type)
 {
-    m_Label1->setText(QStringLiteral("Editing: ") + toQString(project().TypeNames[type]) +
-                      QStringLiteral(".  They work for team ") + QString::number(project().UnitTypes[type].Team));
+    setLabel(QStringLiteral("Editing: ") + toQString(project().TypeNames[type]) + QStringLiteral(".  They work for team ") +
+             QString::number(project().UnitTypes[type].Team));
+}
+
+// The label is not the editor's buddy, as its text changes; a screen reader hears it as the
+// editor's description instead.
+void frmAI::setLabel(const QString& text)
+{
+    m_Label1->setText(text);
+    m_txtAI->setAccessibleDescription(text);
 }
 
 // The face turns red at the first change and stays so: it marks that the script was

@@ -42,6 +42,7 @@ private:
     void fillTypeList();
     void showScript(std::int32_t type);
     void showLabel(std::int32_t type);
+    void setLabel(const QString& text);
     void turnButtonRed();
 
     // The editor's text, line breaks as plain line feeds.

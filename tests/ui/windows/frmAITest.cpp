@@ -105,17 +105,14 @@ private slots:
     void choosingATypeShowsItsScriptAndTeam();
     void theLastTypeOfADuplicateNameIsEdited();
     void theKeyboardWalksThroughTheTypes();
-    void saveCodeStoresTheScriptWithCrLf();
-    void anUnchangedScriptIsStoredByteForByte_data();
-    void anUnchangedScriptIsStoredByteForByte();
-    void anEditedScriptKeepsItsEncoding();
+    void saveCodeStoresTheScript_data();
+    void saveCodeStoresTheScript();
     void aLineThatIsExactlyTheEndWordIsRefused_data();
     void aLineThatIsExactlyTheEndWordIsRefused();
     void leavingChangedEditsAsksFirst_data();
     void leavingChangedEditsAsksFirst();
     void settlingAsksOnlyAboutRealChanges_data();
     void settlingAsksOnlyAboutRealChanges();
-    void theButtonTurnsRedAndStaysRed();
     void aLoadedProjectEmptiesTheEditor();
 };
 
@@ -183,13 +180,16 @@ void frmAITest::choosingATypeShowsItsScriptAndTeam()
     QFETCH(int, team);
     QFETCH(QByteArray, code);
     Editor ai({{"Other", 1, "' other"}, {name.toStdString(), team, code.toStdString()}});
+    QVERIFY(!faceIsRed(ai.button()));
     ai.choose(1);
     QTEST(ai.editor()->toPlainText(), "shown");
     QTEST(ai.label(), "label");
+    QTEST(ai.editor()->accessibleDescription(), "label");
     QCOMPARE(ai.window->curType(), 2);
     QVERIFY(ai.list()->selectedItems().isEmpty());
     QCOMPARE(ai.list()->count(), 2);
     QVERIFY(ai.dialogs.shown.empty());
+    QVERIFY(faceIsRed(ai.button()));
 }
 
 void frmAITest::theLastTypeOfADuplicateNameIsEdited()
@@ -221,50 +221,40 @@ void frmAITest::theKeyboardWalksThroughTheTypes()
     QVERIFY(ai.list()->selectedItems().isEmpty());
 }
 
-void frmAITest::saveCodeStoresTheScriptWithCrLf()
-{
-    Editor ai({{"Archer", 1, ""}});
-    QSignalSpy edited(&ai.session, &ProjectSession::edited);
-    ai.choose(0);
-    ai.type(QStringLiteral("Sub Main\n  Game.Wait\nEnd Sub\n"));
-    QCOMPARE(ai.editor()->toPlainText(), QStringLiteral("Sub Main\n  Game.Wait\nEnd Sub\n"));
-    QCOMPARE(edited.count(), 0);
-    ai.save();
-    QCOMPARE(ai.code(1), std::string("Sub Main\r\n  Game.Wait\r\nEnd Sub\r\n"));
-    QCOMPARE(edited.count(), 1);
-    QVERIFY(ai.session.isModified());
-}
-
-void frmAITest::anUnchangedScriptIsStoredByteForByte_data()
+void frmAITest::saveCodeStoresTheScript_data()
 {
     QTest::addColumn<QByteArray>("code");
-    QTest::newRow("CR LF lines") << QByteArray("Sub Main\r\nEnd Sub\r\n");
-    QTest::newRow("bare line feeds") << QByteArray("a\nb\r\nc");
-    QTest::newRow("lone carriage return") << QByteArray("a\rb");
-    QTest::newRow("Windows-1252 no-break space") << QByteArray("x =\xA0" "1 ' caf\xE9");
-    QTest::newRow("UTF-8 and tabs") << QByteArray("\t' na\xC3\xAFve\r\n\tGame.Wait");
+    QTest::addColumn<QString>("typed"); // after a key typed and taken back again
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("typed lines get CR LF") << QByteArray() << "Sub Main\n  Game.Wait\nEnd Sub\n"
+                                            << QByteArray("Sub Main\r\n  Game.Wait\r\nEnd Sub\r\n");
+    QTest::newRow("unchanged bare line feeds") << QByteArray("a\nb\r\nc") << "" << QByteArray("a\nb\r\nc");
+    QTest::newRow("unchanged lone carriage return") << QByteArray("a\rb") << "" << QByteArray("a\rb");
+    QTest::newRow("unchanged UTF-8 and tabs") << QByteArray("\t' na\xC3\xAFve\r\n\tGame.Wait") << ""
+                                              << QByteArray("\t' na\xC3\xAFve\r\n\tGame.Wait");
+    QTest::newRow("edited Windows-1252 keeps its bytes")
+        << QByteArray("x =\xA0" "1 ' caf\xE9") << "\n' \u00E0" << QByteArray("x =\xA0" "1 ' caf\xE9\r\n' \xE0");
 }
 
-void frmAITest::anUnchangedScriptIsStoredByteForByte()
+void frmAITest::saveCodeStoresTheScript()
 {
     QFETCH(QByteArray, code);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, stored);
     Editor ai({{"Archer", 1, code.toStdString()}});
+    QSignalSpy edited(&ai.session, &ProjectSession::edited);
     ai.choose(0);
     ai.type(QStringLiteral("z"));
     QTest::keyClick(ai.editor(), Qt::Key_Backspace);
+    ai.type(typed);
+    QCOMPARE(edited.count(), 0);
     ai.save();
-    QCOMPARE(QByteArray::fromStdString(ai.code(1)), code);
-    ai.choose(0);
+    QCOMPARE(QByteArray::fromStdString(ai.code(1)), stored);
+    QCOMPARE(edited.count(), 1);
+    // Stored edits are no longer unsaved: nothing is asked before a project save.
+    ai.window->settleUnsavedEdits();
     QVERIFY(ai.dialogs.shown.empty());
-}
-
-void frmAITest::anEditedScriptKeepsItsEncoding()
-{
-    Editor ai({{"Archer", 1, "' caf\xE9\r\nEnd Sub"}});
-    ai.choose(0);
-    ai.type(QStringLiteral("\n' \u00E0"));
-    ai.save();
-    QCOMPARE(ai.code(1), std::string("' caf\xE9\r\nEnd Sub\r\n' \xE0"));
+    QVERIFY(faceIsRed(ai.button()));
 }
 
 void frmAITest::aLineThatIsExactlyTheEndWordIsRefused_data()
@@ -363,17 +353,6 @@ void frmAITest::settlingAsksOnlyAboutRealChanges()
     QCOMPARE(ai.dialogs.shown.size(), std::size_t(edit ? 1 : 0));
     ai.window->settleUnsavedEdits();
     QCOMPARE(ai.dialogs.shown.size(), std::size_t(edit ? 1 : 0));
-}
-
-void frmAITest::theButtonTurnsRedAndStaysRed()
-{
-    Editor ai({{"Alpha", 1, "' a"}});
-    QVERIFY(ai.exposed);
-    QVERIFY(!faceIsRed(ai.button()));
-    ai.choose(0);
-    QVERIFY(faceIsRed(ai.button()));
-    ai.save();
-    QVERIFY(faceIsRed(ai.button()));
 }
 
 void frmAITest::aLoadedProjectEmptiesTheEditor()
