@@ -90,6 +90,8 @@ void frmAI::createControls()
 
     m_Label1 = new QLabel(this);
     m_Label1->setObjectName(QStringLiteral("Label1"));
+    // A type name is shown as typed, even one that looks like markup.
+    m_Label1->setTextFormat(Qt::PlainText);
     m_Label1->setWordWrap(true);
     // A long type name wraps instead of widening the window past the screen.
     m_Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -209,8 +211,8 @@ void frmAI::showScript(std::int32_t type)
 
 void frmAI::showLabel(std::int32_t type)
 {
-    setLabel(QStringLiteral("Editing: ") + toQString(project().TypeNames[type]) + QStringLiteral(".  They work for team ") +
-             QString::number(project().UnitTypes[type].Team));
+    setLabel(QStringLiteral("Editing: ") + toQString(project().TypeNames[type]) +
+             QStringLiteral(".  They work for team ") + QString::number(project().UnitTypes[type].Team));
 }
 
 // The label is not the editor's buddy, as its text changes; a screen reader hears it as the

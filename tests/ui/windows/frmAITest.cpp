@@ -165,10 +165,11 @@ void frmAITest::choosingATypeShowsItsScriptAndTeam_data()
     QTest::addColumn<QByteArray>("code");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("label");
-    QTest::newRow("Archer in team 2") << QByteArray("Archer") << 2 << QByteArray("Sub Main\r\n  Game.Attack\r\nEnd Sub")
-                                      << "Sub Main\n  Game.Attack\nEnd Sub"
-                                      << "Editing: Archer.  They work for team 2";
-    QTest::newRow("empty script, no army") << QByteArray("Scout") << 0 << QByteArray() << "" << "Editing: Scout.  They work for team 0";
+    QTest::newRow("Archer in team 2")
+        << QByteArray("Archer") << 2 << QByteArray("Sub Main\r\n  Game.Attack\r\nEnd Sub")
+        << "Sub Main\n  Game.Attack\nEnd Sub" << "Editing: Archer.  They work for team 2";
+    QTest::newRow("empty script, no army")
+        << QByteArray("Scout") << 0 << QByteArray() << "" << "Editing: Scout.  They work for team 0";
     QTest::newRow("negative team, Windows-1252 name")
         << QByteArray("Caf\xE9") << -1 << QByteArray("' caf\xE9\r\n") << QString::fromUtf8("' caf\u00E9\n")
         << QString::fromUtf8("Editing: Caf\u00E9.  They work for team -1");
