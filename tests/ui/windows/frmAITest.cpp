@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -104,6 +105,7 @@ private slots:
     void choosingATypeShowsItsScriptAndTeam_data();
     void choosingATypeShowsItsScriptAndTeam();
     void theLastTypeOfADuplicateNameIsEdited();
+    void aLongNameKeepsTheWindowOnScreen();
     void theKeyboardWalksThroughTheTypes();
     void saveCodeStoresTheScript_data();
     void saveCodeStoresTheScript();
@@ -204,6 +206,16 @@ void frmAITest::theLastTypeOfADuplicateNameIsEdited()
     ai.save();
     QCOMPARE(ai.code(3), std::string("' second!"));
     QCOMPARE(ai.code(1), std::string("' first"));
+}
+
+void frmAITest::aLongNameKeepsTheWindowOnScreen()
+{
+    Editor ai({{std::string(400, 'W'), 1, std::string(400, 'x')}});
+    ai.choose(0);
+    ai.window->layout()->activate();
+    const QSize least = ai.window->minimumSizeHint();
+    QVERIFY2(least.width() <= 1366 && least.height() <= 768, qPrintable(QString::number(least.width())));
+    QVERIFY(ai.window->width() <= 1366);
 }
 
 void frmAITest::theKeyboardWalksThroughTheTypes()
