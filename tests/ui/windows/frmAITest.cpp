@@ -3,6 +3,8 @@
 // stored in the project and the exact texts shown.
 #include "model/ProjectFile.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/ModalDriver.h"
+#include "ui/dialogs/QtDialogs.h"
 #include "ui/windows/ProjectSession.h"
 #include "ui/windows/frmAI.h"
 #include "ui/windows/WindowDriver.h"
@@ -12,6 +14,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -113,6 +116,7 @@ private slots:
     void aLineThatIsExactlyTheEndWordIsRefused();
     void leavingChangedEditsAsksFirst_data();
     void leavingChangedEditsAsksFirst();
+    void theQuestionBoxAnswersDuringTheClick();
     void settlingAsksOnlyAboutRealChanges_data();
     void settlingAsksOnlyAboutRealChanges();
     void aLoadedProjectEmptiesTheEditor();
@@ -333,6 +337,36 @@ void frmAITest::leavingChangedEditsAsksFirst()
         QCOMPARE(ai.editor()->toPlainText(), QStringLiteral("' a") + typed);
         QCOMPARE(ai.window->curType(), 1);
     }
+}
+
+// The question box runs its own event loop while the list is still handling the click, and
+// the window is activated again when the box closes.
+void frmAITest::theQuestionBoxAnswersDuringTheClick()
+{
+    kestrelon::ui::QtDialogs dialogs(nullptr, QStringLiteral("Kestrelon!"));
+    ProjectSession session;
+    session.project().addType("Alpha");
+    session.project().addType("Beta");
+    frmAI window(session, dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    activate(&window);
+    auto* list = control<QListWidget>(&window, QStringLiteral("lstTypes"));
+    auto* editor = control<QPlainTextEdit>(&window, QStringLiteral("txtAI"));
+    clickRow(list, 0);
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("x = 1"));
+    QString asked;
+    whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
+        asked = box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+    clickRow(list, 1);
+    QCOMPARE(asked.toStdString(), keepQuestion("Alpha").substr(std::string("question: ").size()));
+    QCOMPARE(session.project().UnitTypes[1].Code, std::string("x = 1"));
+    QCOMPARE(window.curType(), 2);
+    QCOMPARE(rows(list), QStringList({"Alpha", "Beta"}));
+    QVERIFY(list->selectedItems().isEmpty());
 }
 
 void frmAITest::settlingAsksOnlyAboutRealChanges_data()
