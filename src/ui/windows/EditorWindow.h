@@ -24,8 +24,9 @@ public:
 
     // Before the project is saved, replaced or the program ends: edits the user made in this
     // window but did not yet store in the project are offered for keeping. The AI editor's
-    // unsaved script is the one such edit.
-    virtual void settleUnsavedEdits() {}
+    // unsaved script is the one such edit. False when edits the user wants kept could not be
+    // stored: the operation must not go on, or they would be lost.
+    virtual bool settleUnsavedEdits() { return true; }
 
 protected:
     // The window became the active one: refresh what it shows from the project.

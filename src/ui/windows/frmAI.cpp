@@ -69,7 +69,7 @@ frmAI::frmAI(ProjectSession& session, Dialogs& dialogs)
 {
     createControls();
     createLayout();
-    resize(760, 520);
+    resize(900, 600);
 }
 
 void frmAI::createControls()
@@ -117,9 +117,12 @@ void frmAI::createLayout()
     scriptColumn->addWidget(m_Label1);
     scriptColumn->addWidget(m_txtAI, 1);
 
+    // The script is what the window is for: the list of names gets a quarter of the width.
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(typeColumn, 0);
-    layout->addLayout(scriptColumn, 1);
+    layout->addLayout(typeColumn, 1);
+    layout->addLayout(scriptColumn, 3);
+    m_lstTypes->setMinimumWidth(120);
+    m_lstTypes->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
 }
 
 void frmAI::activated()
@@ -140,14 +143,14 @@ void frmAI::projectReplaced()
     fillTypeList();
 }
 
-void frmAI::settleUnsavedEdits()
+bool frmAI::settleUnsavedEdits()
 {
     if (!hasUnsavedEdits())
-        return;
+        return true;
     if (dialogs().question(keepQuestion().toStdString()))
-        storeScript();
-    else
-        showScript(CurType);
+        return storeScript();
+    showScript(CurType);
+    return true;
 }
 
 void frmAI::chooseType(int row)

@@ -22,7 +22,7 @@ public:
     frmAI(ProjectSession& session, Dialogs& dialogs);
 
     // Asks whether to keep a changed, unsaved script; Yes stores it, No drops it.
-    void settleUnsavedEdits() override;
+    bool settleUnsavedEdits() override;
 
     // The type whose script is in the editor; 0 while none has been chosen.
     std::int32_t curType() const { return CurType; }

@@ -198,24 +198,27 @@ void frmMainMenu::showArmyTotals()
     }
 }
 
-// Edits still held in an editor go into the project before it is saved, run or left.
-void frmMainMenu::settleEditors()
+// Edits still held in an editor go into the project before it is saved, run or left; false
+// when some could not be stored, and the operation stops.
+bool frmMainMenu::settleEditors()
 {
-    if (m_ai)
-        m_ai->settleUnsavedEdits();
+    for (EditorWindow* window : editors()) {
+        if (window && !window->settleUnsavedEdits())
+            return false;
+    }
+    return true;
 }
 
 void frmMainMenu::saveProject()
 {
-    settleEditors();
-    m_session.save(m_dialogs);
+    if (settleEditors())
+        m_session.save(m_dialogs);
 }
 
 // Loading replaces the whole project, so its unsaved changes are offered for saving first.
 void frmMainMenu::loadProject()
 {
-    settleEditors();
-    if (!offerToSaveChanges("loading another project"))
+    if (!settleEditors() || !offerToSaveChanges("loading another project"))
         return;
     m_session.load(m_dialogs);
 }
@@ -234,9 +237,8 @@ bool frmMainMenu::offerToSaveChanges(const char* beforeWhat)
 
 void frmMainMenu::runBattle()
 {
-    if (m_running)
+    if (m_running || !settleEditors())
         return;
-    settleEditors();
     m_running = true;
     RunProgress progress(
         this, [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
@@ -286,8 +288,7 @@ void frmMainMenu::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    settleEditors();
-    if (!offerToSaveChanges("closing Kestrelon")) {
+    if (!settleEditors() || !offerToSaveChanges("closing Kestrelon")) {
         event->ignore();
         return;
     }

@@ -61,7 +61,7 @@ private:
     void showArmyTotals();
     void showOutput(const std::string& text);
     void updateTitle();
-    void settleEditors();
+    bool settleEditors();
     bool offerToSaveChanges(const char* beforeWhat);
     template <typename Editor>
     void showEditorWindow(std::unique_ptr<Editor>& slot);
