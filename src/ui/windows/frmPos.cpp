@@ -47,6 +47,8 @@ QLabel* createListLabel(const QString& name, const QString& text, QListWidget* l
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setBuddy(list);
+    // Lists take no name from their buddy label: a screen reader needs it set on the list.
+    list->setAccessibleName(text);
     return label;
 }
 
