@@ -62,8 +62,11 @@ void RunProgress::passFinished(std::int32_t pass, std::int32_t passes)
     m_box->setValue(static_cast<int>(static_cast<double>(pass) / passes * BarSteps));
 }
 
+// The frames are done: what follows is the scene's file dialog, which Cancel could not stop.
 void RunProgress::outputReady(const std::string& text)
 {
+    if (m_box)
+        m_box->hide();
     m_output(text);
 }
 

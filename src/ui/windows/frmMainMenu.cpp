@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace kestrelon::ui {
@@ -146,6 +147,7 @@ void frmMainMenu::createControls()
     column->addWidget(Command1, 0, Qt::AlignLeft);
     column->addWidget(txtDump, 1);
     setCentralWidget(central);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
 }
 
 std::array<EditorWindow*, 5> frmMainMenu::editors() const
@@ -245,11 +247,26 @@ void frmMainMenu::runBattle()
         [this](const std::string& text) { showOutput(text); });
     sim::BattleRun run(m_session.project(), m_dialogs, m_session.projectDialog(), toFileBytes(txtFrames->text()),
                        sim::RunOptions{}, &progress);
-    run.run();
+    const sim::RunOutcome outcome = run.run();
     m_running = false;
+    if (outcome == sim::RunOutcome::Completed)
+        reportScene(run);
     if (run.projectSaved())
         m_session.savedTo(m_session.projectDialog().fileName);
     updateTitle();
+}
+
+// Where the scene went and what it holds, in the status line: the file dialog is gone by now.
+void frmMainMenu::reportScene(const sim::BattleRun& run)
+{
+    const std::int32_t units = run.Avatars().NumAvatars();
+    const QString name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(run.scenePath()))).fileName();
+    statusBar()->showMessage(QStringLiteral("Wrote %1: %2 %3, %4 passes, %5 bytes")
+                                 .arg(name)
+                                 .arg(units)
+                                 .arg(units == 1 ? QStringLiteral("unit") : QStringLiteral("units"))
+                                 .arg(run.passesMade())
+                                 .arg(run.sceneSize()));
 }
 
 void frmMainMenu::showOutput(const std::string& text)

@@ -17,6 +17,10 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace kestrelon::sim {
+class BattleRun;
+}
+
 namespace kestrelon::ui {
 
 class EditorWindow;
@@ -60,6 +64,7 @@ private:
     std::array<EditorWindow*, 5> editors() const; // those created so far; nullptr for the others
     void showArmyTotals();
     void showOutput(const std::string& text);
+    void reportScene(const sim::BattleRun& run);
     void updateTitle();
     bool settleEditors();
     bool offerToSaveChanges(const char* beforeWhat);

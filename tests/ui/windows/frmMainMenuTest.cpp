@@ -10,10 +10,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -59,6 +61,7 @@ private slots:
     void exitAsksAboutUnsavedChanges_data();
     void exitAsksAboutUnsavedChanges();
     void exitClosesTheEditors();
+    void unsavedScriptEditsAreKeptBeforeExitOrStopIt();
     void runWritesTheSceneAndShowsTheOutput();
     void cancelStopsTheRunAndWritesNothing();
 
@@ -314,6 +317,34 @@ void frmMainMenuTest::exitClosesTheEditors()
     QVERIFY(!m_window->editor(QStringLiteral("frmPos"))->isVisible());
 }
 
+// A script typed into the AI editor but not yet stored is offered for keeping on Exit; one that
+// cannot be stored stops the Exit, so the typing is not lost with the window.
+void frmMainMenuTest::unsavedScriptEditsAreKeptBeforeExitOrStopIt()
+{
+    addType("Archer", 3, 1);
+    m_dialogs->choices.push_back(false); // the project itself: saved earlier, nothing more to ask
+    item(m_window.get(), "cmdAI")->trigger();
+    QWidget* ai = m_window->editor(QStringLiteral("frmAI"));
+    QVERIFY(QTest::qWaitForWindowExposed(ai));
+    clickRow(control<QListWidget>(ai, "lstTypes"), 0);
+    auto* script = control<QPlainTextEdit>(ai, "txtAI");
+    script->setFocus();
+    QTest::keyClick(script, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(script, Qt::Key_Return);
+    QTest::keyClicks(script, QStringLiteral("CODEDONE"));
+    m_dialogs->answers.push_back(true); // keep the edits: they cannot be stored
+    item(m_window.get(), "cmdExit")->trigger();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_dialogs->messages().size(), std::size_t{1});
+    QVERIFY(m_dialogs->messages()[0].find("\"CODEDONE\"") != std::string::npos);
+
+    QTest::keyClick(script, Qt::Key_Backspace);
+    m_dialogs->answers.push_back(true);
+    item(m_window.get(), "cmdExit")->trigger();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->session().project().UnitTypes[1].Code, std::string("Sub Main\r\nEnd Sub\r\nCODEDON"));
+}
+
 void frmMainMenuTest::runWritesTheSceneAndShowsTheOutput()
 {
     addType("Archer", 2, 1);
@@ -326,6 +357,8 @@ void frmMainMenuTest::runWritesTheSceneAndShowsTheOutput()
     QVERIFY(output.contains(QStringLiteral("Archer002")));
     QVERIFY(scene.find(output.toStdString()) != std::string::npos);
     QCOMPARE(m_window->windowTitle(), QStringLiteral("battle.kst - Kestrelon!"));
+    QCOMPARE(m_window->statusBar()->currentMessage(),
+             QStringLiteral("Wrote battle.an8: 2 units, 61 passes, %1 bytes").arg(scene.size()));
 }
 
 // Cancel is pressed in the progress box while the frames run: the box is modal, the caption
