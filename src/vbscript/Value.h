@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <variant>
 
 namespace kestrelon::vbs {
 
@@ -76,27 +75,101 @@ enum class VarType : std::uint16_t {
     Array = 8204, // vbArray + vbVariant: every array a script makes
 };
 
+// A Value is 16 bytes: the subtype and either the number itself or one pointer to a shared,
+// reference-counted box holding a text, an array or an object. Copying a value copies the
+// number or counts one more user of the box; a text is shared by every copy until the script
+// makes a new one, so reading a variable never copies its characters.
 class Value {
 public:
-    Value() = default; // Empty
+    Value() { m_data.whole = 0; } // Empty
+    Value(const Value& other) : m_type(other.m_type), m_data(other.m_data) { retain(); }
+    Value(Value&& other) noexcept : m_type(other.m_type), m_data(other.m_data)
+    {
+        other.m_type = VarType::Empty;
+        other.m_data.whole = 0;
+    }
+    Value& operator=(const Value& other)
+    {
+        Value copy(other);
+        swap(copy);
+        return *this;
+    }
+    Value& operator=(Value&& other) noexcept
+    {
+        Value taken(std::move(other));
+        swap(taken);
+        return *this;
+    }
+    ~Value() { release(); }
 
-    static Value null() { return Value(VarType::Null, std::monostate{}); }
-    static Value boolean(bool b) { return Value(VarType::Boolean, b); }
-    static Value byte(std::uint8_t v) { return Value(VarType::Byte, v); }
-    static Value integer(std::int16_t v) { return Value(VarType::Integer, v); }
-    static Value longValue(std::int32_t v) { return Value(VarType::Long, v); }
-    static Value single(float v) { return Value(VarType::Single, v); }
-    static Value doubleValue(double v) { return Value(VarType::Double, v); }
+    void swap(Value& other) noexcept
+    {
+        std::swap(m_type, other.m_type);
+        std::swap(m_data, other.m_data);
+    }
+
+    static Value null() { return Value(VarType::Null); }
+    static Value boolean(bool b)
+    {
+        Value v(VarType::Boolean);
+        v.m_data.boolean = b;
+        return v;
+    }
+    static Value byte(std::uint8_t b)
+    {
+        Value v(VarType::Byte);
+        v.m_data.byte = b;
+        return v;
+    }
+    static Value integer(std::int16_t i)
+    {
+        Value v(VarType::Integer);
+        v.m_data.integer = i;
+        return v;
+    }
+    static Value longValue(std::int32_t l)
+    {
+        Value v(VarType::Long);
+        v.m_data.whole32 = l;
+        return v;
+    }
+    static Value single(float f)
+    {
+        Value v(VarType::Single);
+        v.m_data.single = f;
+        return v;
+    }
+    static Value doubleValue(double d)
+    {
+        Value v(VarType::Double);
+        v.m_data.real = d;
+        return v;
+    }
     // Currency is held as a whole number of ten-thousandths.
-    static Value currency(std::int64_t scaled) { return Value(VarType::Currency, scaled); }
+    static Value currency(std::int64_t scaled)
+    {
+        Value v(VarType::Currency);
+        v.m_data.whole = scaled;
+        return v;
+    }
     // Dates are days since 1899-12-30, the fraction being the time of day.
-    static Value date(double days) { return Value(VarType::Date, days); }
-    static Value string(std::string s) { return Value(VarType::String, HeldText(std::move(s))); }
-    static Value error(std::int32_t code) { return Value(VarType::Error, code); }
+    static Value date(double days)
+    {
+        Value v(VarType::Date);
+        v.m_data.real = days;
+        return v;
+    }
+    static Value string(std::string s);
+    static Value error(std::int32_t code)
+    {
+        Value v(VarType::Error);
+        v.m_data.whole32 = code;
+        return v;
+    }
     // An object reference; a null pointer is Nothing.
-    static Value object(std::shared_ptr<Object> o) { return Value(VarType::Object, std::move(o)); }
-    static Value nothing() { return object(nullptr); }
-    static Value array(std::shared_ptr<Array> a) { return Value(VarType::Array, std::move(a)); }
+    static Value object(std::shared_ptr<Object> o);
+    static Value nothing() { return Value(VarType::Object); }
+    static Value array(std::shared_ptr<Array> a);
 
     VarType type() const { return m_type; }
 
@@ -104,7 +177,7 @@ public:
     bool isNull() const { return m_type == VarType::Null; }
     bool isString() const { return m_type == VarType::String; }
     bool isObject() const { return m_type == VarType::Object; }
-    bool isNothing() const { return isObject() && !std::get<ObjectRef>(m_data); }
+    bool isNothing() const { return isObject() && !m_data.box; }
     bool isArray() const { return m_type == VarType::Array; }
     bool isBoolean() const { return m_type == VarType::Boolean; }
     // Byte, Integer, Long (and Boolean, which counts as Integer in arithmetic).
@@ -121,16 +194,16 @@ public:
     }
 
     // Unchecked extractors: the caller has tested the type.
-    bool asBoolean() const { return std::get<bool>(m_data); }
-    std::uint8_t asByte() const { return std::get<std::uint8_t>(m_data); }
-    std::int16_t asInteger() const { return std::get<std::int16_t>(m_data); }
-    std::int32_t asLong() const { return std::get<std::int32_t>(m_data); } // Long and Error
-    float asSingle() const { return std::get<float>(m_data); }
-    double asDouble() const { return std::get<double>(m_data); } // Double and Date
-    std::int64_t asCurrencyScaled() const { return std::get<std::int64_t>(m_data); }
-    const std::string& asString() const { return std::get<HeldText>(m_data).str(); }
-    const std::shared_ptr<Object>& asObject() const { return std::get<ObjectRef>(m_data); }
-    const std::shared_ptr<Array>& asArray() const { return std::get<ArrayRef>(m_data); }
+    bool asBoolean() const { return m_data.boolean; }
+    std::uint8_t asByte() const { return m_data.byte; }
+    std::int16_t asInteger() const { return m_data.integer; }
+    std::int32_t asLong() const { return m_data.whole32; } // Long and Error
+    float asSingle() const { return m_data.single; }
+    double asDouble() const { return m_data.real; } // Double and Date
+    std::int64_t asCurrencyScaled() const { return m_data.whole; }
+    const std::string& asString() const;
+    const std::shared_ptr<Object>& asObject() const;
+    const std::shared_ptr<Array>& asArray() const;
     // The array for writing: an array shared with another value is copied first, so arrays
     // behave as values (assignment copies) while copies stay cheap until written.
     Array& mutableArray();
@@ -148,16 +221,45 @@ public:
     }
 
 private:
-    using ObjectRef = std::shared_ptr<Object>;
-    using ArrayRef = std::shared_ptr<Array>;
-    using Data = std::variant<std::monostate, bool, std::uint8_t, std::int16_t, std::int32_t, float,
-                              double, std::int64_t, HeldText, ObjectRef, ArrayRef>;
+    // What the boxes of texts, arrays and objects share: the number of values using them.
+    struct Box {
+        int users = 1;
+    };
+    struct TextBox;
+    struct ObjectBox;
+    struct ArrayBox;
 
-    template <typename T>
-    Value(VarType type, T&& data) : m_type(type), m_data(std::forward<T>(data)) {}
+    explicit Value(VarType type) : m_type(type) { m_data.whole = 0; }
+
+    bool boxed() const
+    {
+        return (m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array) && m_data.box;
+    }
+    void retain() const
+    {
+        if (boxed())
+            ++m_data.box->users;
+    }
+    void release() noexcept
+    {
+        if (boxed() && --m_data.box->users == 0)
+            destroyBox();
+    }
+    void destroyBox() noexcept;
 
     VarType m_type = VarType::Empty;
-    Data m_data;
+    union Data {
+        bool boolean;
+        std::uint8_t byte;
+        std::int16_t integer;
+        std::int32_t whole32;
+        float single;
+        double real;
+        std::int64_t whole;
+        Box* box;
+    } m_data;
 };
+
+static_assert(sizeof(Value) == 16, "a value is its subtype and one machine word");
 
 } // namespace kestrelon::vbs

@@ -205,6 +205,7 @@ class ExpensivePass : public ::testing::TestWithParam<const char*> {};
 
 // Each of the four passes handles two megabytes or more, or a hundred thousand pieces of text,
 // and each is checked: the clock used to be read only every 256 passes, whatever they cost.
+// (Copying a text costs nothing: copies share it.)
 TEST_P(ExpensivePass, IsCheckedAgainstTheTimeLimit)
 {
     ScriptControl host;
@@ -215,7 +216,6 @@ TEST_P(ExpensivePass, IsCheckedAgainstTheTimeLimit)
 
 INSTANTIATE_TEST_SUITE_P(ScriptControl, ExpensivePass,
                          ::testing::Values("For i = 1 To 4\n    s = Space(2000000)\nNext",
-                                           "s = Space(2000000)\nFor i = 1 To 4\n    t = s\nNext",
                                            "s = Space(2000000)\nFor i = 1 To 4\n    n = Len(s & \"\")\nNext",
                                            "s = Space(2000000)\nt = s\nFor i = 1 To 4\n    b = (s = t)\nNext",
                                            "s = Space(2000000)\nFor i = 1 To 4\n    n = InStr(s, \"x\")\nNext",
