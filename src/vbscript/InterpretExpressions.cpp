@@ -3,6 +3,7 @@
 #include "vbscript/Interpreter.h"
 
 #include "vbscript/Conversions.h"
+#include "vbscript/FastOperators.h"
 
 namespace kestrelon::vbs {
 
@@ -35,6 +36,9 @@ Value Interpreter::evaluateBinary(const BinaryExpr& expression, Frame& frame)
         throw ScriptError::runtime(28);
     const Value left = evaluate(*expression.left, frame);
     const Value right = evaluate(*expression.right, frame);
+    Value result;
+    if (fast::tryBinary(expression.op, left, right, result))
+        return result;
     return applyBinary(expression.op, left, right, OperandForm{isLiteral(*expression.left)},
                        OperandForm{isLiteral(*expression.right)});
 }
