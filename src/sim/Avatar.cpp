@@ -4,6 +4,7 @@
 
 #include "vbscript/Conversions.h"
 #include "vbscript/ScriptError.h"
+#include "vbscript/TextAppend.h"
 
 namespace kestrelon::sim {
 
@@ -27,8 +28,8 @@ std::string Avatar::GetMiscData(std::int32_t GetWhich)
 namespace {
 
 // A scene text member. Scripts grow these by one key per frame ("posOutput = posOutput &
-// key"); the new text is copied into the member's own buffer, which keeps its capacity, so
-// an append costs no allocation and no second copy of the whole text.
+// key"), which the interpreter appends in place; a plain assignment copies the new text into
+// the member's own buffer, which keeps its capacity.
 vbs::HostClass<Avatar>::Invoker sceneText(std::string an8::UnitTexts::*field)
 {
     return [field](Avatar& unit, vbs::InvokeKind kind, std::span<const vbs::Value> args) {
@@ -38,6 +39,7 @@ vbs::HostClass<Avatar>::Invoker sceneText(std::string an8::UnitTexts::*field)
             return vbs::Value::string(text);
         }
         vbs::binding::requireArgumentCount(args, 1);
+        vbs::PendingAppend::noteWrite(text);
         if (args[0].isString())
             text.assign(args[0].asString());
         else
@@ -65,10 +67,10 @@ const vbs::HostClass<Avatar>& Avatar::binding()
             .property("FigureIndex", &Avatar::FigureIndex)
             .property("Code", &Avatar::Code)
             .property("Team", &Avatar::Team)
-            .add("posOutput", sceneText(&Texts::posOutput))
-            .add("seqOutput", sceneText(&Texts::seqOutput))
-            .add("FaceOutput", sceneText(&Texts::FaceOutput))
-            .add("Header", sceneText(&Texts::Header))
+            .add("posOutput", sceneText(&Texts::posOutput), &Texts::posOutput)
+            .add("seqOutput", sceneText(&Texts::seqOutput), &Texts::seqOutput)
+            .add("FaceOutput", sceneText(&Texts::FaceOutput), &Texts::FaceOutput)
+            .add("Header", sceneText(&Texts::Header), &Texts::Header)
             .property("whatFrame", &Avatar::whatFrame)
             .property("xPos", &Avatar::xPos)
             .property("yPos", &Avatar::yPos)

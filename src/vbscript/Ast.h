@@ -136,6 +136,8 @@ struct AssignStmt : Stmt {
     bool isSet;
     ExprPtr target;
     ExprPtr value;
+    // "x.m = x.m & tail": worked out on first execution; -1 not yet, 0 no, 1 yes.
+    mutable signed char selfAppend = -1;
 };
 
 // A procedure, method or default member called as a statement (with or without Call).

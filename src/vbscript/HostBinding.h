@@ -123,11 +123,20 @@ public:
     }
 
     // A member with its own invoker, for anything the two forms above do not cover.
-    HostClass& add(std::string name, Invoker invoker)
+    HostClass& add(std::string name, Invoker invoker, std::string Host::*appendable = nullptr)
     {
         m_index.emplace(binding::foldName(name), static_cast<MemberId>(m_members.size()));
-        m_members.push_back({std::move(name), std::move(invoker)});
+        m_members.push_back({std::move(name), std::move(invoker), appendable});
         return *this;
+    }
+
+    // The text a member lets scripts grow in place (Object::appendableText); nullptr for others.
+    std::string* appendableText(Host& host, MemberId id) const
+    {
+        if (id < 0 || static_cast<size_t>(id) >= m_members.size())
+            return nullptr;
+        const auto field = m_members[static_cast<size_t>(id)].appendable;
+        return field ? &(host.*field) : nullptr;
     }
 
     std::optional<MemberId> find(std::string_view name) const
@@ -155,6 +164,7 @@ private:
     struct Member {
         std::string name;
         Invoker invoker;
+        std::string Host::*appendable = nullptr;
     };
     std::string m_typeName;
     std::vector<Member> m_members;
@@ -179,6 +189,11 @@ public:
     }
 
     const void* memberTable() const override { return &Host::binding(); }
+
+    std::string* appendableText(MemberId member) override
+    {
+        return Host::binding().appendableText(static_cast<Host&>(*this), member);
+    }
 };
 
 } // namespace kestrelon::vbs

@@ -6,6 +6,8 @@
 
 #include "vbscript/Array.h"
 #include "vbscript/Conversions.h"
+#include "vbscript/HostBinding.h"
+#include "vbscript/TextAppend.h"
 #include "vbscript/runtime/Math.h"
 
 #include <new>
@@ -208,6 +210,14 @@ Value Interpreter::invokeMember(const Value& target, const std::string& name, Me
 {
     if (!target.isObject() || target.isNothing())
         throw ScriptError::runtime(424);
+    Object& object = *target.asObject();
+    return invokeObject(object, memberOf(target, name, cache), kind, args);
+}
+
+// The member of that name on the target object, found once per kind of object and then
+// remembered by the expression.
+MemberId Interpreter::memberOf(const Value& target, const std::string& name, MemberCache& cache)
+{
     const std::shared_ptr<Object>& object = target.asObject();
     const void* table = object->memberTable();
     const bool known = table ? cache.table == table
@@ -221,7 +231,7 @@ Value Interpreter::invokeMember(const Value& target, const std::string& name, Me
         cache.keepIdentity = table ? std::weak_ptr<Object>() : object;
         cache.member = *member;
     }
-    return invokeObject(*object, cache.member, kind, args);
+    return cache.member;
 }
 
 Value Interpreter::invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args)
@@ -259,6 +269,78 @@ void Interpreter::assignMember(const Expr& target, Frame& frame, Value value)
     const auto& member = static_cast<const MemberExpr&>(target);
     const Value object = evaluate(*member.object, frame);
     invokeMember(object, member.name, member.cache, InvokeKind::Put, argument);
+}
+
+} // namespace kestrelon::vbs
+
+namespace kestrelon::vbs {
+
+// True for "x.m = x.m & tail" with x a plain name, the same on both sides.
+bool Interpreter::isSelfAppend(const AssignStmt& statement)
+{
+    if (statement.selfAppend < 0) {
+        const auto sameMember = [](const Expr& a, const Expr& b) {
+            if (a.kind != ExprKind::Member || b.kind != ExprKind::Member)
+                return false;
+            const auto& ma = static_cast<const MemberExpr&>(a);
+            const auto& mb = static_cast<const MemberExpr&>(b);
+            return ma.object->kind == ExprKind::Name && mb.object->kind == ExprKind::Name &&
+                   static_cast<const NameExpr&>(*ma.object).folded == static_cast<const NameExpr&>(*mb.object).folded &&
+                   binding::foldName(ma.name) == binding::foldName(mb.name);
+        };
+        const Expr& value = *statement.value;
+        const bool joins = value.kind == ExprKind::Binary &&
+                           static_cast<const BinaryExpr&>(value).op == BinaryOp::Concatenate;
+        statement.selfAppend = !statement.isSet && joins &&
+                               sameMember(*statement.target, *static_cast<const BinaryExpr&>(value).left);
+    }
+    return statement.selfAppend > 0;
+}
+
+// The object a plain name holds, when reading it runs nothing (a variable, an added object);
+// nullopt for a name that would call a procedure or could not be read quietly.
+std::optional<Value> Interpreter::quietObject(const NameExpr& name, Frame& frame)
+{
+    const GlobalBinding* binding = nullptr;
+    if (const Value* variable = existingVariable(name, frame, &binding))
+        return *variable;
+    if (binding && binding->kind == BindingKind::Item)
+        return Value::object(m_globals.items()[binding->item].object);
+    return std::nullopt;
+}
+
+// "x.m = x.m & tail" on a text member its object lets grow in place: the tail is joined as
+// the operator would join it and appended to the member's own text, which gives the same text
+// without copying the whole of it twice. False: the statement takes the ordinary way.
+bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
+{
+    const auto& target = static_cast<const MemberExpr&>(*statement.target);
+    const auto object = quietObject(static_cast<const NameExpr&>(*target.object), frame);
+    if (!object || !object->isObject() || object->isNothing())
+        return false;
+    std::string* text = object->asObject()->appendableText(memberOf(*object, target.name, target.cache));
+    if (!text)
+        return false;
+    Value joined;
+    {
+        PendingAppend pending(*text);
+        const Value tail = evaluate(*static_cast<const BinaryExpr&>(*statement.value).right, frame);
+        joined = applyBinary(BinaryOp::Concatenate, Value::string(std::string()), tail, {}, {});
+        if (pending.before()) {
+            // The tail wrote the member itself: the statement joins the text it read first.
+            const std::string& before = *pending.before();
+            requireStringLength(before.size() + joined.asString().size());
+            joined = Value::string(before + joined.asString());
+            const Value argument[] = {std::move(joined)};
+            invokeMember(*object, target.name, target.cache, InvokeKind::Put, argument);
+            return true;
+        }
+    }
+    const std::string& tail = joined.asString();
+    requireStringLength(text->size() + tail.size());
+    addScriptWork(tail.size());
+    text->append(tail);
+    return true;
 }
 
 } // namespace kestrelon::vbs

@@ -121,7 +121,11 @@ void Interpreter::executeAssign(const AssignStmt& statement, Frame& frame)
     case ExprKind::Call:
         assignIndexed(static_cast<const CallExpr&>(target), frame, *statement.value, statement.isSet);
         break;
-    default: assignMember(target, frame, plainValue(*statement.value, frame, statement.isSet)); break;
+    default:
+        if (isSelfAppend(statement) && appendToMember(statement, frame))
+            break;
+        assignMember(target, frame, plainValue(*statement.value, frame, statement.isSet));
+        break;
     }
 }
 

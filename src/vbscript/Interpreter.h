@@ -151,7 +151,11 @@ private:
     Value callValue(const Value& target, std::vector<Value> args, InvokeKind kind);
     Value invokeMember(const Value& target, const std::string& name, MemberCache& cache, InvokeKind kind,
                        std::span<const Value> args);
+    static MemberId memberOf(const Value& target, const std::string& name, MemberCache& cache);
     static Value invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args);
+    bool isSelfAppend(const AssignStmt& statement);
+    std::optional<Value> quietObject(const NameExpr& name, Frame& frame);
+    bool appendToMember(const AssignStmt& statement, Frame& frame);
     Value invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args);
     Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);
     void assignMember(const Expr& target, Frame& frame, Value value);

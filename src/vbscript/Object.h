@@ -47,6 +47,15 @@ public:
         throw ScriptError::runtime(438);
     }
 
+    // A text member that "x.m = x.m & tail" may grow in place (TextAppend.h); nullptr when the
+    // member is not such a text. The object calls PendingAppend::noteWrite before any other
+    // change to that text while a script runs.
+    virtual std::string* appendableText(MemberId member)
+    {
+        (void)member;
+        return nullptr;
+    }
+
     // Objects that answer the same non-null table resolve every name to the same member, so
     // a member found on one of them holds for all of them (the interpreter remembers it).
     virtual const void* memberTable() const { return nullptr; }
