@@ -339,6 +339,7 @@ bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
     const std::string& tail = joined.asString();
     requireStringLength(text->size() + tail.size());
     addScriptWork(tail.size());
+    PendingAppend::noteWrite(*text); // an append under way around this one keeps the old text
     text->append(tail);
     return true;
 }
