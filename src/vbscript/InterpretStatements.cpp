@@ -6,6 +6,7 @@
 
 #include "vbscript/Array.h"
 #include "vbscript/Conversions.h"
+#include "vbscript/FastOperators.h"
 
 #include <new>
 #include <stdexcept>
@@ -215,7 +216,10 @@ Interpreter::Flow Interpreter::runForBody(const ForStmt& statement, Frame& frame
         if (flow != Flow::Normal)
             return loopExit(flow, Flow::ExitFor);
         m_clock.tick();
-        counter = applyBinary(BinaryOp::Add, counter, step);
+        Value next;
+        if (!fast::tryBinary(BinaryOp::Add, counter, step, next))
+            next = applyBinary(BinaryOp::Add, counter, step);
+        counter = std::move(next);
     }
 }
 
