@@ -1,5 +1,5 @@
 -- Array work: a sieve of Eratosthenes and a pass summing an array.
-local limit = 300000
+local limit = 1500000
 local sieve = {}
 for i = 0, limit do sieve[i] = false end
 local count = 0
@@ -12,11 +12,11 @@ for i = 2, limit do
     end
 end
 local values = {}
-for i = 0, 100000 do
+for i = 0, 1000000 do
     values[i] = (i * 7) % 1000
 end
 local total = 0
-for i = 0, 100000 do
+for i = 0, 1000000 do
     total = total + values[i]
 end
 print(count .. " " .. total)

@@ -1,6 +1,6 @@
 ' Array work: a sieve of Eratosthenes and a pass summing an array.
-Const Limit = 300000
-Dim sieve(300000)
+Const Limit = 1500000
+Dim sieve(1500000)
 count = 0
 For i = 2 To Limit
     If Not sieve(i) Then
@@ -10,12 +10,12 @@ For i = 2 To Limit
         Next
     End If
 Next
-Dim values(100000)
-For i = 0 To 100000
+Dim values(1000000)
+For i = 0 To 1000000
     values(i) = (i * 7) Mod 1000
 Next
 total = 0
-For i = 0 To 100000
+For i = 0 To 1000000
     total = total + values(i)
 Next
 MsgBox count & " " & total
