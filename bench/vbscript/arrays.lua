@@ -1,5 +1,5 @@
 -- Array work: a sieve of Eratosthenes and a pass summing an array.
-local limit = 1500000
+local limit = 2000000
 local sieve = {}
 for i = 0, limit do sieve[i] = false end
 local count = 0

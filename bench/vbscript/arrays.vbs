@@ -1,6 +1,6 @@
 ' Array work: a sieve of Eratosthenes and a pass summing an array.
-Const Limit = 1500000
-Dim sieve(1500000)
+Const Limit = 2000000
+Dim sieve(2000000)
 count = 0
 For i = 2 To Limit
     If Not sieve(i) Then
