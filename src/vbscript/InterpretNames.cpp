@@ -275,26 +275,87 @@ void Interpreter::assignMember(const Expr& target, Frame& frame, Value value)
 
 namespace kestrelon::vbs {
 
-// True for "x.m = x.m & tail" with x a plain name, the same on both sides.
+// The leftmost operand of a chain of "&": in "s & a & b", read ((s & a) & b), that is s.
+const Expr& Interpreter::chainStart(const Expr& value)
+{
+    const Expr* leftmost = &value;
+    while (leftmost->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(leftmost)->op == BinaryOp::Concatenate)
+        leftmost = static_cast<const BinaryExpr*>(leftmost)->left.get();
+    return *leftmost;
+}
+
+// True for "s = s & tail" and "x.m = x.m & tail" with x a plain name, the same on both sides;
+// the tail may be a chain of "&" itself ("s = s & a & b").
 bool Interpreter::isSelfAppend(const AssignStmt& statement)
 {
     if (statement.selfAppend < 0) {
-        const auto sameMember = [](const Expr& a, const Expr& b) {
+        const auto sameName = [](const Expr& a, const Expr& b) {
+            return a.kind == ExprKind::Name && b.kind == ExprKind::Name &&
+                   static_cast<const NameExpr&>(a).folded == static_cast<const NameExpr&>(b).folded;
+        };
+        const auto sameMember = [&](const Expr& a, const Expr& b) {
             if (a.kind != ExprKind::Member || b.kind != ExprKind::Member)
                 return false;
             const auto& ma = static_cast<const MemberExpr&>(a);
             const auto& mb = static_cast<const MemberExpr&>(b);
-            return ma.object->kind == ExprKind::Name && mb.object->kind == ExprKind::Name &&
-                   static_cast<const NameExpr&>(*ma.object).folded == static_cast<const NameExpr&>(*mb.object).folded &&
-                   binding::foldName(ma.name) == binding::foldName(mb.name);
+            return sameName(*ma.object, *mb.object) && binding::foldName(ma.name) == binding::foldName(mb.name);
         };
         const Expr& value = *statement.value;
         const bool joins = value.kind == ExprKind::Binary &&
                            static_cast<const BinaryExpr&>(value).op == BinaryOp::Concatenate;
+        const Expr& start = chainStart(value);
         statement.selfAppend = !statement.isSet && joins &&
-                               sameMember(*statement.target, *static_cast<const BinaryExpr&>(value).left);
+                               (sameName(*statement.target, start) || sameMember(*statement.target, start));
     }
     return statement.selfAppend > 0;
+}
+
+// The text the operands after the chain's start add, each evaluated and joined in the order
+// the operator would: "s & a & b" adds "" & a & b. Each step's length is checked with the
+// start's, so a text too long fails where joining it would, before later operands run.
+Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength)
+{
+    std::vector<const Expr*> operands;
+    for (const Expr* link = statement.value.get();
+         link->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(link)->op == BinaryOp::Concatenate;
+         link = static_cast<const BinaryExpr*>(link)->left.get())
+        operands.push_back(static_cast<const BinaryExpr*>(link)->right.get());
+    Value joined = Value::string(std::string());
+    for (auto operand = operands.rbegin(); operand != operands.rend(); ++operand) {
+        joined = applyBinary(BinaryOp::Concatenate, joined, evaluate(**operand, frame), {}, {});
+        requireStringLength(startLength + joined.asString().size());
+    }
+    return joined;
+}
+
+// "s = s & tail" on a variable holding a text no other value shares: the tail is appended to
+// the text itself. Should the tail change s, or another value share the text, the statement
+// joins the text it read first, as written. False: the statement takes the ordinary way.
+bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame)
+{
+    const auto& name = static_cast<const NameExpr&>(*statement.target);
+    const GlobalBinding* binding = nullptr;
+    const Value* variable = existingVariable(name, frame, &binding);
+    const bool constant = variable && (binding ? binding->variable->constant : name.ref.constant);
+    if (!variable || constant || !variable->isString())
+        return false;
+    Value before = *variable;
+    const Value tail = joinedTail(statement, frame, before.asString().size());
+    Value* now = existingVariable(name, frame, &binding);
+    const std::string& added = tail.asString();
+    requireStringLength(before.asString().size() + added.size());
+    if (now && now->sharesTextWith(before)) {
+        before = Value(); // the statement's own hold on the text goes first
+        if (now->ownsText()) {
+            addScriptWork(added.size());
+            now->appendToOwnText(added);
+        } else {
+            assignName(name, frame, Value::string(now->asString() + added));
+        }
+        return true;
+    }
+    assignName(name, frame, Value::string(before.asString() + added));
+    return true;
 }
 
 // The object a plain name holds, when reading it runs nothing (a variable, an added object);
@@ -324,8 +385,7 @@ bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
     Value joined;
     {
         PendingAppend pending(*text);
-        const Value tail = evaluate(*static_cast<const BinaryExpr&>(*statement.value).right, frame);
-        joined = applyBinary(BinaryOp::Concatenate, Value::string(std::string()), tail, {}, {});
+        joined = joinedTail(statement, frame, text->size());
         if (pending.before()) {
             // The tail wrote the member itself: the statement joins the text it read first.
             const std::string& before = *pending.before();

@@ -117,6 +117,8 @@ void Interpreter::executeAssign(const AssignStmt& statement, Frame& frame)
     const Expr& target = *statement.target;
     switch (target.kind) {
     case ExprKind::Name:
+        if (isSelfAppend(statement) && appendToVariable(statement, frame))
+            break;
         assignName(static_cast<const NameExpr&>(target), frame, plainValue(*statement.value, frame, statement.isSet));
         break;
     case ExprKind::Call:

@@ -153,9 +153,12 @@ private:
                        std::span<const Value> args);
     static MemberId memberOf(const Value& target, const std::string& name, MemberCache& cache);
     static Value invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args);
+    static const Expr& chainStart(const Expr& value);
     bool isSelfAppend(const AssignStmt& statement);
     std::optional<Value> quietObject(const NameExpr& name, Frame& frame);
     bool appendToMember(const AssignStmt& statement, Frame& frame);
+    bool appendToVariable(const AssignStmt& statement, Frame& frame);
+    Value joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength);
     Value invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args);
     Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);
     void assignMember(const Expr& target, Frame& frame, Value value);

@@ -22,6 +22,34 @@ struct Value::ArrayBox : Box {
     std::shared_ptr<Array> array;
 };
 
+void HeldText::append(std::string_view tail)
+{
+    const std::size_t heapBefore = heapBytesOf(m_text);
+    const std::size_t sizeBefore = m_text.size();
+    m_text.append(tail);
+    const std::size_t heapAfter = heapBytesOf(m_text);
+    if (heapAfter <= heapBefore)
+        return;
+    try {
+        holdMemory(heapAfter - heapBefore);
+    } catch (...) {
+        m_text.resize(sizeBefore);
+        m_text.shrink_to_fit();
+        // The text is back to its old length in a buffer no larger than before, which is
+        // counted afresh.
+        const std::size_t heapNow = heapBytesOf(m_text);
+        assert(heapNow <= heapBefore);
+        releaseMemory(heapBefore - heapNow);
+        throw;
+    }
+}
+
+void Value::appendToOwnText(std::string_view tail)
+{
+    assert(ownsText());
+    static_cast<TextBox*>(m_data.box)->text.append(tail);
+}
+
 Value Value::string(std::string s)
 {
     Value v(VarType::String);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace kestrelon::vbs {
@@ -21,8 +22,9 @@ class Array;
 // runaway loop of concatenations stops with an error instead of exhausting the machine.
 inline constexpr size_t MaxStringLength = size_t{1} << 26;
 
-// The text of a String value. It never changes once made, so the heap bytes it counted when it
-// was made are the ones it gives back.
+// The text of a String value. Shared texts never change; a text only one value holds may grow
+// by append, which counts the heap bytes it takes on, so the bytes it gives back at the end
+// are always the ones counted.
 class HeldText {
 public:
     explicit HeldText(std::string text) : m_text(std::move(text)) { hold(); }
@@ -46,6 +48,10 @@ public:
     ~HeldText() { releaseMemory(heapBytesOf(m_text)); }
 
     const std::string& str() const { return m_text; }
+
+    // Grows the text in place, counting the heap bytes it takes on; raises "Out of memory" (7),
+    // leaving the text as it was, when that would pass the budget.
+    void append(std::string_view tail);
 
 private:
     void hold()
@@ -202,6 +208,15 @@ public:
     double asDouble() const { return m_data.real; } // Double and Date
     std::int64_t asCurrencyScaled() const { return m_data.whole; }
     const std::string& asString() const;
+    // True when both are the very same text, not merely equal texts.
+    bool sharesTextWith(const Value& other) const
+    {
+        return isString() && other.isString() && m_data.box == other.m_data.box;
+    }
+    // True for a text no other value shares, which may then grow in place.
+    bool ownsText() const { return isString() && m_data.box->users == 1; }
+    // Appends to a text this value owns (ownsText); raises "Out of memory" like HeldText::append.
+    void appendToOwnText(std::string_view tail);
     const std::shared_ptr<Object>& asObject() const;
     const std::shared_ptr<Array>& asArray() const;
     // The array for writing: an array shared with another value is copied first, so arrays
