@@ -26,11 +26,9 @@ Interpreter::Session::Session(Interpreter& interpreter, std::chrono::millisecond
     interpreter.m_stack.start();
 }
 
-Interpreter::Frame::Frame(ProgramInstance& program, const Procedure* owner, int slotCount)
-    : instance(program), procedure(owner), slots(static_cast<size_t>(slotCount))
+Interpreter::Frame::Frame(SlotStack& slotStack, ProgramInstance& program, const Procedure* owner, int slotCount)
+    : stack(slotStack), instance(program), procedure(owner), slots(slotStack.take(static_cast<size_t>(slotCount)))
 {
-    for (Slot& slot : slots)
-        slot.value = &slot.own;
 }
 
 Interpreter::ArrayLocks::~ArrayLocks()
@@ -60,7 +58,7 @@ Interpreter::CallDepth::CallDepth(Interpreter& interpreter) : m_interpreter(inte
 void Interpreter::runTopLevel(ProgramInstance& instance)
 {
     const Program& program = *instance.program;
-    Frame frame(instance, nullptr, program.topLevelSlots);
+    Frame frame(m_slots, instance, nullptr, program.topLevelSlots);
     executeBlock(program.statements, frame);
 }
 
@@ -72,7 +70,7 @@ void Interpreter::runProcedure(const ProcedureEntry& entry)
         error.setPositionIfUnknown(entry.procedure->pos.line, entry.procedure->pos.column);
         throw error;
     }
-    Frame frame(*entry.instance, entry.procedure, entry.procedure->slotCount);
+    Frame frame(m_slots, *entry.instance, entry.procedure, entry.procedure->slotCount);
     invokeFrame(frame);
 }
 
@@ -81,7 +79,7 @@ Value Interpreter::callScript(const ProcedureEntry& entry, const std::vector<Exp
     const Procedure& procedure = *entry.procedure;
     if (args.size() != procedure.params.size())
         throw ScriptError::runtime(450);
-    Frame frame(*entry.instance, &procedure, procedure.slotCount);
+    Frame frame(m_slots, *entry.instance, &procedure, procedure.slotCount);
     ArrayLocks locks(*this);
     for (size_t i = 0; i < args.size(); ++i)
         bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);

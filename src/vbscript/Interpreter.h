@@ -11,6 +11,7 @@
 #include "vbscript/ErrObject.h"
 #include "vbscript/GlobalScope.h"
 #include "vbscript/Limits.h"
+#include "vbscript/SlotStack.h"
 #include "vbscript/runtime/Builtin.h"
 
 #include <memory>
@@ -64,19 +65,17 @@ private:
     enum class Flow { Normal, ExitDo, ExitFor, ExitProcedure };
 
     struct Frame {
-        Frame(ProgramInstance& program, const Procedure* owner, int slotCount);
+        Frame(SlotStack& stack, ProgramInstance& program, const Procedure* owner, int slotCount);
+        ~Frame() { stack.give(slots); }
         Frame(const Frame&) = delete;
         Frame& operator=(const Frame&) = delete;
         Value& at(int slot) { return *slots[static_cast<size_t>(slot)].value; }
 
-        struct Slot {
-            Value own;
-            Value* value = nullptr; // &own, or the caller's variable for a ByRef parameter
-            bool live = false;      // an undeclared name that became this procedure's variable
-        };
+        using Slot = FrameSlot;
+        SlotStack& stack;
         ProgramInstance& instance;
         const Procedure* procedure; // null for top-level code
-        std::vector<Slot> slots;
+        std::span<Slot> slots;
         bool resumeNext = false;
     };
 
@@ -178,6 +177,7 @@ private:
     static Value newArray(std::vector<std::int32_t> bounds, bool fixed);
 
     GlobalScope& m_globals;
+    SlotStack m_slots;
     std::shared_ptr<ErrObject> m_err;
     Dialogs* m_dialogs = nullptr;
     RandomGenerator m_random;
