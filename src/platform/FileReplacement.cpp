@@ -68,44 +68,61 @@ void keepOwnerAndPermissions(int descriptor, const struct stat& old, const std::
         throw FileError(path, 0, systemCause("cannot keep the file's permissions", errno));
 }
 
-// A pipe or device takes the text as it comes: there is no file to put in its place.
-void writeDirectly(const std::string& path, std::string_view text)
-{
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
-    if (!file.isOpen())
-        throw FileError(path, 0, systemCause("cannot open the file", errno));
-    if (!writeAll(file.get(), text) || !file.close())
-        throw FileError(path, 0, systemCause("cannot write the file", errno));
-}
-
-void writeThroughTemporary(const std::string& path, const struct stat* old, std::string_view text)
-{
-    TemporaryFile temporary(followLinks(path), path);
-    if (old)
-        keepOwnerAndPermissions(temporary.descriptor(), *old, path);
-    if (!writeAll(temporary.descriptor(), text))
-        throw FileError(path, 0, systemCause("cannot write the file", errno));
-    temporary.replaceTarget();
-}
-
 } // namespace
 
-void replaceFile(const std::string& path, std::string_view text)
+FileReplacement::FileReplacement(const std::string& path) : m_path(path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         if (errno != ENOENT)
             throw FileError(path, 0, systemCause("cannot reach the file", errno));
-        writeThroughTemporary(path, nullptr, text);
+        openTemporary(nullptr);
         return;
     }
     if (S_ISDIR(status.st_mode))
         throw FileError(path, 0, "is a folder, not a file");
     refuseReadOnly(path, status);
     if (S_ISREG(status.st_mode))
-        writeThroughTemporary(path, &status, text);
+        openTemporary(&status);
     else
-        writeDirectly(path, text);
+        openDirectly();
+}
+
+void FileReplacement::openTemporary(const struct stat* old)
+{
+    m_temporary.emplace(followLinks(m_path), m_path);
+    if (old)
+        keepOwnerAndPermissions(m_temporary->descriptor(), *old, m_path);
+}
+
+// A pipe or device takes the text as it comes: there is no file to put in its place.
+void FileReplacement::openDirectly()
+{
+    m_direct = FileDescriptor(::open(m_path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    if (!m_direct.isOpen())
+        throw FileError(m_path, 0, systemCause("cannot open the file", errno));
+}
+
+void FileReplacement::write(std::string_view text)
+{
+    const int descriptor = m_temporary ? m_temporary->descriptor() : m_direct.get();
+    if (!writeAll(descriptor, text))
+        throw FileError(m_path, 0, systemCause("cannot write the file", errno));
+}
+
+void FileReplacement::commit()
+{
+    if (m_temporary)
+        m_temporary->replaceTarget();
+    else if (!m_direct.close())
+        throw FileError(m_path, 0, systemCause("cannot write the file", errno));
+}
+
+void replaceFile(const std::string& path, std::string_view text)
+{
+    FileReplacement replacement(path);
+    replacement.write(text);
+    replacement.commit();
 }
 
 } // namespace kestrelon

@@ -1,6 +1,6 @@
 // Reading and writing 8-bit text files. Reading takes the file in pieces up to the limits, so
-// that no input, however large or endless, can take the program down; writing hands the whole
-// text to the careful replacement of output files.
+// that no input, however large or endless, can take the program down; writing hands the text,
+// a buffer at a time, to the careful replacement of output files.
 #include "platform/TextFile.h"
 
 #include "platform/FileError.h"
@@ -119,15 +119,46 @@ AtomicTextWriter::AtomicTextWriter(std::string path) : m_path(std::move(path)) {
 
 AtomicTextWriter::~AtomicTextWriter() = default;
 
+// Pieces gather in the buffer; one larger than the buffer goes straight to the file, as
+// copying it first would only hold it twice.
+void AtomicTextWriter::write(std::string_view text)
+{
+    if (m_buffer.size() + text.size() <= WriterBufferBytes) {
+        m_buffer += text;
+        return;
+    }
+    flush();
+    if (text.size() < WriterBufferBytes)
+        m_buffer += text;
+    else
+        file().write(text);
+}
+
 void AtomicTextWriter::writeLine(std::string_view text)
 {
-    m_text += text;
-    m_text += "\r\n";
+    write(text);
+    write("\r\n");
 }
 
 void AtomicTextWriter::commit()
 {
-    replaceFile(m_path, m_text);
+    flush();
+    file().commit();
+}
+
+FileReplacement& AtomicTextWriter::file()
+{
+    if (!m_file)
+        m_file = std::make_unique<FileReplacement>(m_path);
+    return *m_file;
+}
+
+void AtomicTextWriter::flush()
+{
+    if (m_buffer.empty())
+        return;
+    file().write(m_buffer);
+    m_buffer.clear();
 }
 
 } // namespace kestrelon

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kestrelon {
+
+class FileReplacement;
 
 // The most of a file that is read: far beyond any project, figure or script file, yet a file
 // larger than memory, or a device that never ends, gives a message instead of taking the
@@ -41,7 +44,12 @@ private:
 
 // A file written in pieces and lines, that replaces its target only when committed, as
 // replaceFile (FileReplacement.h) does: through a temporary file beside it, so a failed write
-// never damages the file that was there before. Without commit nothing is replaced.
+// never damages the file that was there before. Without commit nothing is replaced. The text
+// is held only up to WriterBufferBytes: a file that stays below it (a project, most copies)
+// is opened at commit, after every check of its text; a larger one (a big battle's scene)
+// goes to its temporary file as it is written, so it is never held whole.
+inline constexpr std::size_t WriterBufferBytes = std::size_t{1} << 20;
+
 class AtomicTextWriter {
 public:
     explicit AtomicTextWriter(std::string path);
@@ -49,14 +57,19 @@ public:
     AtomicTextWriter(const AtomicTextWriter&) = delete;
     AtomicTextWriter& operator=(const AtomicTextWriter&) = delete;
 
-    void write(std::string_view text) { m_text += text; }
+    // Raises FileError when the held text goes to a file that cannot be opened or written.
+    void write(std::string_view text);
     void writeLine(std::string_view text);
     // Writes everything and puts it in place; raises FileError on failure.
     void commit();
 
 private:
+    FileReplacement& file();
+    void flush();
+
     std::string m_path;
-    std::string m_text;
+    std::string m_buffer;
+    std::unique_ptr<FileReplacement> m_file; // opened when the text outgrows the buffer, or at commit
 };
 
 } // namespace kestrelon

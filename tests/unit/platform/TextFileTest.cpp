@@ -9,11 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace kestrelon {
@@ -37,7 +39,34 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
+    // The bytes of every temporary file in the test folder, joined.
+    std::uintmax_t temporaryBytes() const
+    {
+        std::uintmax_t bytes = 0;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            if (entry.path().filename().string().find(".tmp") != std::string::npos)
+                bytes += entry.file_size();
+        }
+        return bytes;
+    }
+    std::size_t filesInFolder() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
 };
+
+// Pieces around the buffer's size: small ones gathered, one just below it, one far beyond it.
+std::vector<std::string> piecesAcrossTheBuffer()
+{
+    std::vector<std::string> pieces;
+    for (int i = 0; i < 5000; ++i)
+        pieces.push_back("piece " + std::to_string(i) + "  ");
+    pieces.push_back(std::string(WriterBufferBytes - 1, 'b'));
+    pieces.push_back("between");
+    pieces.push_back(std::string(2 * WriterBufferBytes + 3, 'c'));
+    pieces.push_back("end");
+    return pieces;
+}
 
 TEST_F(TextFileTest, ReadsCrLfAndLfLineEnds)
 {
@@ -153,6 +182,67 @@ TEST_F(TextFileTest, WriterUsesCrLfAndReplacesOnlyOnCommit)
     writer.write("piece");
     writer.commit();
     EXPECT_EQ(bytesOf(path), "first\r\npiece");
+}
+
+// A text beyond the buffer reaches the temporary file as it is written, yet the target changes
+// only on commit, to exactly the pieces in order.
+TEST_F(TextFileTest, ALargeTextGoesOutAsItIsWrittenAndReplacesOnlyOnCommit)
+{
+    const std::string path = put("scene.an8", "old");
+    std::string expected;
+    AtomicTextWriter writer(path);
+    for (const std::string& piece : piecesAcrossTheBuffer()) {
+        writer.write(piece);
+        expected += piece;
+    }
+    writer.writeLine("last");
+    expected += "last\r\n";
+    EXPECT_GE(temporaryBytes() + WriterBufferBytes, expected.size());
+    EXPECT_EQ(bytesOf(path), "old");
+    writer.commit();
+    EXPECT_EQ(bytesOf(path), expected);
+    EXPECT_EQ(filesInFolder(), 1u);
+}
+
+// Whether the text outgrew the buffer or not, a writer dropped without commit leaves the old
+// file as it was and no temporary file.
+TEST_F(TextFileTest, AnUncommittedTextOfAnySizeLeavesTheOldFile)
+{
+    for (const std::size_t size : {std::size_t{10}, WriterBufferBytes, WriterBufferBytes + 1, 3 * WriterBufferBytes}) {
+        const std::string path = put("scene.an8", "old");
+        {
+            AtomicTextWriter writer(path);
+            writer.write(std::string(size, 'x'));
+        }
+        EXPECT_EQ(bytesOf(path), "old") << size;
+        EXPECT_EQ(filesInFolder(), 1u) << size;
+    }
+}
+
+// A disk that fills up halfway through a large text (here: the file size limit) fails the
+// write with the system's cause; the old file stays and the partial text is removed.
+TEST_F(TextFileTest, AWriteThatFailsHalfwayLeavesTheOldFile)
+{
+    const std::string path = put("scene.an8", "old");
+    rlimit previous {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit limited = previous;
+    limited.rlim_cur = 2 * WriterBufferBytes;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    {
+        AtomicTextWriter writer(path);
+        const std::string piece(WriterBufferBytes / 2, 'x');
+        expectFileError([&] {
+            for (int i = 0; i < 8; ++i)
+                writer.write(piece);
+            writer.commit();
+        }, path, std::strerror(EFBIG));
+    }
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(bytesOf(path), "old");
+    EXPECT_EQ(filesInFolder(), 1u);
 }
 
 TEST_F(TextFileTest, FailedCommitLeavesNoFileBehind)
