@@ -48,17 +48,30 @@ void CloseUnitTracks(UnitTexts& texts)
     texts.FaceOutput += "}}}";
 }
 
+std::array<std::string_view, 8> unitBlockPieces(const UnitTexts& texts)
+{
+    constexpr std::string_view blanks = "  ";
+    return {texts.FaceOutput, blanks, texts.Header, blanks, texts.seqOutput, blanks, texts.posOutput, blanks};
+}
+
+std::size_t unitBlockSize(const UnitTexts& texts)
+{
+    std::size_t size = 0;
+    for (const std::string_view piece : unitBlockPieces(texts))
+        size += piece.size();
+    return size;
+}
+
 void appendUnitBlock(std::string& out, const UnitTexts& texts)
 {
-    for (const std::string* piece : {&texts.FaceOutput, &texts.Header, &texts.seqOutput, &texts.posOutput}) {
-        out += *piece;
-        out += "  ";
-    }
+    for (const std::string_view piece : unitBlockPieces(texts))
+        out += piece;
 }
 
 std::string UnitBlock(const UnitTexts& texts)
 {
     std::string block;
+    block.reserve(unitBlockSize(texts));
     appendUnitBlock(block, texts);
     return block;
 }

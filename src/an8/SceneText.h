@@ -3,8 +3,11 @@
 // It works on the four texts alone, so the scene text needs nothing of the simulation.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrelon::an8 {
 
@@ -29,6 +32,11 @@ void CloseUnitTracks(UnitTexts& texts);
 std::string UnitBlock(const UnitTexts& texts);
 // The same, appended to out.
 void appendUnitBlock(std::string& out, const UnitTexts& texts);
+// The same block as the pieces it is made of, in order, for a writer that passes them on
+// without joining them; they view texts, which must outlive them.
+std::array<std::string_view, 8> unitBlockPieces(const UnitTexts& texts);
+// The block's size in bytes, without making it.
+std::size_t unitBlockSize(const UnitTexts& texts);
 
 // The scene chunk's opening with its fixed camera, and its closing "}  ".
 std::string sceneHead();

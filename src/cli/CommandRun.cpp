@@ -179,6 +179,7 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.scenePath = parsed->scene;
     options.attackMessages = !parsed->quiet;
     options.askToKeepWaiting = false;
+    options.outputLimit = 0; // the console shows no output text; the scene file holds it
     sim::BattleRun run(project, dialogs, projectDialog, parsed->frames, options, &observer);
     if (seeded)
         run.useRandomGenerator(*seeded);

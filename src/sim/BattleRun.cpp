@@ -17,6 +17,7 @@
 #include "sim/UnitCreation.h"
 #include "vbscript/ScriptControl.h"
 
+#include <algorithm>
 #include <cassert>
 #include <filesystem>
 #include <new>
@@ -120,7 +121,7 @@ RunOutcome BattleRun::runBattle(std::int32_t frames)
         return *stopped;
     for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
         an8::CloseUnitTracks(m_avatars(i));
-    joinOutput();
+    keepOutput();
     const RunOutcome outcome = writeScene();
     setCaption(IdleCaption);
     return outcome;
@@ -299,19 +300,22 @@ void BattleRun::terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& 
     setCaption(IdleCaption);
 }
 
-void BattleRun::joinOutput()
+// The output keeps the start of the joined blocks only, so a big battle's text is not held a
+// second time beside the units' own texts; its whole size is counted all the same.
+void BattleRun::keepOutput()
 {
-    std::size_t size = 0;
-    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
-        const Avatar& unit = m_avatars(i);
-        size += unit.FaceOutput.size() + unit.Header.size() + unit.seqOutput.size() + unit.posOutput.size() + 8;
-    }
-    m_output.clear();
-    m_output.reserve(size);
+    m_outputSize = 0;
     for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
-        an8::appendUnitBlock(m_output, m_avatars(i));
+        m_outputSize += an8::unitBlockSize(m_avatars(i));
+    const std::size_t limit = std::min(m_options.outputLimit, m_outputSize);
+    m_output.clear();
+    m_output.reserve(limit);
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars() && m_output.size() < limit; ++i) {
+        for (const std::string_view piece : an8::unitBlockPieces(m_avatars(i)))
+            m_output.append(piece.substr(0, limit - m_output.size()));
+    }
     if (m_observer)
-        m_observer->outputReady(m_output);
+        m_observer->outputReady(m_output, m_outputSize);
 }
 
 std::optional<std::string> BattleRun::chooseScenePath()
@@ -336,7 +340,7 @@ RunOutcome BattleRun::writeScene()
     try {
         AtomicTextWriter writer(*path);
         writer.write(head);
-        writer.write(m_output);
+        writeUnitBlocks(writer);
         writer.write(tail);
         writer.commit();
     } catch (const FileError& error) {
@@ -344,8 +348,17 @@ RunOutcome BattleRun::writeScene()
         return RunOutcome::SceneNotWritten;
     }
     m_scenePath = *path;
-    m_sceneSize = head.size() + m_output.size() + tail.size();
+    m_sceneSize = head.size() + m_outputSize + tail.size();
     return RunOutcome::Completed;
+}
+
+// The blocks go to the file straight from the units' texts: the scene is never held whole.
+void BattleRun::writeUnitBlocks(AtomicTextWriter& writer)
+{
+    for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
+        for (const std::string_view piece : an8::unitBlockPieces(m_avatars(i)))
+            writer.write(piece);
+    }
 }
 
 // The scene never goes over the project it came from: that would replace every script.

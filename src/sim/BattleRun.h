@@ -9,11 +9,17 @@
 #include "sim/AvatarTable.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace kestrelon {
+class AtomicTextWriter;
+}
 
 namespace kestrelon::vbs {
 class ScriptControl;
@@ -40,12 +46,19 @@ enum class RunOutcome {
     Cancelled,       // the user stopped the frames: reported, no scene written
 };
 
+// RunOptions::outputLimit when the whole output text is kept.
+inline constexpr std::size_t NoOutputLimit = std::numeric_limits<std::size_t>::max();
+
 struct RunOptions {
     bool saveProject = true;              // the window saves first; the command line does not
     std::optional<std::string> scenePath; // set: the scene goes there, without a dialog
     bool attackMessages = true;           // false: Attack shows no message
     std::chrono::milliseconds scriptTimeLimit{std::chrono::seconds(10)};
     bool askToKeepWaiting = true;         // past the limit: ask (window) or stop the script
+    // The bytes of the joined output text kept for outputText and outputReady: the window
+    // shows only the start of a big battle's text and the command line none, and a whole copy
+    // would cost as much memory as the scene itself. The scene file always holds everything.
+    std::size_t outputLimit = NoOutputLimit;
 };
 
 // The unit whose turn ended a run and where its script failed.
@@ -63,8 +76,9 @@ public:
     virtual void captionChanged(const std::string& caption) { (void)caption; }
     // After each pass over all units: pass 1 .. passes.
     virtual void passFinished(std::int32_t pass, std::int32_t passes) { (void)pass, (void)passes; }
-    // The units' scene text for the output box, once the frames are done.
-    virtual void outputReady(const std::string& text) { (void)text; }
+    // The units' scene text for the output box, once the frames are done: its first bytes, as
+    // many as RunOptions::outputLimit keeps, and the size of the whole.
+    virtual void outputReady(const std::string& text, std::size_t wholeSize) { (void)text, (void)wholeSize; }
     // A unit's turn failed: called after the run's error message, before "simulation terminated".
     virtual void unitFailed(const UnitFailure& failure) { (void)failure; }
     // Called after every turn and now and then while a script computes, so a window can repaint
@@ -99,8 +113,11 @@ public:
 
     // The units with their final state (empty before the units are built).
     const AvatarTable& Avatars() const { return m_avatars; }
-    // The joined blocks of all units for the output box; empty unless the frames completed.
+    // The joined blocks of all units for the output box, up to RunOptions::outputLimit bytes;
+    // empty unless the frames completed.
     const std::string& outputText() const { return m_output; }
+    // The size of all the joined blocks, however many of their bytes outputText keeps.
+    std::size_t outputSize() const { return m_outputSize; }
     std::int32_t passesMade() const { return m_passes; }
     // True once the run's own project save wrote the file its project dialog names.
     bool projectSaved() const { return m_projectSaved; }
@@ -121,8 +138,9 @@ private:
     bool cancelledAfterTurn();
     std::optional<vbs::ScriptErrorInfo> turn(vbs::ScriptControl& host, ContactRefresh& refresh, std::int32_t unit);
     void terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit);
-    void joinOutput();
+    void keepOutput();
     RunOutcome writeScene();
+    void writeUnitBlocks(AtomicTextWriter& writer);
     std::optional<std::string> chooseScenePath();
     bool refuseSceneOverProject(const std::string& scenePath);
     std::string keepWaitingQuestion() const;
@@ -143,7 +161,8 @@ private:
     std::int32_t m_unitCount = 0; // the project's units, once counted
     bool m_unitsBuilt = false;
     bool m_projectSaved = false;
-    std::string m_output;
+    std::string m_output;        // the start of the joined blocks, up to the output limit
+    std::size_t m_outputSize = 0; // all the joined blocks
     std::int32_t m_passes = 0;
     std::string m_scenePath;
     std::size_t m_sceneSize = 0;

@@ -15,8 +15,7 @@ constexpr int BarSteps = 1000;
 
 } // namespace
 
-RunProgress::RunProgress(QWidget* window, std::function<void(const std::string&)> caption,
-                         std::function<void(const std::string&)> output)
+RunProgress::RunProgress(QWidget* window, std::function<void(const std::string&)> caption, OutputHandler output)
     : m_window(window), m_caption(std::move(caption)), m_output(std::move(output))
 {
 }
@@ -63,11 +62,11 @@ void RunProgress::passFinished(std::int32_t pass, std::int32_t passes)
 }
 
 // The frames are done: what follows is the scene's file dialog, which Cancel could not stop.
-void RunProgress::outputReady(const std::string& text)
+void RunProgress::outputReady(const std::string& text, std::size_t wholeSize)
 {
     if (m_box)
         m_box->hide();
-    m_output(text);
+    m_output(text, wholeSize);
 }
 
 void RunProgress::stillWorking()

@@ -10,20 +10,23 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include <cstddef>
 #include <functional>
 
 namespace kestrelon::ui {
 
 class RunProgress : public sim::RunObserver {
 public:
+    // The units' text as the run keeps it (its start) and the size of the whole.
+    using OutputHandler = std::function<void(const std::string& text, std::size_t wholeSize)>;
+
     // caption: shows the run's caption in the main window; output: receives the units' text.
-    RunProgress(QWidget* window, std::function<void(const std::string&)> caption,
-                std::function<void(const std::string&)> output);
+    RunProgress(QWidget* window, std::function<void(const std::string&)> caption, OutputHandler output);
     ~RunProgress() override;
 
     void captionChanged(const std::string& caption) override;
     void passFinished(std::int32_t pass, std::int32_t passes) override;
-    void outputReady(const std::string& text) override;
+    void outputReady(const std::string& text, std::size_t wholeSize) override;
     void stillWorking() override;
     bool cancelRequested() override;
 
@@ -32,7 +35,7 @@ private:
 
     QWidget* m_window;
     std::function<void(const std::string&)> m_caption;
-    std::function<void(const std::string&)> m_output;
+    OutputHandler m_output;
     QPointer<QProgressDialog> m_box;
     QElapsedTimer m_sinceEvents;
 };

@@ -26,13 +26,16 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <cassert>
+
 namespace kestrelon::ui {
 namespace {
 
 const QString Title = QStringLiteral("Kestrelon!");
 
 // The output box shows at most this much of a run's text: a big battle's scene text is one
-// line of many megabytes, which a text box would take minutes to lay out. The file holds it all.
+// line of many megabytes, which a text box would take minutes to lay out. The run keeps no
+// more than this of it, and the file holds it all.
 constexpr std::size_t ShownOutputLimit = std::size_t{1} << 20;
 
 QLineEdit* createBox(QWidget* parent, const char* name, const QString& text, const QString& tip)
@@ -244,9 +247,11 @@ void frmMainMenu::runBattle()
     m_running = true;
     RunProgress progress(
         this, [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
-        [this](const std::string& text) { showOutput(text); });
+        [this](const std::string& text, std::size_t wholeSize) { showOutput(text, wholeSize); });
+    sim::RunOptions options;
+    options.outputLimit = ShownOutputLimit;
     sim::BattleRun run(m_session.project(), m_dialogs, m_session.projectDialog(), toFileBytes(txtFrames->text()),
-                       sim::RunOptions{}, &progress);
+                       options, &progress);
     const sim::RunOutcome outcome = run.run();
     m_running = false;
     if (outcome == sim::RunOutcome::Completed)
@@ -269,16 +274,17 @@ void frmMainMenu::reportScene(const sim::BattleRun& run)
                                  .arg(run.sceneSize()));
 }
 
-void frmMainMenu::showOutput(const std::string& text)
+// text is the start of the run's output, as much as the run keeps of it; wholeSize the size of all.
+void frmMainMenu::showOutput(const std::string& text, std::size_t wholeSize)
 {
-    if (text.size() <= ShownOutputLimit) {
+    assert(text.size() <= ShownOutputLimit); // the run is asked to keep no more
+    if (text.size() >= wholeSize) {
         txtDump->setPlainText(toQString(text));
         return;
     }
-    const QString shown = toQString(text.substr(0, ShownOutputLimit));
-    txtDump->setPlainText(shown + QStringLiteral("\n\n(The first %1 bytes of %2 are shown here; the scene file holds them all.)")
-                                      .arg(ShownOutputLimit)
-                                      .arg(text.size()));
+    txtDump->setPlainText(toQString(text) + QStringLiteral("\n\n(The first %1 bytes of %2 are shown here; the scene file holds them all.)")
+                                                .arg(text.size())
+                                                .arg(wholeSize));
 }
 
 // The project's name and a mark for unsaved changes; the plain title while there is neither.

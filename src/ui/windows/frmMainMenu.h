@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 
 class QAction;
@@ -63,7 +64,7 @@ private:
 
     std::array<EditorWindow*, 5> editors() const; // those created so far; nullptr for the others
     void showArmyTotals();
-    void showOutput(const std::string& text);
+    void showOutput(const std::string& text, std::size_t wholeSize);
     void reportScene(const sim::BattleRun& run);
     void updateTitle();
     bool settleEditors();

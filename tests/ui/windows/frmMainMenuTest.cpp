@@ -1,6 +1,7 @@
 // The main window with scripted dialogs: its names and texts, the army totals at every
 // activation, one instance of each editor, the title's file name and unsaved mark, Save and
 // Load with their failures, Exit with unsaved work, and Run with its progress box and Cancel.
+#include "an8/SceneText.h"
 #include "model/ProjectFile.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/windows/EditorWindow.h"
@@ -63,6 +64,7 @@ private slots:
     void exitClosesTheEditors();
     void unsavedScriptEditsAreKeptBeforeExitOrStopIt();
     void runWritesTheSceneAndShowsTheOutput();
+    void aBigOutputShowsItsStartAndTheWholeSize();
     void cancelStopsTheRunAndWritesNothing();
 
 private:
@@ -359,6 +361,24 @@ void frmMainMenuTest::runWritesTheSceneAndShowsTheOutput()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("battle.kst - Kestrelon!"));
     QCOMPARE(m_window->statusBar()->currentMessage(),
              QStringLiteral("Wrote battle.an8: 2 units, 61 passes, %1 bytes").arg(scene.size()));
+}
+
+// An output past the box's megabyte shows its first megabyte and a note with the size of the
+// whole, which the run no longer keeps but still counts.
+void frmMainMenuTest::aBigOutputShowsItsStartAndTheWholeSize()
+{
+    addType("Poser", 1, 1, "Sub Main\r\nThisGuy.seqOutput = ThisGuy.seqOutput & String(20000, \"p\")\r\nEnd Sub");
+    m_dialogs->files = {path("big.kst").toStdString(), path("big.an8").toStdString()};
+    click(control<QPushButton>(m_window.get(), "Command1"));
+    const std::string scene = bytesOf(path("big.an8"));
+    const std::size_t head = kestrelon::an8::sceneHead().size();
+    const std::size_t whole = scene.size() - head - kestrelon::an8::sceneTail().size();
+    QVERIFY(whole > std::size_t{1} << 20);
+    const QString output = control<QPlainTextEdit>(m_window.get(), "txtDump")->toPlainText();
+    const QString note = QStringLiteral("\n\n(The first 1048576 bytes of %1 are shown here; the scene file holds them all.)")
+                             .arg(whole);
+    QVERIFY(output.endsWith(note));
+    QCOMPARE(output.chopped(note.size()).toStdString(), scene.substr(head, std::size_t{1} << 20));
 }
 
 // Cancel is pressed in the progress box while the frames run: the box is modal, the caption

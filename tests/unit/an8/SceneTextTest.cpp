@@ -43,6 +43,12 @@ TEST(SceneTextTest, TheSoldierExampleComesOutCharacterForCharacter)
     std::string appended = "before";
     appendUnitBlock(appended, texts);
     EXPECT_EQ(appended, "before" + block);
+    // A writer that passes the pieces on unjoined writes the same block.
+    std::string streamed;
+    for (const std::string_view piece : unitBlockPieces(texts))
+        streamed += piece;
+    EXPECT_EQ(streamed, block);
+    EXPECT_EQ(unitBlockSize(texts), block.size());
 }
 
 TEST(SceneTextTest, AUnitWithoutKeysClosesItsOpeningTextsDirectly)

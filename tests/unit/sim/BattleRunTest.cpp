@@ -6,6 +6,7 @@
 
 #include "an8/SceneText.h"
 #include "model/ProjectFile.h"
+#include "platform/TextFile.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -42,12 +43,17 @@ public:
     std::vector<std::string> captions;
     std::vector<std::int32_t> passes;
     std::string output;
+    std::size_t outputSize = 0;
     std::vector<std::string> failures; // "unit U type T line L column C"
     int workingCalls = 0;
     int cancelAfterCalls = -1; // the Cancel button is pressed at this call of stillWorking
     void captionChanged(const std::string& caption) override { captions.push_back(caption); }
     void passFinished(std::int32_t pass, std::int32_t) override { passes.push_back(pass); }
-    void outputReady(const std::string& text) override { output = text; }
+    void outputReady(const std::string& text, std::size_t wholeSize) override
+    {
+        output = text;
+        outputSize = wholeSize;
+    }
     void unitFailed(const UnitFailure& failure) override
     {
         failures.push_back("unit " + std::to_string(failure.unit) + " type " + failure.typeName + " line " +
@@ -172,6 +178,56 @@ TEST_F(BattleRunTest, TheWorkedSceneExampleComesOutOfARealRun)
     EXPECT_EQ(observer.output, lastRun().outputText());
     EXPECT_EQ(lastRun().Avatars().find(2)->whatFrame, 4); // F = 3: four passes
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// Scenes larger than the writer's buffer go to the file unit by unit, never joined: the file
+// must still be the head, every unit's block in unit order, and the tail.
+TEST_F(BattleRunTest, AStreamedSceneIsTheHeadTheJoinedBlocksAndTheTail)
+{
+    addType("Bulky", 4, 1, "bulk",
+            crlf({"Sub Main", "  ThisGuy.seqOutput = ThisGuy.seqOutput & String(300000, Chr(65 + ThisGuy.whatFrame))",
+                  "  ThisGuy.whatFrame = ThisGuy.whatFrame + 1", "End Sub"}));
+    addType("Small", 1, 2, "small", EmptyMain);
+    ASSERT_EQ(runHeadless("1"), RunOutcome::Completed) << ::testing::PrintToString(dialogs.shown);
+    std::string joined;
+    for (std::int32_t i = 1; i <= 5; ++i)
+        joined += an8::UnitBlock(*lastRun().Avatars().find(i));
+    ASSERT_GT(joined.size(), 2 * WriterBufferBytes);
+    EXPECT_EQ(lastRun().outputText(), joined);
+    EXPECT_EQ(lastRun().outputSize(), joined.size());
+    EXPECT_EQ(bytesOf(path("scene.an8")), an8::sceneHead() + joined + an8::sceneTail());
+    EXPECT_EQ(lastRun().sceneSize(), fs::file_size(path("scene.an8")));
+}
+
+// The output text keeps the first outputLimit bytes of the joined blocks, cut anywhere, and
+// still reports their whole size; the scene file is the same whatever the limit.
+TEST_F(BattleRunTest, TheOutputLimitKeepsTheFirstBytesAndReportsTheWholeSize)
+{
+    addType("Mover", 2, 1, "mover",
+            crlf({"Sub Main", "  ThisGuy.posOutput = ThisGuy.posOutput & OutputLoc(ThisGuy.whatFrame, 0, 1, ThisGuy.whatFrame)",
+                  "  ThisGuy.whatFrame = ThisGuy.whatFrame + 1", "End Sub"}));
+    addType("Still", 1, 2, "still", EmptyMain);
+    const auto runLimited = [&](std::size_t limit) {
+        random = RandomGenerator::repeatable(5);
+        RunOptions options = headless();
+        options.outputLimit = limit;
+        EXPECT_EQ(runWith("2", options), RunOutcome::Completed) << limit;
+    };
+    runLimited(NoOutputLimit);
+    const std::string whole = lastRun().outputText();
+    const std::string scene = bytesOf(path("scene.an8"));
+    const std::size_t first = an8::unitBlockSize(*lastRun().Avatars().find(1));
+    ASSERT_EQ(observer.outputSize, whole.size());
+    for (const std::size_t limit : {std::size_t{0}, std::size_t{1}, first - 1, first, first + 5, whole.size() - 1,
+                                    whole.size(), whole.size() + 1}) {
+        runLimited(limit);
+        EXPECT_EQ(lastRun().outputText(), whole.substr(0, limit)) << limit;
+        EXPECT_EQ(observer.output, lastRun().outputText()) << limit;
+        EXPECT_EQ(observer.outputSize, whole.size()) << limit;
+        EXPECT_EQ(lastRun().outputSize(), whole.size()) << limit;
+        EXPECT_EQ(bytesOf(path("scene.an8")), scene) << limit;
+        EXPECT_EQ(lastRun().sceneSize(), scene.size()) << limit;
+    }
 }
 
 TEST_F(BattleRunTest, TurnsRunInUnitOrderAndSeeTheOtherUnitsAsTheyStood)

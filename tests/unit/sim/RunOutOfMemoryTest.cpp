@@ -132,12 +132,12 @@ TEST_F(RunOutOfMemoryTest, UnitsBeyondMemoryAreReportedAndNothingIsWritten)
                                      "project. No scene was written.\nno scene");
 }
 
-// One unit whose script makes a scene text of 64 MB: the script, the scene text and the
-// output fit, the copy the scene file is written from does not.
+// One unit whose script makes a scene text of 64 MB: the script and the scene text fit, the
+// text's growth as its track closes and the output text kept beside it do not.
 TEST_F(RunOutOfMemoryTest, SceneTextsBeyondMemoryAreReportedAndNothingIsWritten)
 {
     addType("Painter", 1, "Sub Main\r\n  ThisGuy.posOutput = Space(64000000)\r\nEnd Sub");
-    const ChildReport report = inLimitedChild(std::size_t{232} << 20, [this] { return runReport(); });
+    const ChildReport report = inLimitedChild(std::size_t{152} << 20, [this] { return runReport(); });
     ASSERT_TRUE(report.exitedNormally) << report.text;
     EXPECT_EQ(report.text, Outcome + "The run stopped: there is not enough memory for the scene texts of the 1 unit "
                                      "of this project. No scene was written.\nno scene");
