@@ -3,6 +3,7 @@
 // never damage the file they replace.
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
+#include "platform/TextFile.h"
 
 #include "support/ScratchFolderTest.h"
 
@@ -323,20 +324,24 @@ TEST_F(ProjectFileTest, LinesAfterTheLastSequenceAreNotRead)
     EXPECT_EQ(savedBytes(project), crlfText(ArcherLines));
 }
 
+// Also when the project is so large that its start went to the temporary file before the
+// fault was found.
 TEST_F(ProjectFileTest, AFailedSaveLeavesThePreviousFileIntact)
 {
     const std::string target = put("kept.kst", crlfText(ArcherLines));
-    Project broken = oneType("");
-    broken.addFigure("two\nlines");
-    try {
-        SaveProject(broken, target);
-        FAIL() << "a name with a line break was stored";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.cause(), "cannot store figure name 2: it holds a line break");
+    for (const std::string& code : {std::string(), std::string(3 * WriterBufferBytes, 'x')}) {
+        Project broken = oneType(code);
+        broken.addFigure("two\nlines");
+        try {
+            SaveProject(broken, target);
+            ADD_FAILURE() << "a name with a line break was stored";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.cause(), "cannot store figure name 2: it holds a line break");
+        }
+        EXPECT_EQ(bytesOf(target), crlfText(ArcherLines)) << code.size();
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << code.size();
+        EXPECT_THROW(SaveProject(broken, path("no-folder/p.kst")), FileError);
     }
-    EXPECT_EQ(bytesOf(target), crlfText(ArcherLines));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    EXPECT_THROW(SaveProject(broken, path("no-folder/p.kst")), FileError);
 }
 
 TEST_F(ProjectFileTest, AScriptHoldingTheEndMarkerAsALineIsRefusedAndNothingIsWritten)
