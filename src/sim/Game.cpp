@@ -25,16 +25,6 @@ constexpr const char* SilenceLabel = "Do not show these messages again during th
     throw vbs::ScriptError::runtime(number);
 }
 
-double square(double value)
-{
-    return value * value;
-}
-
-double squaredDistance(double x, double y, double z, const Contact& c)
-{
-    return square(x - c.X) + square(y - c.Y) + square(z - c.Z);
-}
-
 // A result the number range cannot hold is an overflow, as the scripts' own arithmetic reports it.
 double checked(double value)
 {
@@ -81,11 +71,6 @@ std::size_t Game::checkedIndex(std::int32_t index) const
     return static_cast<std::size_t>(index);
 }
 
-Contact& Game::entry(std::int32_t index)
-{
-    return m_contacts[checkedIndex(index)];
-}
-
 const Contact& Game::contact(std::int32_t index) const
 {
     return m_contacts[checkedIndex(index)];
@@ -109,13 +94,13 @@ void Game::SetContactPos(std::int32_t Team, std::int32_t whatCon, double xPos, d
                          std::int32_t healthZ)
 {
     (void)Dead; // accepted for the scripts' sake; a unit's life alone tells whether it is dead
-    entry(whatCon) = Contact{xPos, yPos, zPos, Team, healthZ};
+    m_contacts.set(checkedIndex(whatCon), Contact{xPos, yPos, zPos, Team, healthZ});
     m_changes.contactsWritten.push_back(whatCon);
 }
 
 void Game::refreshContact(std::int32_t index, const Avatar& unit)
 {
-    entry(index) = Contact{unit.xPos, unit.yPos, unit.zPos, unit.Team, unit.Maxlife};
+    m_contacts.set(checkedIndex(index), Contact{unit.xPos, unit.yPos, unit.zPos, unit.Team, unit.Maxlife});
 }
 
 ScriptChanges Game::takeScriptChanges()
@@ -127,67 +112,47 @@ ScriptChanges Game::takeScriptChanges()
 
 double Game::GetCX(const vbs::Value& whatC)
 {
-    return entry(variantIndex(whatC)).X;
+    return contact(variantIndex(whatC)).X;
 }
 
 double Game::getcy(const vbs::Value& whatC)
 {
-    return entry(variantIndex(whatC)).Y;
+    return contact(variantIndex(whatC)).Y;
 }
 
 double Game::getCZ(const vbs::Value& whatC)
 {
-    return entry(variantIndex(whatC)).Z;
+    return contact(variantIndex(whatC)).Z;
 }
 
 std::int32_t Game::GetCT(const vbs::Value& whatC)
 {
-    return entry(variantIndex(whatC)).Team;
+    return contact(variantIndex(whatC)).Team;
 }
 
-// The nearest living contact of a team: the first candidate is taken whatever its distance,
-// a later one only when strictly nearer, so among equals the lowest index wins. Distances
-// are compared by their squares and confirmed by the square roots only when a candidate
-// comes nearer; that gives the same answer as comparing the roots, far more cheaply. Every
-// entry's distance counts, as a too-distant entry of any team overflows; the search has no
-// effect, so that is raised once the loop is done.
-std::int32_t Game::closestIndex(double x, double y, double z, std::int32_t team) const
+// The nearest living contact of a team; the search has no effect, so an overflow of any
+// entry's distance is raised once it is done.
+std::int32_t Game::closestIndex(double x, double y, double z, std::int32_t team)
 {
-    std::int32_t best = 0;
-    double bestSquare = 0;
-    double bestDistance = 0;
-    bool overflow = false;
-    for (std::size_t i = 1; i < m_contacts.size(); ++i) {
-        const Contact& c = m_contacts[i];
-        const double s = squaredDistance(x, y, z, c);
-        overflow |= !(s <= std::numeric_limits<double>::max());
-        if (c.Team != team || c.Health <= 0 || (best != 0 && !(s < bestSquare)))
-            continue;
-        const double d = std::sqrt(s);
-        if (best == 0 || d < bestDistance) {
-            best = static_cast<std::int32_t>(i);
-            bestSquare = s;
-            bestDistance = d;
-        }
-    }
-    if (overflow)
+    const Closest found = m_contacts.closest(x, y, z, team);
+    if (found.overflow)
         raise(6);
-    return best;
+    return found.index;
 }
 
 double Game::GetCLx(double xPos, double yPos, double zPos, std::int32_t OnTeam)
 {
-    return entry(closestIndex(xPos, yPos, zPos, OnTeam)).X;
+    return contact(closestIndex(xPos, yPos, zPos, OnTeam)).X;
 }
 
 double Game::GetCLy(double xPos, double yPos, double zPos, std::int32_t OnTeam)
 {
-    return entry(closestIndex(xPos, yPos, zPos, OnTeam)).Y;
+    return contact(closestIndex(xPos, yPos, zPos, OnTeam)).Y;
 }
 
 double Game::GetCLz(double xPos, double yPos, double zPos, std::int32_t OnTeam)
 {
-    return entry(closestIndex(xPos, yPos, zPos, OnTeam)).Z;
+    return contact(closestIndex(xPos, yPos, zPos, OnTeam)).Z;
 }
 
 std::string Game::OutputLoc(double xPos, double yPos, double zPos, std::int32_t whatFrame)
@@ -207,12 +172,12 @@ std::string Game::FacePos(double xPos, double yPos, double zPos, std::int32_t wh
 
 double Game::DistFromMe(double x1, double y1, double z1, std::int32_t whatC)
 {
-    return checked(std::sqrt(squaredDistance(x1, y1, z1, entry(whatC))));
+    return checked(std::sqrt(squaredDistance(x1, y1, z1, contact(whatC))));
 }
 
 std::string Game::FaceContact(std::int32_t whatC, std::int32_t whatFrame)
 {
-    const Contact& c = entry(whatC);
+    const Contact& c = contact(whatC);
     return an8::contactFacingKey(c.X, c.Y, c.Z, whatFrame);
 }
 
@@ -233,7 +198,7 @@ bool Game::Attack(std::int32_t whatC, std::int32_t Damage)
         target.Maxlife = 0;
         fatal = true;
     }
-    showAttackMessage(whatC, Damage, target.Maxlife, entry(whatC).Health);
+    showAttackMessage(whatC, Damage, target.Maxlife, contact(whatC).Health);
     return fatal;
 }
 
@@ -249,13 +214,13 @@ void Game::showAttackMessage(std::int32_t whatC, std::int32_t damage, std::int32
 
 std::string Game::MoveToClosest(double xPos, double yPos, double zPos, std::int32_t byWhen, std::int32_t whatTeam)
 {
-    const Contact& c = entry(closestIndex(xPos, yPos, zPos, whatTeam));
+    const Contact& c = contact(closestIndex(xPos, yPos, zPos, whatTeam));
     return an8::positionKey(c.X, c.Y, c.Z, byWhen);
 }
 
 std::string Game::FaceClosest(double xPos, double yPos, double zPos, std::int32_t byWhen, std::int32_t whatTeam)
 {
-    const Contact& c = entry(closestIndex(xPos, yPos, zPos, whatTeam));
+    const Contact& c = contact(closestIndex(xPos, yPos, zPos, whatTeam));
     return an8::facingKey(c.X, c.Y, c.Z, byWhen);
 }
 
@@ -283,7 +248,7 @@ double Game::WhereMyZ(double xPos, double goalXPos, std::int32_t StartFrame, std
 std::string Game::MovetoRandom(std::int32_t byWhen, std::int32_t whatTeam)
 {
     const double r = m_random.next();
-    const Contact& c = entry(roundToInt32(r * NumContacts()));
+    const Contact& c = contact(roundToInt32(r * NumContacts()));
     if (c.Team != whatTeam)
         return {};
     return an8::positionKey(c.X, c.Y, c.Z, byWhen);

@@ -5,6 +5,7 @@
 
 #include "platform/RandomGenerator.h"
 #include "sim/AvatarTable.h"
+#include "sim/ContactIndex.h"
 #include "vbscript/HostBinding.h"
 
 #include <cstdint>
@@ -16,17 +17,6 @@ class Dialogs;
 }
 
 namespace kestrelon::sim {
-
-// One entry of the contact table: a unit as the scripts of the other units see it.
-struct Contact {
-    double X = 0;
-    double Y = 0;
-    double Z = 0;
-    std::int32_t Team = 0;
-    std::int32_t Health = 0;
-
-    friend bool operator==(const Contact&, const Contact&) = default;
-};
 
 // What the scripts changed since the run last asked, beyond the unit whose turn it was: the
 // lives Attack lowered, the contact entries scripts wrote and whether they resized the table.
@@ -85,15 +75,14 @@ public:
 
 private:
     std::size_t checkedIndex(std::int32_t index) const;
-    Contact& entry(std::int32_t index);
-    std::int32_t closestIndex(double x, double y, double z, std::int32_t team) const;
+    std::int32_t closestIndex(double x, double y, double z, std::int32_t team);
     void showAttackMessage(std::int32_t whatC, std::int32_t damage, std::int32_t life, std::int32_t contactHealth);
 
     AvatarTable& m_avatars;
     Dialogs* m_attackMessages;
     RandomGenerator& m_random;
     bool m_attackMessagesSilenced = false;
-    std::vector<Contact> m_contacts; // entries 0 .. NumContacts; empty before SetNumContacts
+    ContactIndex m_contacts; // entries 0 .. NumContacts; empty before SetNumContacts
     ScriptChanges m_changes;
 };
 
