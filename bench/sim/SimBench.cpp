@@ -45,6 +45,32 @@ void BM_WhoClosest(benchmark::State& state)
 }
 BENCHMARK(BM_WhoClosest)->Arg(100)->Arg(1000);
 
+// Every unit of army 1 asks for the nearest unit of army 2, as the example scripts do each
+// turn; the armies stand 200 by 400 each, range(1) apart along x (negative: they overlap).
+void BM_WhoClosestArmies(benchmark::State& state)
+{
+    AvatarTable units;
+    RandomGenerator random;
+    Game game(units, nullptr, random);
+    const auto count = static_cast<std::int32_t>(state.range(0));
+    for (std::int32_t i = 1; i <= count; ++i) {
+        Avatar& unit = units.grow();
+        unit.Team = i <= count / 2 ? 1 : 2;
+        unit.Maxlife = 100;
+        unit.xPos = random.next() * 200.0 + (unit.Team == 1 ? 0 : 200.0 + static_cast<double>(state.range(1)));
+        unit.zPos = random.next() * 400.0;
+    }
+    game.SetNumContacts(count);
+    for (std::int32_t i = 1; i <= count; ++i)
+        game.refreshContact(i, units(i));
+    for (auto _ : state) {
+        for (std::int32_t i = 1; i <= count / 2; ++i)
+            benchmark::DoNotOptimize(game.WhoClosest(units(i).xPos, 0, units(i).zPos, 2));
+    }
+    state.SetItemsProcessed(state.iterations() * (count / 2));
+}
+BENCHMARK(BM_WhoClosestArmies)->Args({10000, 400})->Args({10000, 0})->Args({10000, -200})->Unit(benchmark::kMillisecond);
+
 // One pass of turns in which every unit moves: the refresh writes one entry per turn.
 void BM_ContactRefreshPass(benchmark::State& state)
 {

@@ -28,6 +28,8 @@ struct ContactGrid::Best {
 
     void consider(std::int32_t candidate, double square)
     {
+        if (square > squareLimit)
+            return; // beyond the slack its root is larger too: no need to take it
         const double d = std::sqrt(square);
         if (index != 0 && (d > distance || (d == distance && candidate > index)))
             return;
@@ -41,8 +43,8 @@ struct ContactGrid::Best {
     bool excludes(double dx, double dz) const { return dx * dx + dz * dz > squareLimit; }
 };
 
-// The cell the search starts from: the asked point's own, or the nearest one when the point
-// lies beyond the grid.
+// The cell the search starts from: the asked point's own, or the nearest used one when the
+// point lies beyond the used cells.
 struct ContactGrid::Start {
     std::int32_t column;
     std::int32_t row;
@@ -74,8 +76,8 @@ std::int32_t ContactGrid::bucketOf(double x, double z) const
 
 ContactGrid::Start ContactGrid::startFor(double x, double z) const
 {
-    const double column = std::clamp(columnPosition(x), 0.0, m_columns - 1.0);
-    const double row = std::clamp(rowPosition(z), 0.0, m_rows - 1.0);
+    const double column = std::clamp(columnPosition(x), double{m_used.left}, double{m_used.right});
+    const double row = std::clamp(rowPosition(z), double{m_used.bottom}, double{m_used.top});
     return {static_cast<std::int32_t>(column), static_cast<std::int32_t>(row)};
 }
 
@@ -94,6 +96,17 @@ double ContactGrid::rowGap(std::int32_t row, double z) const
     return std::max({0.0, low - z, z - high});
 }
 
+// The used cells only ever grow until the next layout, so they always hold every member.
+void ContactGrid::noteUsed(std::int32_t bucket)
+{
+    if (bucket == outsideBucket())
+        return;
+    const std::int32_t column = bucket % m_columns;
+    const std::int32_t row = bucket / m_columns;
+    m_used = {std::min(m_used.left, column), std::max(m_used.right, column), std::min(m_used.bottom, row),
+              std::max(m_used.top, row)};
+}
+
 bool ContactGrid::sameCell(const Contact& from, const Contact& to) const
 {
     return bucketOf(from.X, from.Z) == bucketOf(to.X, to.Z);
@@ -102,8 +115,10 @@ bool ContactGrid::sameCell(const Contact& from, const Contact& to) const
 void ContactGrid::insert(std::int32_t index, const std::vector<Contact>& entries)
 {
     const Contact& c = entries[static_cast<std::size_t>(index)];
-    m_buckets[static_cast<std::size_t>(bucketOf(c.X, c.Z))].push_back(index);
+    const std::int32_t bucket = bucketOf(c.X, c.Z);
+    m_buckets[static_cast<std::size_t>(bucket)].push_back(index);
     ++m_members;
+    noteUsed(bucket);
     if (needsLayout())
         layOut(entries);
 }
@@ -158,6 +173,11 @@ void ContactGrid::build(const std::vector<std::int32_t>& members, const std::vec
         buckets[static_cast<std::size_t>(bucketOf(c.X, c.Z))].push_back(i);
     }
     m_buckets.swap(buckets);
+    m_used = {m_columns, -1, m_rows, -1};
+    for (std::int32_t bucket = 0; bucket < outsideBucket(); ++bucket) {
+        if (!m_buckets[static_cast<std::size_t>(bucket)].empty())
+            noteUsed(bucket);
+    }
     m_members = static_cast<std::int32_t>(members.size());
     m_membersAtLayout = m_members;
     m_outsideAllowed = static_cast<std::int32_t>(m_buckets.back().size()) + 8 + m_members / 64;
@@ -215,13 +235,14 @@ std::int32_t ContactGrid::nearest(double x, double y, double z, const std::vecto
 std::int32_t ContactGrid::searchRings(const Start& start, const Point& p, const std::vector<Contact>& entries,
                                       Best& best) const
 {
-    const std::int32_t lastRing = std::max({start.column, m_columns - 1 - start.column, start.row,
-                                            m_rows - 1 - start.row});
+    const std::int32_t lastRing = std::max({start.column - m_used.left, m_used.right - start.column,
+                                            start.row - m_used.bottom, m_used.top - start.row});
     std::int32_t ring = 0;
     for (; ring <= lastRing && best.index == 0; ++ring) {
-        const std::int32_t left = std::max(start.column - ring, 0);
-        const std::int32_t right = std::min(start.column + ring, m_columns - 1);
-        for (std::int32_t row = std::max(start.row - ring, 0); row <= std::min(start.row + ring, m_rows - 1); ++row) {
+        const std::int32_t left = std::max(start.column - ring, m_used.left);
+        const std::int32_t right = std::min(start.column + ring, m_used.right);
+        const std::int32_t top = std::min(start.row + ring, m_used.top);
+        for (std::int32_t row = std::max(start.row - ring, m_used.bottom); row <= top; ++row) {
             const bool edgeRow = std::abs(row - start.row) == ring;
             for (std::int32_t column = left; column <= right; ++column) {
                 if (edgeRow || std::abs(column - start.column) == ring)
@@ -234,18 +255,21 @@ std::int32_t ContactGrid::searchRings(const Start& start, const Point& p, const 
     return ring - 1;
 }
 
+// No cell lies nearer along x than the start's column, so a row is passed over, and the rows
+// beyond it, once that gap and the row's own are too far together.
 void ContactGrid::searchDisk(const Start& start, std::int32_t rings, const Point& p,
                              const std::vector<Contact>& entries, Best& best) const
 {
-    for (std::int32_t row = start.row; row < m_rows; ++row) {
+    const double dx = columnGap(start.column, p.x);
+    for (std::int32_t row = start.row; row <= m_used.top; ++row) {
         const double dz = rowGap(row, p.z);
-        if (best.excludes(0, dz))
+        if (best.excludes(dx, dz))
             break;
         searchRow(start, row, dz, rings, p, entries, best);
     }
-    for (std::int32_t row = start.row - 1; row >= 0; --row) {
+    for (std::int32_t row = start.row - 1; row >= m_used.bottom; --row) {
         const double dz = rowGap(row, p.z);
-        if (best.excludes(0, dz))
+        if (best.excludes(dx, dz))
             break;
         searchRow(start, row, dz, rings, p, entries, best);
     }
@@ -255,13 +279,13 @@ void ContactGrid::searchDisk(const Start& start, std::int32_t rings, const Point
 void ContactGrid::searchRow(const Start& start, std::int32_t row, double dz, std::int32_t rings, const Point& p,
                             const std::vector<Contact>& entries, Best& best) const
 {
-    for (std::int32_t column = start.column; column < m_columns; ++column) {
+    for (std::int32_t column = start.column; column <= m_used.right; ++column) {
         if (best.excludes(columnGap(column, p.x), dz))
             break;
         if (!start.within(column, row, rings))
             lookIn(row * m_columns + column, p, entries, best);
     }
-    for (std::int32_t column = start.column - 1; column >= 0; --column) {
+    for (std::int32_t column = start.column - 1; column >= m_used.left; --column) {
         if (best.excludes(columnGap(column, p.x), dz))
             break;
         if (!start.within(column, row, rings))

@@ -34,6 +34,10 @@ private:
     struct Point {
         double x, y, z;
     };
+    // A block of cells, edges included.
+    struct Cells {
+        std::int32_t left, right, bottom, top;
+    };
 
     std::int32_t outsideBucket() const { return m_columns * m_rows; }
     double columnPosition(double x) const;
@@ -42,6 +46,7 @@ private:
     Start startFor(double x, double z) const;
     double columnGap(std::int32_t column, double x) const;
     double rowGap(std::int32_t row, double z) const;
+    void noteUsed(std::int32_t bucket);
     bool needsLayout() const;
     void layOut(const std::vector<Contact>& entries);
     void chooseGeometry(double minX, double maxX, double minZ, double maxZ, std::size_t count);
@@ -62,6 +67,7 @@ private:
     double m_margin = 0;
     std::int32_t m_columns = 0;
     std::int32_t m_rows = 0;
+    Cells m_used{0, -1, 0, -1}; // every cell that has held a member since the last layout
     std::int32_t m_members = 0;
     std::int32_t m_membersAtLayout = 0;
     std::int32_t m_outsideAllowed = 0;
