@@ -183,8 +183,9 @@ void ContactGrid::build(const std::vector<std::int32_t>& members, const std::vec
     m_outsideAllowed = static_cast<std::int32_t>(m_buckets.back().size()) + 8 + m_members / 64;
 }
 
-// Square cells, about one per member over the team's extent widened by an eighth on each
-// side (room to move before the grid must be laid out again). An extent the number range
+// Square cells, about one per three members over the team's extent widened by an eighth on
+// each side (room to move before the grid must be laid out again); fewer, fuller cells cost
+// less than many empty ones between armies that stand apart. An extent the number range
 // cannot measure gets no cells: every member then waits in the outside bucket.
 void ContactGrid::chooseGeometry(double minX, double maxX, double minZ, double maxZ, std::size_t count)
 {
@@ -194,7 +195,7 @@ void ContactGrid::chooseGeometry(double minX, double maxX, double minZ, double m
     const double pad = span > 0 ? span / 8 : 1;
     const double width = maxX - minX + 2 * pad;
     const double height = maxZ - minZ + 2 * pad;
-    const double cells = std::max<double>(static_cast<double>(count), 1);
+    const double cells = std::max<double>(static_cast<double>(count) / 3, 1);
     const double cell = std::max(std::sqrt(width * height / cells), std::max(width, height) / cells);
     if (count == 0 || !std::isfinite(width) || !std::isfinite(height) || !(cell > 0) || !std::isfinite(cell))
         return;
@@ -202,7 +203,7 @@ void ContactGrid::chooseGeometry(double minX, double maxX, double minZ, double m
     m_originZ = minZ - pad;
     m_cell = cell;
     m_inverseCell = 1 / cell;
-    // width / cell and height / cell are at most count, so the grid has at most 3 count + 2 cells.
+    // width / cell and height / cell are at most cells, so the grid has at most 3 cells + 1.
     m_columns = static_cast<std::int32_t>(width / cell) + 1;
     m_rows = static_cast<std::int32_t>(height / cell) + 1;
     m_margin = Slack * (std::abs(m_originX) + std::abs(m_originZ) + (m_columns + m_rows + 2.0) * cell);
