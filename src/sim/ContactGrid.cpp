@@ -155,18 +155,17 @@ void ContactGrid::layOut(const std::vector<Contact>& entries)
 
 void ContactGrid::build(const std::vector<std::int32_t>& members, const std::vector<Contact>& entries)
 {
-    double minX = std::numeric_limits<double>::infinity();
-    double maxX = -minX;
-    double minZ = minX;
-    double maxZ = -minX;
+    std::vector<double> xs;
+    std::vector<double> zs;
+    xs.reserve(members.size());
+    zs.reserve(members.size());
     for (const std::int32_t i : members) {
-        const Contact& c = entries[static_cast<std::size_t>(i)];
-        minX = std::min(minX, c.X);
-        maxX = std::max(maxX, c.X);
-        minZ = std::min(minZ, c.Z);
-        maxZ = std::max(maxZ, c.Z);
+        xs.push_back(entries[static_cast<std::size_t>(i)].X);
+        zs.push_back(entries[static_cast<std::size_t>(i)].Z);
     }
-    chooseGeometry(minX, maxX, minZ, maxZ, members.size());
+    const Extent x = coreExtent(xs);
+    const Extent z = coreExtent(zs);
+    chooseGeometry(x.low, x.high, z.low, z.high, members.size());
     std::vector<std::vector<std::int32_t>> buckets(static_cast<std::size_t>(outsideBucket()) + 1);
     for (const std::int32_t i : members) {
         const Contact& c = entries[static_cast<std::size_t>(i)];
@@ -181,6 +180,26 @@ void ContactGrid::build(const std::vector<std::int32_t>& members, const std::vec
     m_members = static_cast<std::int32_t>(members.size());
     m_membersAtLayout = m_members;
     m_outsideAllowed = static_cast<std::int32_t>(m_buckets.back().size()) + 8 + m_members / 64;
+}
+
+// Where most of the team stands along one axis: a unit far from the rest (a script may put
+// one anywhere) is left to the outside bucket rather than stretch every cell to reach it.
+ContactGrid::Extent ContactGrid::coreExtent(std::vector<double>& values)
+{
+    if (values.empty())
+        return {0, 0};
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    Extent extent{*lowest, *highest};
+    if (values.size() < 64)
+        return extent;
+    const auto quantile = [&values](std::size_t rank) {
+        std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(rank), values.end());
+        return values[rank];
+    };
+    const double low = quantile(values.size() / 64);
+    const double high = quantile(values.size() - 1 - values.size() / 64);
+    const double reach = high - low;
+    return {std::max(extent.low, low - reach), std::min(extent.high, high + reach)};
 }
 
 // Square cells, about one per three members over the team's extent widened by an eighth on

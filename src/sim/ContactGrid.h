@@ -34,6 +34,9 @@ private:
     struct Point {
         double x, y, z;
     };
+    struct Extent {
+        double low, high;
+    };
     // A block of cells, edges included.
     struct Cells {
         std::int32_t left, right, bottom, top;
@@ -49,6 +52,7 @@ private:
     void noteUsed(std::int32_t bucket);
     bool needsLayout() const;
     void layOut(const std::vector<Contact>& entries);
+    static Extent coreExtent(std::vector<double>& values);
     void chooseGeometry(double minX, double maxX, double minZ, double maxZ, std::size_t count);
     void lookIn(std::int32_t bucket, const Point& p, const std::vector<Contact>& entries, Best& best) const;
     std::int32_t searchRings(const Start& start, const Point& p, const std::vector<Contact>& entries,
