@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace kestrelon::sim {
@@ -122,7 +123,10 @@ protected:
     Contact changed(Contact c)
     {
         switch (std::uniform_int_distribution<int>(0, 4)(random)) {
-        case 0: c.X += uniform(random, -5, 5); c.Z += uniform(random, -5, 5); return c;
+        case 0:
+            c.X += uniform(random, -5, 5);
+            c.Z += uniform(random, -5, 5);
+            return c;
         case 1: c.Health = pick(random, {0, 100}); return c;
         case 2: c.Team = pick(random, {1, 2, 3}); return c;
         case 3: {
@@ -170,7 +174,7 @@ TEST_P(ContactIndexTest, AnswersAsTheLookAtEveryEntryWhileTheTableChanges)
     int answered = 0;
     int overflows = 0;
     for (int table = 0; table < 150; ++table) {
-        resize(std::uniform_int_distribution<std::size_t>(0, 300)(random));
+        resize(std::uniform_int_distribution<std::size_t>(0, table % 10 == 0 ? 3000 : 300)(random));
         for (std::size_t i = 0; i < mirror.size(); ++i)
             write(i, contact());
         for (int step = 0; step < 60; ++step) {
