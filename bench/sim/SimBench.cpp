@@ -69,7 +69,11 @@ void BM_WhoClosestArmies(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * (count / 2));
 }
-BENCHMARK(BM_WhoClosestArmies)->Args({10000, 400})->Args({10000, 0})->Args({10000, -200})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WhoClosestArmies)
+    ->Args({10000, 400})
+    ->Args({10000, 0})
+    ->Args({10000, -200})
+    ->Unit(benchmark::kMillisecond);
 
 // One pass of turns in which every unit moves: the refresh writes one entry per turn.
 void BM_ContactRefreshPass(benchmark::State& state)

@@ -76,8 +76,9 @@ std::int32_t ContactGrid::bucketOf(double x, double z) const
 
 ContactGrid::Start ContactGrid::startFor(double x, double z) const
 {
-    const double column = std::clamp(columnPosition(x), double{m_used.left}, double{m_used.right});
-    const double row = std::clamp(rowPosition(z), double{m_used.bottom}, double{m_used.top});
+    const double column =
+        std::clamp(columnPosition(x), static_cast<double>(m_used.left), static_cast<double>(m_used.right));
+    const double row = std::clamp(rowPosition(z), static_cast<double>(m_used.bottom), static_cast<double>(m_used.top));
     return {static_cast<std::int32_t>(column), static_cast<std::int32_t>(row)};
 }
 

@@ -140,7 +140,9 @@ protected:
     // The asked point: anywhere, on an entry, or halfway between two, where distances tie.
     Point question()
     {
-        const auto entry = [&] { return mirror[std::uniform_int_distribution<std::size_t>(0, mirror.size() - 1)(random)]; };
+        const auto entry = [&] {
+            return mirror[std::uniform_int_distribution<std::size_t>(0, mirror.size() - 1)(random)];
+        };
         const int kind = std::uniform_int_distribution<int>(0, 3)(random);
         if (kind == 0 || mirror.empty() || (GetParam().sphere && kind == 1))
             return GetParam().sphere ? Point{0, 0, 0} : place();
