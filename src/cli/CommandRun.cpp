@@ -3,6 +3,7 @@
 // order the window shows them; the scene goes to the -o path; a one-line summary to output.
 #include "cli/CommandRegistry.h"
 #include "cli/ConsoleDialogs.h"
+#include "cli/TimeLimitOption.h"
 
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
@@ -20,7 +21,7 @@ namespace kestrelon::cli {
 namespace {
 
 constexpr const char* Usage =
-    "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N]";
+    "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N] [--time-limit SECONDS]";
 
 // The console stands in for the message boxes: each text on one line of standard error, a
 // script's InputBox reads standard input. Nothing else is asked: the scene path is given and
@@ -71,6 +72,7 @@ struct RunArguments {
     std::string frames = "60"; // the frame box's text when the window opens
     bool quiet = false;
     std::optional<std::string> seed; // --seed: a repeatable run from this start of the generator
+    std::optional<std::string> timeLimit; // --time-limit: processor seconds per script call
 };
 
 std::optional<RunArguments> parseArguments(const std::vector<std::string>& args)
@@ -83,6 +85,8 @@ std::optional<RunArguments> parseArguments(const std::vector<std::string>& args)
             parsed.quiet = true;
         } else if (word == "--seed" && i + 1 < args.size()) {
             parsed.seed = args[++i];
+        } else if (word == "--time-limit" && i + 1 < args.size()) {
+            parsed.timeLimit = args[++i];
         } else if ((word == "-o" || word == "--frames") && i + 1 < args.size()) {
             (word == "-o" ? parsed.scene : parsed.frames) = args[++i];
             haveScene = haveScene || word == "-o";
@@ -159,6 +163,11 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::optional<RandomGenerator> seeded;
     if (parsed->seed && !(seeded = seededGenerator(*parsed->seed, err)))
         return ExitBadInput;
+    std::optional<std::chrono::milliseconds> timeLimit;
+    if (parsed->timeLimit && !(timeLimit = timeLimitOf(*parsed->timeLimit))) {
+        err << badTimeLimit("run", *parsed->timeLimit) << '\n';
+        return ExitBadInput;
+    }
     if (!isFrameCount(parsed->frames)) {
         err << "kestrelon-cli: --frames takes a whole number from 0 to " << sim::MaxFrames << " in plain digits, not \""
             << parsed->frames << "\"\n";
@@ -179,6 +188,8 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.scenePath = parsed->scene;
     options.attackMessages = !parsed->quiet;
     options.askToKeepWaiting = false;
+    if (timeLimit)
+        options.scriptTimeLimit = *timeLimit;
     options.outputLimit = 0; // the console shows no output text; the scene file holds it
     sim::BattleRun run(project, dialogs, projectDialog, parsed->frames, options, &observer);
     if (seeded)
@@ -191,9 +202,10 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 } // namespace
 
-KESTRELON_COMMAND("run", "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N]",
+KESTRELON_COMMAND("run", "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N] [--time-limit SECONDS]",
                   "run a battle as the Run button does and write its scene (--quiet: no Attack messages; "
-                  "--seed N: the same N writes the same scene)",
+                  "--seed N: the same N writes the same scene; --time-limit: processor seconds per script "
+                  "call, 10 unless given)",
                   20,
                   runBattle);
 

@@ -3,16 +3,14 @@
 // script error is reported on standard error as "Error <Description> line: <L> column: <C>".
 #include "cli/CommandRegistry.h"
 #include "cli/ConsoleDialogs.h"
+#include "cli/TimeLimitOption.h"
 
 #include "platform/FileError.h"
 #include "platform/PrintableText.h"
 #include "platform/TextFile.h"
 #include "vbscript/ScriptControl.h"
 
-#include <algorithm>
-#include <charconv>
 #include <chrono>
-#include <cmath>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -22,29 +20,13 @@ namespace {
 
 constexpr const char* Usage = "usage: kestrelon-cli vbs [--time-limit SECONDS] FILE.vbs";
 
-// Longer limits are taken as this one: over three years of processor time, never reached.
-constexpr double LongestTimeLimitSeconds = 1e8;
-
 // A script run from the console computes as long as it needs unless --time-limit is given,
 // as a console script host does: the user stops it with Ctrl+C. A benchmark on a busy machine
 // must not fail for taking longer than usual.
-constexpr std::chrono::milliseconds NoTimeLimit{static_cast<std::int64_t>(LongestTimeLimitSeconds * 1000)};
-
 struct VbsArguments {
     std::string script;
     std::chrono::milliseconds timeLimit = NoTimeLimit;
 };
-
-// A positive number of seconds ("10", "0.5", "2e1") as whole milliseconds, at least one.
-std::optional<std::chrono::milliseconds> timeLimitOf(const std::string& text)
-{
-    double seconds = 0;
-    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (fault != std::errc() || end != text.data() + text.size() || !std::isfinite(seconds) || seconds <= 0)
-        return std::nullopt;
-    const double milliseconds = std::ceil(std::min(seconds, LongestTimeLimitSeconds) * 1000);
-    return std::chrono::milliseconds(static_cast<std::int64_t>(milliseconds));
-}
 
 // The script file and the time limit; a fault is written to err and gives nullopt.
 std::optional<VbsArguments> parseArguments(const std::vector<std::string>& args, std::ostream& err)
@@ -54,8 +36,7 @@ std::optional<VbsArguments> parseArguments(const std::vector<std::string>& args,
         if (args[i] == "--time-limit" && i + 1 < args.size()) {
             const auto limit = timeLimitOf(args[++i]);
             if (!limit) {
-                err << "kestrelon-cli vbs: the time limit must be a positive number of seconds, not \"" << args[i]
-                    << "\"\n";
+                err << badTimeLimit("vbs", args[i]) << '\n';
                 return std::nullopt;
             }
             parsed.timeLimit = *limit;
