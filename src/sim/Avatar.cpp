@@ -48,6 +48,21 @@ vbs::HostClass<Avatar>::Invoker sceneText(std::string an8::UnitTexts::*field)
     };
 }
 
+// The unit's script. A write is counted, so the run compiles the new text for the next turn.
+vbs::HostClass<Avatar>::Invoker scriptText()
+{
+    return [](Avatar& unit, vbs::InvokeKind kind, std::span<const vbs::Value> args) {
+        if (kind != vbs::InvokeKind::Put) {
+            vbs::binding::requireArgumentCount(args, 0);
+            return vbs::Value::string(unit.Code);
+        }
+        vbs::binding::requireArgumentCount(args, 1);
+        unit.Code = vbs::toString(args[0]);
+        unit.noteCodeWritten();
+        return vbs::Value();
+    };
+}
+
 } // namespace
 
 const vbs::HostClass<Avatar>& Avatar::binding()
@@ -65,7 +80,7 @@ const vbs::HostClass<Avatar>& Avatar::binding()
             .property("Range", &Avatar::Range)
             .property("Figure", &Avatar::Figure)
             .property("FigureIndex", &Avatar::FigureIndex)
-            .property("Code", &Avatar::Code)
+            .add("Code", scriptText())
             .property("Team", &Avatar::Team)
             .add("posOutput", sceneText(&Texts::posOutput), &Texts::posOutput)
             .add("seqOutput", sceneText(&Texts::seqOutput), &Texts::seqOutput)

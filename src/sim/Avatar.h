@@ -41,6 +41,10 @@ public:
     void SetMiscData(std::int32_t setWhich, std::string setWhat);
     std::string GetMiscData(std::int32_t GetWhich);
 
+    // How often a script has written Code: a run reuses the unit's compiled script until then.
+    std::uint64_t codeWrites() const { return m_codeWrites; }
+    void noteCodeWritten() { ++m_codeWrites; }
+
     // The members scripts reach by name, in the order above.
     static const vbs::HostClass<Avatar>& binding();
 
@@ -48,6 +52,7 @@ private:
     std::string& miscSlot(std::int32_t slot);
 
     std::array<std::string, MiscDataSlots> m_miscData;
+    std::uint64_t m_codeWrites = 0;
 };
 
 } // namespace kestrelon::sim

@@ -134,7 +134,7 @@ RunOutcome BattleRun::outOfMemory()
     m_avatars = AvatarTable();
     m_game.reset();
     std::string().swap(m_output);
-    std::string().swap(m_turnCode);
+    std::vector<UnitCode>().swap(m_unitCode);
     const std::string units = formatInteger(m_unitCount) + (m_unitCount == 1 ? " unit" : " units");
     std::string what = "to run this project";
     if (m_unitCount > 0)
@@ -277,14 +277,24 @@ std::optional<vbs::ScriptErrorInfo> BattleRun::turn(vbs::ScriptControl& host, Co
     const std::shared_ptr<Avatar> avatar = m_avatars.shared(unit);
     host.AddObject("ThisGuy", avatar, true);
     m_currentUnit = unit;
-    // The host reads a copy, as the script may change its own Code while it runs; units of a
-    // type follow each other, so the copy rarely changes.
-    if (m_turnCode != avatar->Code)
-        m_turnCode = avatar->Code;
-    note(host.AddCode(m_turnCode));
+    note(host.AddCode(unitCode(host, unit, *avatar)));
     note(host.Run("Main"));
     refresh.afterTurn(unit);
     return failure;
+}
+
+// A unit's script is compiled at its first turn and again only after the script wrote its own
+// Code; units of a type share one compiled program through the host's cache.
+const vbs::CompiledCode& BattleRun::unitCode(vbs::ScriptControl& host, std::int32_t unit, const Avatar& avatar)
+{
+    if (m_unitCode.size() <= static_cast<std::size_t>(unit))
+        m_unitCode.resize(static_cast<std::size_t>(m_avatars.NumAvatars()) + 1);
+    UnitCode& entry = m_unitCode[static_cast<std::size_t>(unit)];
+    if (entry.code.empty() || entry.writes != avatar.codeWrites()) {
+        entry.code = host.compile(avatar.Code);
+        entry.writes = avatar.codeWrites();
+    }
+    return entry.code;
 }
 
 void BattleRun::terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit)

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RandomGenerator.h"
 #include "sim/AvatarTable.h"
+#include "vbscript/ScriptControl.h"
 
 #include <chrono>
 #include <cstddef>
@@ -16,15 +17,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrelon {
 class AtomicTextWriter;
 }
-
-namespace kestrelon::vbs {
-class ScriptControl;
-struct ScriptErrorInfo;
-} // namespace kestrelon::vbs
 
 namespace kestrelon::sim {
 
@@ -136,6 +133,7 @@ private:
     void openUnitTexts();
     std::optional<RunOutcome> runFrames(vbs::ScriptControl& host, std::int32_t frames);
     bool cancelledAfterTurn();
+    const vbs::CompiledCode& unitCode(vbs::ScriptControl& host, std::int32_t unit, const Avatar& avatar);
     std::optional<vbs::ScriptErrorInfo> turn(vbs::ScriptControl& host, ContactRefresh& refresh, std::int32_t unit);
     void terminate(vbs::ScriptControl& host, const vbs::ScriptErrorInfo& error, std::int32_t unit);
     void keepOutput();
@@ -156,7 +154,13 @@ private:
 
     AvatarTable m_avatars;
     std::shared_ptr<Game> m_game;
-    std::string m_turnCode;         // the script text of the current turn
+    // Each unit's script as compiled for its turns, and the count of the unit's Code writes it
+    // was compiled after.
+    struct UnitCode {
+        vbs::CompiledCode code;
+        std::uint64_t writes = 0;
+    };
+    std::vector<UnitCode> m_unitCode;
     std::int32_t m_currentUnit = 0; // whose script runs (0: the check), for the keep-waiting question
     std::int32_t m_unitCount = 0; // the project's units, once counted
     bool m_unitsBuilt = false;

@@ -10,6 +10,7 @@
 #include "vbscript/Interpreter.h"
 #include "vbscript/Limits.h"
 
+#include <cassert>
 #include <new>
 #include <unordered_set>
 
@@ -149,6 +150,31 @@ bool ScriptControl::AddCode(const std::string& code)
         m_engine->link(instance);
         m_engine->interpreter.runTopLevel(instance);
     });
+}
+
+bool ScriptControl::AddCode(const CompiledCode& code)
+{
+    return guarded([&] {
+        if (code.m_error)
+            throw *code.m_error;
+        assert(code.m_program && "a compiled code holds its program or its error");
+        ProgramInstance& instance = m_engine->globals.addInstance(code.m_program);
+        m_engine->link(instance);
+        m_engine->interpreter.runTopLevel(instance);
+    });
+}
+
+CompiledCode ScriptControl::compile(const std::string& code)
+{
+    CompiledCode compiled;
+    try {
+        compiled.m_program = m_engine->cache.compile(code);
+    } catch (const ScriptError& error) {
+        compiled.m_error = std::make_shared<const ScriptError>(error);
+    } catch (const std::bad_alloc&) {
+        compiled.m_error = std::make_shared<const ScriptError>(ScriptError::runtime(7));
+    }
+    return compiled;
 }
 
 bool ScriptControl::Run(const std::string& procedure)

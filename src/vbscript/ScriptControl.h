@@ -20,6 +20,22 @@ class Dialogs;
 
 namespace kestrelon::vbs {
 
+struct Program;
+class ScriptError;
+
+// A script text compiled once: adding it again and again neither compares nor hashes the text,
+// as the battle run adds every unit's script in every frame. It keeps the text's compile error,
+// which adding it raises.
+class CompiledCode {
+public:
+    bool empty() const { return !m_program && !m_error; }
+
+private:
+    friend class ScriptControl;
+    std::shared_ptr<const Program> m_program;
+    std::shared_ptr<const ScriptError> m_error;
+};
+
 // The last error, as the host's Error object shows it.
 struct ScriptErrorInfo {
     std::int32_t Number = 0;
@@ -68,6 +84,9 @@ public:
 
     // Compiles code into the global module and runs its top-level statements.
     bool AddCode(const std::string& code);
+    // The same for a text compiled before; AddCode(compile(text)) does what AddCode(text) does.
+    bool AddCode(const CompiledCode& code);
+    CompiledCode compile(const std::string& code);
 
     // Calls a procedure of the global module with no arguments; a missing one is error 35
     // "Sub or Function not defined" (line and column 0).

@@ -712,3 +712,32 @@ TEST_F(BattleRunTest, ALongTurnKeepsCallingTheObserver)
 
 } // namespace
 } // namespace kestrelon::sim
+
+namespace kestrelon::sim {
+namespace {
+
+// A script may rewrite its own unit's Code: the unit runs the new text from its next turn, a
+// text that does not compile ends the run there, and the other units of the type keep theirs.
+TEST_F(BattleRunTest, AUnitThatRewritesItsScriptRunsTheNewTextFromItsNextTurn)
+{
+    addType("Shifter", 2, 1, "s",
+            "Sub Main\r\nThisGuy.whatFrame = ThisGuy.whatFrame + 1\r\n"
+            "If ThisGuy.Team = 1 And ThisGuy.whatFrame = 2 Then ThisGuy.Code = \"Sub Main\" & vbCrLf & "
+            "\"ThisGuy.whatFrame = ThisGuy.whatFrame + 100\" & vbCrLf & \"End Sub\"\r\nEnd Sub");
+    ASSERT_EQ(runHeadless("3"), RunOutcome::Completed);
+    // Both units rewrite their Code at their second turn; turns 3 and 4 run the new text.
+    EXPECT_EQ(lastRun().Avatars().find(1)->whatFrame, 202);
+    EXPECT_EQ(lastRun().Avatars().find(2)->whatFrame, 202);
+}
+
+TEST_F(BattleRunTest, AScriptRewrittenIntoOneThatDoesNotCompileEndsTheRunAtThatUnitsNextTurn)
+{
+    addType("Breaker", 2, 1, "b", "Sub Main\r\nIf ThisGuy.xPos = 0 Then ThisGuy.Code = \"Sub Main(\"\r\nEnd Sub");
+    project.UnitTypes[1].DeployWidth = 0;
+    ASSERT_EQ(runHeadless("3"), RunOutcome::Terminated);
+    EXPECT_EQ(observer.failures.size(), 1u);
+    EXPECT_EQ(observer.failures[0].rfind("unit 1 ", 0), 0u) << observer.failures[0];
+}
+
+} // namespace
+} // namespace kestrelon::sim
