@@ -115,63 +115,18 @@ public:
     }
 
     static Value null() { return Value(VarType::Null); }
-    static Value boolean(bool b)
-    {
-        Value v(VarType::Boolean);
-        v.m_data.boolean = b;
-        return v;
-    }
-    static Value byte(std::uint8_t b)
-    {
-        Value v(VarType::Byte);
-        v.m_data.byte = b;
-        return v;
-    }
-    static Value integer(std::int16_t i)
-    {
-        Value v(VarType::Integer);
-        v.m_data.integer = i;
-        return v;
-    }
-    static Value longValue(std::int32_t l)
-    {
-        Value v(VarType::Long);
-        v.m_data.whole32 = l;
-        return v;
-    }
-    static Value single(float f)
-    {
-        Value v(VarType::Single);
-        v.m_data.single = f;
-        return v;
-    }
-    static Value doubleValue(double d)
-    {
-        Value v(VarType::Double);
-        v.m_data.real = d;
-        return v;
-    }
+    static Value boolean(bool b) { return holding(VarType::Boolean, &Data::boolean, b); }
+    static Value byte(std::uint8_t b) { return holding(VarType::Byte, &Data::byte, b); }
+    static Value integer(std::int16_t i) { return holding(VarType::Integer, &Data::integer, i); }
+    static Value longValue(std::int32_t l) { return holding(VarType::Long, &Data::whole32, l); }
+    static Value single(float f) { return holding(VarType::Single, &Data::single, f); }
+    static Value doubleValue(double d) { return holding(VarType::Double, &Data::real, d); }
     // Currency is held as a whole number of ten-thousandths.
-    static Value currency(std::int64_t scaled)
-    {
-        Value v(VarType::Currency);
-        v.m_data.whole = scaled;
-        return v;
-    }
+    static Value currency(std::int64_t scaled) { return holding(VarType::Currency, &Data::whole, scaled); }
     // Dates are days since 1899-12-30, the fraction being the time of day.
-    static Value date(double days)
-    {
-        Value v(VarType::Date);
-        v.m_data.real = days;
-        return v;
-    }
+    static Value date(double days) { return holding(VarType::Date, &Data::real, days); }
     static Value string(std::string s);
-    static Value error(std::int32_t code)
-    {
-        Value v(VarType::Error);
-        v.m_data.whole32 = code;
-        return v;
-    }
+    static Value error(std::int32_t code) { return holding(VarType::Error, &Data::whole32, code); }
     // An object reference; a null pointer is Nothing.
     static Value object(std::shared_ptr<Object> o);
     static Value nothing() { return Value(VarType::Object); }
@@ -245,6 +200,16 @@ private:
     struct ArrayBox;
 
     explicit Value(VarType type) : m_type(type) { m_data.whole = 0; }
+
+    union Data;
+    // A value of a subtype held inline, in that field of the data.
+    template <typename T>
+    static Value holding(VarType type, T Data::*field, T content)
+    {
+        Value v(type);
+        v.m_data.*field = content;
+        return v;
+    }
 
     bool boxed() const
     {
