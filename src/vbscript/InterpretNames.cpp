@@ -386,13 +386,14 @@ bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
     {
         PendingAppend pending(*text);
         joined = joinedTail(statement, frame, text->size());
-        if (pending.before()) {
-            // The tail wrote the member itself: the statement joins the text it read first.
-            const std::string& before = *pending.before();
+        // The statement writes to the object its name holds once the tail is done: should the
+        // tail have changed that, or written the member, the text read first is joined and put.
+        const auto now = quietObject(static_cast<const NameExpr&>(*target.object), frame);
+        const bool sameObject = now && now->isObject() && now->asObject() == object->asObject();
+        if (pending.before() || !sameObject) {
+            const std::string& before = pending.before() ? *pending.before() : *text;
             requireStringLength(before.size() + joined.asString().size());
-            joined = Value::string(before + joined.asString());
-            const Value argument[] = {std::move(joined)};
-            invokeMember(*object, target.name, target.cache, InvokeKind::Put, argument);
+            assignMember(target, frame, Value::string(before + joined.asString()));
             return true;
         }
     }

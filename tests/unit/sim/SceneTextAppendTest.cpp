@@ -62,5 +62,23 @@ INSTANTIATE_TEST_SUITE_P(
                    "34000000 7", 0}),
     [](const ::testing::TestParamInfo<AppendCase>& info) { return std::string(info.param.name); });
 
+// The statement writes to the unit its name holds once the key is done, as joining a copy does:
+// a key that points the name at another unit gives that unit the first unit's text and the key.
+TEST(SceneTextAppend, AKeyThatRenamesTheUnitWritesToTheUnitNamedAfterIt)
+{
+    auto first = std::make_shared<Avatar>();
+    auto second = std::make_shared<Avatar>();
+    first->posOutput = "first";
+    second->posOutput = "second";
+    vbs::ScriptControl host;
+    host.AddObject("ThisGuy", first, true);
+    host.AddObject("Other", second, true);
+    ASSERT_TRUE(host.AddCode("Set u = ThisGuy\nFunction K\nSet u = Other\nK = \"+k\"\nEnd Function\n"
+                             "u.posOutput = u.posOutput & K()"))
+        << host.Error().Description;
+    EXPECT_EQ(first->posOutput, "first");
+    EXPECT_EQ(second->posOutput, "first+k");
+}
+
 } // namespace
 } // namespace kestrelon::sim
