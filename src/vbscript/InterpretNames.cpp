@@ -336,8 +336,10 @@ bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame)
     const auto& name = static_cast<const NameExpr&>(*statement.target);
     const GlobalBinding* binding = nullptr;
     const Value* variable = existingVariable(name, frame, &binding);
-    const bool constant = variable && (binding ? binding->variable->constant : name.ref.constant);
-    if (!variable || constant || !variable->isString())
+    if (!variable)
+        return binding && appendToBareMember(statement, frame, *binding);
+    const bool constant = binding ? binding->variable->constant : name.ref.constant;
+    if (constant || !variable->isString())
         return false;
     Value before = *variable;
     const Value tail = joinedTail(statement, frame, before.asString().size());
@@ -370,39 +372,75 @@ std::optional<Value> Interpreter::quietObject(const NameExpr& name, Frame& frame
     return std::nullopt;
 }
 
-// "x.m = x.m & tail" on a text member its object lets grow in place: the tail is joined as
-// the operator would join it and appended to the member's own text, which gives the same text
-// without copying the whole of it twice. False: the statement takes the ordinary way.
+// Appends a statement's tail to a host text member in place, with the result of joining a copy:
+// stillMeant tells, once the tail has run, whether the statement still writes this member, and
+// put writes a joined text the ordinary way when it does not, or when the tail wrote the member.
+template <typename StillMeant, typename Put>
+bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::string& text, StillMeant stillMeant,
+                               Put put)
+{
+    Value joined;
+    {
+        PendingAppend pending(text);
+        joined = joinedTail(statement, frame, text.size());
+        if (pending.before() || !stillMeant()) {
+            const std::string& before = pending.before() ? *pending.before() : text;
+            requireStringLength(before.size() + joined.asString().size());
+            put(Value::string(before + joined.asString()));
+            return true;
+        }
+    }
+    const std::string& tail = joined.asString();
+    requireStringLength(text.size() + tail.size());
+    addScriptWork(tail.size());
+    PendingAppend::noteWrite(text); // an append under way around this one keeps the old text
+    text.append(tail);
+    return true;
+}
+
+// "x.m = x.m & tail" on a text member its object lets grow in place. The statement writes to
+// the object its name holds once the tail is done, so a tail that points the name elsewhere
+// sends the joined text there. False: the statement takes the ordinary way.
 bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
 {
     const auto& target = static_cast<const MemberExpr&>(*statement.target);
-    const auto object = quietObject(static_cast<const NameExpr&>(*target.object), frame);
+    const auto& name = static_cast<const NameExpr&>(*target.object);
+    const auto object = quietObject(name, frame);
     if (!object || !object->isObject() || object->isNothing())
         return false;
     std::string* text = object->asObject()->appendableText(memberOf(*object, target.name, target.cache));
     if (!text)
         return false;
-    Value joined;
-    {
-        PendingAppend pending(*text);
-        joined = joinedTail(statement, frame, text->size());
-        // The statement writes to the object its name holds once the tail is done: should the
-        // tail have changed that, or written the member, the text read first is joined and put.
-        const auto now = quietObject(static_cast<const NameExpr&>(*target.object), frame);
-        const bool sameObject = now && now->isObject() && now->asObject() == object->asObject();
-        if (pending.before() || !sameObject) {
-            const std::string& before = pending.before() ? *pending.before() : *text;
-            requireStringLength(before.size() + joined.asString().size());
-            assignMember(target, frame, Value::string(before + joined.asString()));
-            return true;
-        }
-    }
-    const std::string& tail = joined.asString();
-    requireStringLength(text->size() + tail.size());
-    addScriptWork(tail.size());
-    PendingAppend::noteWrite(*text); // an append under way around this one keeps the old text
-    text->append(tail);
-    return true;
+    return appendToText(
+        statement, frame, *text,
+        [&] {
+            const auto now = quietObject(name, frame);
+            return now && now->isObject() && now->asObject() == object->asObject();
+        },
+        [&](Value joined) { assignMember(target, frame, std::move(joined)); });
+}
+
+// "m = m & tail" where m is a text member of an object added with its members (posOutput for
+// ThisGuy.posOutput), while no variable has the name.
+bool Interpreter::appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding)
+{
+    if (binding.kind != BindingKind::HostMember)
+        return false;
+    const std::shared_ptr<Object>& object = m_globals.items()[binding.item].object;
+    std::string* text = object->appendableText(binding.member);
+    if (!text)
+        return false;
+    const auto& name = static_cast<const NameExpr&>(*statement.target);
+    const std::size_t item = binding.item;
+    const MemberId member = binding.member;
+    return appendToText(
+        statement, frame, *text,
+        [&] {
+            const GlobalBinding* now = nullptr;
+            return !existingVariable(name, frame, &now) && now && now->kind == BindingKind::HostMember &&
+                   now->item == item && now->member == member && m_globals.items()[item].object == object;
+        },
+        [&](Value joined) { assignName(name, frame, std::move(joined)); });
 }
 
 } // namespace kestrelon::vbs

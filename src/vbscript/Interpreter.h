@@ -157,6 +157,9 @@ private:
     std::optional<Value> quietObject(const NameExpr& name, Frame& frame);
     bool appendToMember(const AssignStmt& statement, Frame& frame);
     bool appendToVariable(const AssignStmt& statement, Frame& frame);
+    bool appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding);
+    template <typename StillMeant, typename Put>
+    bool appendToText(const AssignStmt& statement, Frame& frame, std::string& text, StillMeant stillMeant, Put put);
     Value joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength);
     Value invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args);
     Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);

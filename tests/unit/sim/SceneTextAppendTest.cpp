@@ -55,6 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "ThisGuy.posOutput = ThisGuy.posOutput & \"!\"",
                    "old!", 0},
         AppendCase{"AnotherMemberIsJoinedAsWritten", "ThisGuy.posOutput = ThisGuy.FaceOutput & \"x\"", "x", 0},
+        AppendCase{"WithoutTheUnitsName", "posOutput = posOutput & \"+bare\" & 1", "old+bare1", 0},
+        AppendCase{"WithoutTheNameTheKeyWritesTheMember",
+                   "Function K\nposOutput = \"new\"\nK = \"+k\"\nEnd Function\nposOutput = posOutput & K()", "old+k", 0},
+        AppendCase{"AScriptVariableOfTheMembersName", "Dim posOutput\nposOutput = posOutput & \"v\"", "old", 0},
         AppendCase{"AVariableHoldingTheUnit", "Set u = ThisGuy\nu.posOutput = u.posOutput & \"+u\"", "old+u", 0},
         AppendCase{"TooLongForAText",
                    "On Error Resume Next\ns = Space(34000000)\nThisGuy.posOutput = s\n"
