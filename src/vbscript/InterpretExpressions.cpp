@@ -83,6 +83,18 @@ std::vector<Value> Interpreter::evaluateArguments(const std::vector<ExprPtr>& ar
     return values;
 }
 
+Interpreter::ArgumentValues::ArgumentValues(Interpreter& interpreter, const std::vector<ExprPtr>& args, Frame& frame)
+{
+    if (args.size() > Inline) {
+        m_spilled = interpreter.evaluateArguments(args, frame);
+        m_values = m_spilled.data();
+        m_count = m_spilled.size();
+        return;
+    }
+    for (const auto& argument : args)
+        m_inline[m_count++] = interpreter.evaluate(*argument, frame);
+}
+
 // The value an assignment stores: with Set an object (or Nothing), otherwise a plain value,
 // an object giving its default member.
 Value Interpreter::plainValue(const Expr& expression, Frame& frame, bool isSet)

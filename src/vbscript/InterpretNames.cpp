@@ -149,8 +149,8 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
         return callValue(*variable, evaluateArguments(args, frame), kind);
     switch (binding->kind) {
     case BindingKind::Procedure: return callScript(binding->procedure, args, frame);
-    case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, evaluateArguments(args, frame));
-    case BindingKind::HostMember: return invokeItemMember(*binding, kind, evaluateArguments(args, frame));
+    case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
+    case BindingKind::HostMember: return invokeItemMember(*binding, kind, ArgumentValues(*this, args, frame));
     case BindingKind::Item:
         return callValue(Value::object(m_globals.items()[binding->item].object), evaluateArguments(args, frame), kind);
     case BindingKind::Constant: return callValue(binding->constant->value(), evaluateArguments(args, frame), kind);
@@ -176,12 +176,12 @@ Value Interpreter::callCallee(const Expr& callee, const std::vector<ExprPtr>& ar
     case ExprKind::Member: {
         const auto& member = static_cast<const MemberExpr&>(callee);
         const Value target = evaluate(*member.object, frame);
-        return invokeMember(target, member.name, member.cache, kind, evaluateArguments(args, frame));
+        return invokeMember(target, member.name, member.cache, kind, ArgumentValues(*this, args, frame));
     }
     case ExprKind::WithMember: {
         const auto& member = static_cast<const WithMemberExpr&>(callee);
         const Value target = withObject(member.withSlot, frame);
-        return invokeMember(target, member.name, member.cache, kind, evaluateArguments(args, frame));
+        return invokeMember(target, member.name, member.cache, kind, ArgumentValues(*this, args, frame));
     }
     default: {
         const Value target = evaluate(callee, frame);

@@ -131,6 +131,22 @@ private:
     Value evaluateMember(const MemberExpr& expression, Frame& frame);
     Value withObject(int slot, Frame& frame);
     std::vector<Value> evaluateArguments(const std::vector<ExprPtr>& args, Frame& frame);
+    // The arguments of a call to a host member or a built-in, evaluated in order; the few a
+    // call has live in the list itself, so a call asks the heap for nothing.
+    class ArgumentValues {
+    public:
+        ArgumentValues(Interpreter& interpreter, const std::vector<ExprPtr>& args, Frame& frame);
+        ArgumentValues(const ArgumentValues&) = delete;
+        ArgumentValues& operator=(const ArgumentValues&) = delete;
+        operator std::span<const Value>() const { return {m_values, m_count}; }
+
+    private:
+        static constexpr std::size_t Inline = 6;
+        Value m_inline[Inline];
+        std::vector<Value> m_spilled;
+        const Value* m_values = m_inline;
+        std::size_t m_count = 0;
+    };
     Value plainValue(const Expr& expression, Frame& frame, bool isSet);
     static bool isLiteral(const Expr& expression);
 
