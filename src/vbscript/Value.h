@@ -94,14 +94,28 @@ public:
         other.m_type = VarType::Empty;
         other.m_data.whole = 0;
     }
+    // A value holding a number takes the other's word directly; one holding a box lets go of
+    // it only after taking the other, which may live inside that box (an element of its array).
     Value& operator=(const Value& other)
     {
+        if (!boxed() && !other.boxed()) {
+            m_type = other.m_type;
+            m_data = other.m_data;
+            return *this;
+        }
         Value copy(other);
         swap(copy);
         return *this;
     }
     Value& operator=(Value&& other) noexcept
     {
+        if (!boxed() && this != &other) {
+            m_type = other.m_type;
+            m_data = other.m_data;
+            other.m_type = VarType::Empty;
+            other.m_data.whole = 0;
+            return *this;
+        }
         Value taken(std::move(other));
         swap(taken);
         return *this;
