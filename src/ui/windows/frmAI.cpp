@@ -4,6 +4,7 @@
 #include "ui/windows/frmAI.h"
 
 #include "ui/dialogs/FileText.h"
+#include "ui/windows/TypeLookup.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -160,14 +161,7 @@ void frmAI::chooseType(int row)
     // Taken before any question: the list is filled again when this window is activated.
     const QString name = m_lstTypes->item(row)->text();
     if (settleBeforeLeaving()) {
-        // The last type of that name is the one edited, as types of one name cannot be told
-        // apart in the list.
-        std::int32_t chosen = 0;
-        for (std::int32_t i = 1; i <= project().NumTypes(); ++i) {
-            if (toQString(project().TypeNames[i]) == name)
-                chosen = i;
-        }
-        if (chosen != 0)
+        if (const std::int32_t chosen = lastTypeNamed(project(), name))
             showScript(chosen);
     }
     fillTypeList();

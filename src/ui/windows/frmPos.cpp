@@ -5,6 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/Rounding.h"
 #include "ui/dialogs/FileText.h"
+#include "ui/windows/TypeLookup.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -191,10 +192,9 @@ void frmPos::chooseType(QListWidget* list, QListWidget* otherList, const QString
     m_lblIns->setText(QStringLiteral("You have selected ") + name + request);
     ClickStage = 1;
     m_map->setPendingCorner(std::nullopt);
-    const Project& types = project();
-    for (std::int32_t i = 1; i <= types.NumTypes(); ++i)
-        if (toQString(types.TypeNames[i]) == name)
-            CurType = i;
+    // A name no type has (any longer) leaves the type chosen before.
+    if (const std::int32_t chosen = lastTypeNamed(project(), name))
+        CurType = chosen;
 }
 
 UnitType* frmPos::chosenType()

@@ -7,6 +7,7 @@
 #include "platform/NumericText.h"
 #include "platform/Rounding.h"
 #include "ui/dialogs/FileText.h"
+#include "ui/windows/TypeLookup.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -191,17 +192,13 @@ void frmTypes::ClearFields()
         box->clear();
 }
 
-// Types are found by the name chosen; the last matching type wins, as duplicate names cannot
-// be told apart in the list.
 void frmTypes::typeChosen(int row)
 {
     if (row < 0)
         return;
     ClearFields();
-    const QString chosen = m_lstTypes->item(row)->text();
-    for (std::int32_t i = 1; i <= project().NumTypes(); ++i)
-        if (toQString(project().TypeNames[i]) == chosen)
-            showType(i);
+    if (const std::int32_t chosen = lastTypeNamed(project(), m_lstTypes->item(row)->text()))
+        showType(chosen);
 }
 
 void frmTypes::showType(std::int32_t index)

@@ -37,7 +37,7 @@ QString team2Request(const QString& name)
     return "You have selected " + name + " select the top left of that unit's deployment zone";
 }
 
-struct TypeSpec {
+struct TeamMember {
     const char* name;
     int team;
 };
@@ -49,10 +49,10 @@ struct PosWindow {
     ScriptedDialogs dialogs;
     std::unique_ptr<frmPos> window;
 
-    explicit PosWindow(std::initializer_list<TypeSpec> types)
+    explicit PosWindow(std::initializer_list<TeamMember> types)
     {
-        for (const TypeSpec& spec : types)
-            session.project().UnitTypes[session.project().addType(spec.name)].Team = spec.team;
+        for (const TeamMember& member : types)
+            session.project().UnitTypes[session.project().addType(member.name)].Team = member.team;
         window = std::make_unique<frmPos>(session, dialogs);
         window->show();
         if (QTest::qWaitForWindowExposed(window.get()))
