@@ -344,8 +344,7 @@ bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame)
     Value before = *variable;
     const Value tail = joinedTail(statement, frame, before.asString().size());
     Value* now = existingVariable(name, frame, &binding);
-    const std::string& added = tail.asString();
-    requireStringLength(before.asString().size() + added.size());
+    const std::string& added = tail.asString(); // its length with the start's was checked
     if (now && now->sharesTextWith(before)) {
         before = Value(); // the statement's own hold on the text goes first
         if (now->ownsText()) {
@@ -385,13 +384,11 @@ bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::s
         joined = joinedTail(statement, frame, text.size());
         if (pending.before() || !stillMeant()) {
             const std::string& before = pending.before() ? *pending.before() : text;
-            requireStringLength(before.size() + joined.asString().size());
             put(Value::string(before + joined.asString()));
             return true;
         }
     }
     const std::string& tail = joined.asString();
-    requireStringLength(text.size() + tail.size());
     addScriptWork(tail.size());
     PendingAppend::noteWrite(text); // an append under way around this one keeps the old text
     text.append(tail);
