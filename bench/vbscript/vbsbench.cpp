@@ -2,7 +2,7 @@
 // a host object "Bench" (members also reachable without the prefix), prints what the script
 // shows with MsgBox, and reports the seconds the run took on standard error.
 #include "platform/Dialogs.h"
-#include "vbscript/HostBinding.h"
+#include "vbscript/host/HostBinding.h"
 #include "vbscript/ScriptControl.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
 // The unit number suffix: three digits at least, with leading zeros up to 99.
 #include "an8/IndexSuffix.h"
 
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 
 namespace kestrelon::an8 {
 

@@ -3,7 +3,7 @@
 #include "an8/SceneText.h"
 
 #include "an8/IndexSuffix.h"
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 
 namespace kestrelon::an8 {
 namespace {

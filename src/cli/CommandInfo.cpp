@@ -6,7 +6,7 @@
 #include "model/ArmyTotals.h"
 #include "model/ProjectFile.h"
 #include "platform/FileError.h"
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 #include "platform/PrintableText.h"
 #include "platform/Rounding.h"
 

@@ -4,8 +4,8 @@
 #include "model/ProjectFile.h"
 
 #include "platform/FileError.h"
-#include "platform/NumberText.h"
-#include "platform/NumericText.h"
+#include "platform/NumberFormatting.h"
+#include "platform/NumberParsing.h"
 #include "platform/Rounding.h"
 #include "platform/TextFile.h"
 

@@ -2,9 +2,9 @@
 // and the two methods of the private text table.
 #include "sim/Avatar.h"
 
-#include "vbscript/Conversions.h"
-#include "vbscript/ScriptError.h"
-#include "vbscript/TextAppend.h"
+#include "vbscript/values/Coercion.h"
+#include "vbscript/values/ScriptError.h"
+#include "vbscript/values/TextAppend.h"
 
 namespace kestrelon::sim {
 

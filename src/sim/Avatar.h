@@ -4,7 +4,7 @@
 #pragma once
 
 #include "an8/SceneText.h"
-#include "vbscript/HostBinding.h"
+#include "vbscript/host/HostBinding.h"
 
 #include <array>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // no unit finds a unit with initial values there instead of failing.
 #include "sim/AvatarTable.h"
 
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 namespace kestrelon::sim {
 

@@ -6,7 +6,7 @@
 
 #include "sim/AvatarTable.h"
 #include "sim/Game.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,11 +5,11 @@
 
 #include "an8/SceneText.h"
 #include "platform/Dialogs.h"
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 #include "platform/Rounding.h"
 #include "sim/UnitCreation.h"
-#include "vbscript/Conversions.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/Coercion.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <cmath>
 #include <limits>

@@ -6,7 +6,7 @@
 #include "platform/RandomGenerator.h"
 #include "sim/AvatarTable.h"
 #include "sim/ContactIndex.h"
-#include "vbscript/HostBinding.h"
+#include "vbscript/host/HostBinding.h"
 
 #include <cstdint>
 #include <string>

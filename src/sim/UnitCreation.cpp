@@ -2,7 +2,7 @@
 // so the first run after the program starts puts a project's units on the same spots.
 #include "sim/UnitCreation.h"
 
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 #include "platform/Rounding.h"
 
 namespace kestrelon::sim {

@@ -3,12 +3,12 @@
 // script does escapes as an exception.
 #include "vbscript/ScriptControl.h"
 
-#include "vbscript/Array.h"
-#include "vbscript/Compiler.h"
-#include "vbscript/GlobalScope.h"
-#include "vbscript/HostBinding.h"
-#include "vbscript/Interpreter.h"
-#include "vbscript/Limits.h"
+#include "vbscript/values/Array.h"
+#include "vbscript/syntax/Compiler.h"
+#include "vbscript/exec/GlobalScope.h"
+#include "vbscript/host/HostBinding.h"
+#include "vbscript/exec/Interpreter.h"
+#include "vbscript/values/Limits.h"
 
 #include <cassert>
 #include <new>

@@ -4,8 +4,8 @@
 // script in every frame, and reuse must behave exactly like compiling again.
 #pragma once
 
-#include "vbscript/Limits.h"
-#include "vbscript/Object.h"
+#include "vbscript/values/Limits.h"
+#include "vbscript/values/Object.h"
 
 #include <chrono>
 #include <cstddef>

@@ -14,4 +14,4 @@
 #include <vector>
 
 #include "vbscript/ScriptControl.h"
-#include "vbscript/Value.h"
+#include "vbscript/values/Value.h"

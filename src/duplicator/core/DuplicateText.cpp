@@ -4,7 +4,7 @@
 
 #include "an8/IndexSuffix.h"
 #include "platform/FileError.h"
-#include "platform/NumericText.h"
+#include "platform/NumberParsing.h"
 #include "platform/Rounding.h"
 #include "platform/TextFile.h"
 

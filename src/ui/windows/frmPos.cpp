@@ -2,7 +2,7 @@
 // which type is being deployed and which corner comes next; the boxes live in the project.
 #include "ui/windows/frmPos.h"
 
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 #include "platform/Rounding.h"
 #include "ui/dialogs/FileText.h"
 #include "ui/windows/TypeLookup.h"

@@ -3,8 +3,8 @@
 // when it holds a number the field can take.
 #include "ui/windows/frmTypes.h"
 
-#include "platform/NumberText.h"
-#include "platform/NumericText.h"
+#include "platform/NumberFormatting.h"
+#include "platform/NumberParsing.h"
 #include "platform/Rounding.h"
 #include "ui/dialogs/FileText.h"
 #include "ui/windows/TypeLookup.h"

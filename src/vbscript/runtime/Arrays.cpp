@@ -1,6 +1,6 @@
 // The array built-ins: Array builds a zero-based Variant array of its arguments; LBound and
 // UBound read the bounds of a dimension (1-based); IsArray tests for an array.
-#include "vbscript/Array.h"
+#include "vbscript/values/Array.h"
 #include "vbscript/runtime/BuiltinSupport.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // nothing compares names while a script runs.
 #include "vbscript/runtime/Builtin.h"
 
-#include "vbscript/HostBinding.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/host/HostBinding.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <cassert>
 #include <unordered_map>

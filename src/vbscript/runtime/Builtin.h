@@ -3,7 +3,7 @@
 // script is compiled, never by comparing names at call time.
 #pragma once
 
-#include "vbscript/Value.h"
+#include "vbscript/values/Value.h"
 
 #include <span>
 #include <string>

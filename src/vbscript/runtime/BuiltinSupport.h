@@ -2,10 +2,10 @@
 // string functions, compare modes, and the limits on the text a built-in builds.
 #pragma once
 
-#include "vbscript/Conversions.h"
-#include "vbscript/Limits.h"
-#include "vbscript/ScriptError.h"
-#include "vbscript/Value.h"
+#include "vbscript/values/Coercion.h"
+#include "vbscript/values/Limits.h"
+#include "vbscript/values/ScriptError.h"
+#include "vbscript/values/Value.h"
 #include "vbscript/runtime/Builtin.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Reading dates and times from text as an en-US script host does: month/day/year with "/" or
 // "-", year-month-day, month names, and clock times with or without AM/PM, in either order.
 // Anything it cannot read is not a date, so IsDate answers False instead of guessing.
-#include "vbscript/runtime/Calendar.h"
+#include "vbscript/values/Calendar.h"
 
 #include <algorithm>
 #include <array>

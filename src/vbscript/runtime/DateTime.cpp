@@ -2,7 +2,7 @@
 // date (Year … Second, Weekday) and the builders DateSerial and TimeSerial. Dates are serial
 // days since 1899-12-30 in local time.
 #include "vbscript/runtime/BuiltinSupport.h"
-#include "vbscript/runtime/Calendar.h"
+#include "vbscript/values/Calendar.h"
 
 #include <array>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "platform/RandomGenerator.h"
 #include "vbscript/runtime/BuiltinSupport.h"
-#include "vbscript/runtime/Calendar.h"
+#include "vbscript/values/Calendar.h"
 
 #include <array>
 #include <bit>

@@ -2,7 +2,7 @@
 // Randomize statement, which reseeds the engine's Rnd generator.
 #pragma once
 
-#include "vbscript/Value.h"
+#include "vbscript/values/Value.h"
 #include "vbscript/runtime/Builtin.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 // The text built-ins that search and split: InStr, InStrRev, Replace, Split, Join and
 // StrComp, each with the binary (0) or text (1) compare mode. Positions are 1-based.
-#include "vbscript/Array.h"
+#include "vbscript/values/Array.h"
 #include "vbscript/runtime/BuiltinSupport.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The type-inspection built-ins: IsEmpty, IsNull, IsObject, IsNumeric, VarType, TypeName.
 // They look at the value as given (an object stays an object), except IsNumeric, which asks
 // whether the value, or an object's default value, converts to a number.
-#include "vbscript/Object.h"
+#include "vbscript/values/Object.h"
 #include "vbscript/runtime/BuiltinSupport.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // The unit-type editor driven as a user drives it: choosing types, adding them, typing into the
 // boxes and applying, checked against the project and the exact texts shown.
 #include "model/ProjectFile.h"
-#include "platform/NumberText.h"
+#include "platform/NumberFormatting.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/windows/WindowDriver.h"
 #include "ui/windows/frmTypes.h"

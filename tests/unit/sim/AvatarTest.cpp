@@ -2,7 +2,7 @@
 // conversions its type implies, the private text slots 1 to 10, and the unit table that
 // makes a unit on first use.
 #include "sim/AvatarTable.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // far, negative and huge coordinates, NaN and infinity, dead entries, teams beyond 1 and 2.
 #include "sim/ContactIndex.h"
 #include "sim/Game.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <gtest/gtest.h>
 

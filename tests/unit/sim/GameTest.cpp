@@ -5,7 +5,7 @@
 #include "sim/UnitCreation.h"
 
 #include "support/ScriptedDialogs.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <gtest/gtest.h>
 

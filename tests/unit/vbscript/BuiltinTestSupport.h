@@ -5,10 +5,10 @@
 
 #include "platform/Dialogs.h"
 #include "platform/RandomGenerator.h"
-#include "vbscript/Array.h"
-#include "vbscript/Conversions.h"
-#include "vbscript/Object.h"
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/Array.h"
+#include "vbscript/values/Coercion.h"
+#include "vbscript/values/Object.h"
+#include "vbscript/values/ScriptError.h"
 #include "vbscript/runtime/Builtin.h"
 
 #include <functional>

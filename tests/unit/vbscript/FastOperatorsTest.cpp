@@ -1,9 +1,9 @@
 // The operators' inline cases against the full rules: for every operator and pairs of Integer,
 // Long and Double operands around the edges where results change subtype, the inline case
 // either declines or gives the very subtype and value the full rules give.
-#include "vbscript/FastOperators.h"
+#include "vbscript/operators/FastOperators.h"
 
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // arguments and the host's own errors.
 #include "InterpreterTestSupport.h"
 
-#include "vbscript/HostBinding.h"
+#include "vbscript/host/HostBinding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The lexer: literal subtypes as the script engine chooses them, names and keywords without
 // regard to case, continuations and comments, and the place of every lexical error.
-#include "vbscript/Lexer.h"
+#include "vbscript/syntax/Lexer.h"
 
 #include <gtest/gtest.h>
 

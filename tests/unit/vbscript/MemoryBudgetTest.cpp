@@ -3,7 +3,7 @@
 // keeps it, and the count comes back to where it was once the values are gone.
 #include "InterpreterTestSupport.h"
 
-#include "vbscript/HeldMemory.h"
+#include "vbscript/values/HeldMemory.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // operators and built-ins do runs as scripts in tests/vbscript/.
 #include "BuiltinTestSupport.h"
 
-#include "vbscript/Operators.h"
+#include "vbscript/operators/Operators.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The parser: VBScript's precedence, the parenthesis rules of call statements, one-line and
 // block If, and the number, line and column of every compilation error.
-#include "vbscript/Parser.h"
+#include "vbscript/syntax/Parser.h"
 
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <gtest/gtest.h>
 

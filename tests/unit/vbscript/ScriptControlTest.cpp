@@ -3,9 +3,9 @@
 // memory).
 #include "InterpreterTestSupport.h"
 
-#include "vbscript/HostBinding.h"
-#include "vbscript/Limits.h"
-#include "vbscript/Parser.h"
+#include "vbscript/host/HostBinding.h"
+#include "vbscript/values/Limits.h"
+#include "vbscript/syntax/Parser.h"
 
 #include <gtest/gtest.h>
 

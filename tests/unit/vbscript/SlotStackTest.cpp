@@ -1,9 +1,9 @@
 // Frame slots from one stack: fresh slots on every take, slots that stay where they are while
 // deeper frames come and go (ByRef arguments point into them), frames larger than a chunk, and
 // what the slots held let go when they are given back.
-#include "vbscript/SlotStack.h"
+#include "vbscript/exec/SlotStack.h"
 
-#include "vbscript/HeldMemory.h"
+#include "vbscript/values/HeldMemory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A host class bound through its member table, called as the interpreter calls it: names in
 // any letter case, typed parameters converted as VBScript converts them (Long half to even,
 // Overflow and Type mismatch), typed results, properties, and wrong argument counts.
-#include "vbscript/HostBinding.h"
+#include "vbscript/host/HostBinding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The error catalogue and the script error: standard texts by number (run-time and
 // compilation), the two sources, and the position that is recorded once.
-#include "vbscript/ScriptError.h"
+#include "vbscript/values/ScriptError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,164 @@
+// Parsing of numbers in text.
+#include "platform/NumberParsing.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace kestrelon {
+namespace {
+
+// from_chars ignores the C locale: "." is the decimal point whatever the user's settings.
+// It takes no leading "+", which the callers accept.
+double toDouble(const std::string& text)
+{
+    std::string_view digits(text);
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small underflows to 0; too large is infinite, which callers refuse.
+        const bool tiny = digits.find("e-") != std::string_view::npos;
+        const bool negative = digits.front() == '-';
+        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
+    return result.ec == std::errc() ? value : 0.0;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// "&H1F" or "&O17" (and "&17"): whole numbers of at most 32 bits; 16-bit values are
+// taken as signed 16-bit, as script literals are.
+std::optional<double> parseRadixNumber(std::string_view text)
+{
+    text.remove_prefix(1);
+    int radix = 8;
+    if (!text.empty() && (text.front() == 'h' || text.front() == 'H')) {
+        radix = 16;
+        text.remove_prefix(1);
+    } else if (!text.empty() && (text.front() == 'o' || text.front() == 'O')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+                    : std::isxdigit(static_cast<unsigned char>(c)) ? std::tolower(c) - 'a' + 10
+                                                                   : 99;
+        if (digit >= radix)
+            return std::nullopt;
+        value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
+        if (value > 0xFFFFFFFFull)
+            return std::nullopt;
+    }
+    if (value <= 0xFFFF)
+        return static_cast<double>(static_cast<std::int16_t>(value));
+    return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+}
+
+std::optional<double> parseDecimalNumber(std::string_view text)
+{
+    std::string cleaned;
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        cleaned += text[i++];
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            cleaned += c;
+            digits = true;
+        } else if (c == ',' && digits && !point) {
+            continue; // thousands separator
+        } else if (c == '.' && !point) {
+            cleaned += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        cleaned += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            cleaned += text[i++];
+        const size_t start = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            cleaned += text[i++];
+        if (i == start)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    const double value = toDouble(cleaned);
+    if (std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    text = trimBlanks(text);
+    if (text.empty())
+        return std::nullopt;
+    if (text.front() == '&')
+        return parseRadixNumber(text);
+    return parseDecimalNumber(text);
+}
+
+bool isNumeric(std::string_view text)
+{
+    return parseNumber(text).has_value();
+}
+
+double readLeadingNumber(std::string_view text)
+{
+    std::string number;
+    bool point = false, exponent = false, digitsSinceExponent = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        const bool digit = std::isdigit(static_cast<unsigned char>(c)) != 0;
+        const bool signAllowed = number.empty() || (exponent && number.back() == 'e');
+        if (digit) {
+            number += c;
+            digitsSinceExponent = true;
+        } else if ((c == '+' || c == '-') && signAllowed) {
+            number += c;
+        } else if (c == '.' && !point && !exponent) {
+            number += c;
+            point = true;
+        } else if ((c == 'e' || c == 'E' || c == 'd' || c == 'D') && !exponent && digitsSinceExponent) {
+            number += 'e';
+            exponent = true;
+            digitsSinceExponent = false;
+        } else {
+            break;
+        }
+    }
+    // A number beyond the Double range stays as large as it is, an infinity of its sign, so
+    // the frame box can refuse it instead of reading it as no number.
+    return toDouble(number);
+}
+
+} // namespace kestrelon

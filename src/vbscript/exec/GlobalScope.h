@@ -1,0 +1,101 @@
+// The script level of one script host: the global variables and constants, the procedures
+// of every code added so far, and the named objects the host added. A reset empties it.
+// Its epoch changes whenever a name is added, so a name bound earlier is looked up again.
+#pragma once
+
+#include "vbscript/syntax/Ast.h"
+#include "vbscript/values/Object.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace kestrelon::vbs {
+
+struct BuiltinEntry;
+struct ConstantEntry;
+struct ProgramInstance;
+
+struct GlobalVariable {
+    Value value;
+    bool constant = false;
+};
+
+// A procedure and the added code it belongs to.
+struct ProcedureEntry {
+    const Procedure* procedure = nullptr;
+    ProgramInstance* instance = nullptr;
+};
+
+struct NamedItem {
+    std::string name;
+    std::shared_ptr<Object> object;
+    bool addMembers = false;
+};
+
+// What a global name of a program stands for, as last looked up.
+struct GlobalBinding {
+    enum class Kind : std::uint8_t {
+        Unresolved, Variable, Procedure, Item, Builtin, Constant, Err, Randomize, HostMember,
+    };
+    std::uint64_t epoch = 0; // the scope's epoch when looked up; 0: never
+    Kind kind = Kind::Unresolved;
+    GlobalVariable* variable = nullptr;
+    ProcedureEntry procedure;
+    const BuiltinEntry* builtin = nullptr;
+    const ConstantEntry* constant = nullptr;
+    std::size_t item = 0;
+    MemberId member = 0;
+};
+
+// One added code, linked into the script level: the compiled text, shared with every other
+// addition of the same text, and the bindings of its global names in this script host.
+struct ProgramInstance {
+    std::shared_ptr<const Program> program;
+    std::vector<GlobalBinding> bindings;
+};
+
+class GlobalScope {
+public:
+    enum class EntryKind : std::uint8_t { Variable, Procedure };
+    struct Entry {
+        EntryKind kind = EntryKind::Variable;
+        GlobalVariable* variable = nullptr;
+        ProcedureEntry procedure;
+    };
+
+    const Entry* find(const std::string& folded) const;
+
+    // The variable of that name, made (Empty) when the name is new or names a constant of an
+    // earlier code (a later Dim gives later code a variable of its own).
+    GlobalVariable& variable(const std::string& folded);
+    // A new constant; false when the name is already taken.
+    bool addConstant(const std::string& folded, Value value);
+    // Defines or replaces a procedure (the last definition wins); false when the name is a
+    // variable or constant.
+    bool defineProcedure(const std::string& folded, ProcedureEntry procedure);
+
+    // Adds or replaces a named object.
+    void addItem(const std::string& name, std::shared_ptr<Object> object, bool addMembers);
+    const NamedItem* findItem(const std::string& folded, std::size_t* index = nullptr) const;
+    const std::vector<NamedItem>& items() const { return m_items; }
+
+    // The added codes live as long as the script level, as their procedures do.
+    ProgramInstance& addInstance(std::shared_ptr<const Program> program);
+
+    std::uint64_t epoch() const { return m_epoch; }
+    void clear();
+
+private:
+    std::unordered_map<std::string, Entry> m_entries;
+    std::deque<GlobalVariable> m_variables; // a deque: variables never move while referenced
+    std::vector<NamedItem> m_items;
+    std::unordered_map<std::string, std::size_t> m_itemIndex;
+    std::vector<std::unique_ptr<ProgramInstance>> m_instances;
+    std::uint64_t m_epoch = 1;
+};
+
+} // namespace kestrelon::vbs

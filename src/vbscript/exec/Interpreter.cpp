@@ -1,0 +1,148 @@
+// The interpreter's frames and calls: how a procedure gets its frame, how its arguments are
+// bound (a variable or array element passed ByRef is the caller's own storage, anything else a
+// copy), how deep calls may go, and the two ways the host enters: top-level code and Run.
+#include "vbscript/exec/Interpreter.h"
+
+#include "vbscript/values/Array.h"
+#include "vbscript/values/Coercion.h"
+
+#include <new>
+#include <stdexcept>
+
+namespace kestrelon::vbs {
+
+Interpreter::Interpreter(GlobalScope& globals)
+    : m_globals(globals), m_err(std::make_shared<ErrObject>()), m_lastRandom(m_random.current())
+{
+}
+
+Interpreter::Session::Session(Interpreter& interpreter, std::chrono::milliseconds limit,
+                              std::function<bool()> keepWaiting, std::size_t memoryBudget)
+    : m_interpreter(interpreter), m_limits(interpreter.m_clock, memoryBudget)
+{
+    interpreter.m_running = true;
+    interpreter.m_depth = 0;
+    interpreter.m_clock.start(limit, std::move(keepWaiting));
+    interpreter.m_stack.start();
+}
+
+Interpreter::Frame::Frame(SlotStack& slotStack, ProgramInstance& program, const Procedure* owner, int slotCount)
+    : stack(slotStack), instance(program), procedure(owner), slots(slotStack.take(static_cast<size_t>(slotCount)))
+{
+}
+
+Interpreter::ArrayLocks::~ArrayLocks()
+{
+    for (const auto& array : m_arrays) {
+        auto found = m_interpreter.m_lockedArrays.find(array.get());
+        if (--found->second == 0)
+            m_interpreter.m_lockedArrays.erase(found);
+    }
+}
+
+void Interpreter::ArrayLocks::lock(std::shared_ptr<Array> array)
+{
+    ++m_interpreter.m_lockedArrays[array.get()];
+    m_arrays.push_back(std::move(array));
+}
+
+// Past the deepest nesting a script may reach, or near the end of the thread's stack, a call
+// raises "Out of stack space" (28), which the caller may catch like any run-time error.
+Interpreter::CallDepth::CallDepth(Interpreter& interpreter) : m_interpreter(interpreter)
+{
+    if (m_interpreter.m_depth >= MaxCallDepth || m_interpreter.m_stack.exhausted())
+        throw ScriptError::runtime(28);
+    ++m_interpreter.m_depth;
+}
+
+void Interpreter::runTopLevel(ProgramInstance& instance)
+{
+    const Program& program = *instance.program;
+    Frame frame(m_slots, instance, nullptr, program.topLevelSlots);
+    executeBlock(program.statements, frame);
+}
+
+// The host calls a procedure without arguments; one that needs some fails where it is declared.
+void Interpreter::runProcedure(const ProcedureEntry& entry)
+{
+    if (!entry.procedure->params.empty()) {
+        ScriptError error = ScriptError::runtime(450);
+        error.setPositionIfUnknown(entry.procedure->pos.line, entry.procedure->pos.column);
+        throw error;
+    }
+    Frame frame(m_slots, *entry.instance, entry.procedure, entry.procedure->slotCount);
+    invokeFrame(frame);
+}
+
+Value Interpreter::callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller)
+{
+    const Procedure& procedure = *entry.procedure;
+    if (args.size() != procedure.params.size())
+        throw ScriptError::runtime(450);
+    Frame frame(m_slots, *entry.instance, &procedure, procedure.slotCount);
+    ArrayLocks locks(*this);
+    for (size_t i = 0; i < args.size(); ++i)
+        bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);
+    return invokeFrame(frame);
+}
+
+// ByRef (the default) aliases a plain variable or an array element; a literal, an expression,
+// a parenthesized argument, a constant or a property gives the callee a copy of its own.
+void Interpreter::bindArgument(Frame& callee, size_t index, const Expr& argument, bool byVal, Frame& caller,
+                               ArrayLocks& locks)
+{
+    Frame::Slot& slot = callee.slots[index];
+    if (!byVal && !argument.parenthesized) {
+        Value* reference = nullptr;
+        if (argument.kind == ExprKind::Name) {
+            const auto& name = static_cast<const NameExpr&>(argument);
+            if (!name.ref.constant)
+                reference = variableOf(name, caller);
+        } else if (argument.kind == ExprKind::Call) {
+            reference = elementReference(static_cast<const CallExpr&>(argument), caller, locks);
+        }
+        if (reference) {
+            slot.value = reference;
+            return;
+        }
+    }
+    storeInto(slot.own, evaluate(argument, caller));
+}
+
+// Runs a procedure whose frame holds its arguments: its arrays and constants are made, its
+// body runs, and a function's result comes back.
+Value Interpreter::invokeFrame(Frame& frame)
+{
+    CallDepth depth(*this);
+    m_clock.tick();
+    const Procedure& procedure = *frame.procedure;
+    for (const SlotInit& init : procedure.inits) {
+        Value& slot = frame.at(init.slot);
+        switch (init.kind) {
+        case SlotInit::Kind::Constant: slot = init.constant; break;
+        case SlotInit::Kind::FixedArray: slot = declaredArray(init.bounds, init.pos); break;
+        case SlotInit::Kind::DynamicArray: slot = Value::array(std::make_shared<Array>()); break;
+        }
+    }
+    executeBlock(procedure.body, frame);
+    if (procedure.resultSlot < 0)
+        return Value();
+    return std::move(frame.at(procedure.resultSlot));
+}
+
+Value Interpreter::declaredArray(const std::vector<std::int32_t>& bounds, SourcePos pos)
+{
+    try {
+        return newArray(bounds, true);
+    } catch (ScriptError& error) {
+        error.setPositionIfUnknown(pos.line, pos.column);
+        throw;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    ScriptError error = ScriptError::runtime(7);
+    error.setPositionIfUnknown(pos.line, pos.column);
+    throw error;
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,211 @@
+// The interpreter: runs resolved syntax trees against a script level. Locals live in frame
+// slots, globals are bound once per added code and looked up again only when the script level
+// gained a name. Errors are ScriptErrors raised where the fault is; each statement either
+// passes them on or, under On Error Resume Next, records them in Err and goes on.
+// Statements are in InterpretStatements.cpp, expressions in InterpretExpressions.cpp, names
+// and calls in InterpretNames.cpp, arrays in InterpretArrays.cpp.
+#pragma once
+
+#include "platform/RandomGenerator.h"
+#include "vbscript/syntax/Ast.h"
+#include "vbscript/exec/ErrObject.h"
+#include "vbscript/exec/GlobalScope.h"
+#include "vbscript/values/Limits.h"
+#include "vbscript/exec/SlotStack.h"
+#include "vbscript/runtime/Builtin.h"
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+namespace kestrelon::vbs {
+
+class Interpreter : public BuiltinContext {
+public:
+    explicit Interpreter(GlobalScope& globals);
+
+    Dialogs* dialogs() override { return m_dialogs; }
+    RandomGenerator& random() override { return m_random; }
+    float& lastRandom() override { return m_lastRandom; }
+
+    void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
+    ErrObject& err() { return *m_err; }
+    RunClock& clock() { return m_clock; }
+
+    // One call into the engine (AddCode or Run): starts the time budget and the stack guard,
+    // and makes the clock and memory budget those of the script this thread runs.
+    class Session {
+    public:
+        Session(Interpreter& interpreter, std::chrono::milliseconds limit, std::function<bool()> keepWaiting,
+                std::size_t memoryBudget);
+        ~Session() { m_interpreter.m_running = false; }
+        Session(const Session&) = delete;
+        Session& operator=(const Session&) = delete;
+
+    private:
+        Interpreter& m_interpreter;
+        ActiveLimits m_limits;
+    };
+
+    // True while a call into the engine is under way (a host object calling back finds it so).
+    bool running() const { return m_running; }
+
+    // Runs the top-level statements of an added code.
+    void runTopLevel(ProgramInstance& instance);
+    // Calls a procedure with no arguments.
+    void runProcedure(const ProcedureEntry& entry);
+
+    // The fixed-size array a Dim declares, made as its procedure or script starts; one too
+    // large for memory fails with "Out of memory" at the Dim.
+    static Value declaredArray(const std::vector<std::int32_t>& bounds, SourcePos pos);
+
+private:
+    enum class Flow { Normal, ExitDo, ExitFor, ExitProcedure };
+
+    struct Frame {
+        Frame(SlotStack& stack, ProgramInstance& program, const Procedure* owner, int slotCount);
+        ~Frame() { stack.give(slots); }
+        Frame(const Frame&) = delete;
+        Frame& operator=(const Frame&) = delete;
+        Value& at(int slot) { return *slots[static_cast<size_t>(slot)].value; }
+
+        using Slot = FrameSlot;
+        SlotStack& stack;
+        ProgramInstance& instance;
+        const Procedure* procedure; // null for top-level code
+        std::span<Slot> slots;
+        bool resumeNext = false;
+    };
+
+    // Arrays whose elements are passed by reference stay locked (no ReDim or Erase) until the
+    // call returns, so the reference can never dangle.
+    class ArrayLocks {
+    public:
+        explicit ArrayLocks(Interpreter& interpreter) : m_interpreter(interpreter) {}
+        ~ArrayLocks();
+        ArrayLocks(const ArrayLocks&) = delete;
+        ArrayLocks& operator=(const ArrayLocks&) = delete;
+        void lock(std::shared_ptr<Array> array);
+
+    private:
+        Interpreter& m_interpreter;
+        std::vector<std::shared_ptr<Array>> m_arrays;
+    };
+
+    class CallDepth {
+    public:
+        explicit CallDepth(Interpreter& interpreter);
+        ~CallDepth() { --m_interpreter.m_depth; }
+        CallDepth(const CallDepth&) = delete;
+        CallDepth& operator=(const CallDepth&) = delete;
+
+    private:
+        Interpreter& m_interpreter;
+    };
+
+    // Statements.
+    Flow executeBlock(const Block& block, Frame& frame);
+    Flow execute(const Stmt& statement, Frame& frame);
+    void executeAssign(const AssignStmt& statement, Frame& frame);
+    void executeCall(const CallStmt& statement, Frame& frame);
+    Flow executeIf(const IfStmt& statement, Frame& frame);
+    Flow executeSelect(const SelectStmt& statement, Frame& frame);
+    Flow executeFor(const ForStmt& statement, Frame& frame);
+    Flow runForBody(const ForStmt& statement, Frame& frame, Value& counter, const Value& step, double end);
+    Flow executeForEach(const ForEachStmt& statement, Frame& frame);
+    Flow executeDo(const DoStmt& statement, Frame& frame);
+    Flow executeWith(const WithStmt& statement, Frame& frame);
+    Flow runFailedLoopOnce(const Block& body, Frame& frame, std::int32_t errorAtNext);
+    bool canResume(const Frame& frame) const;
+    void recordResumed(ScriptError& error, const Frame& frame, SourcePos pos);
+    std::optional<bool> testCondition(const Expr& condition, Frame& frame, SourcePos pos);
+    static Flow loopExit(Flow flow, Flow ownExit);
+
+    // Expressions.
+    Value evaluate(const Expr& expression, Frame& frame);
+    Value evaluateBinary(const BinaryExpr& expression, Frame& frame);
+    Value evaluateIs(const BinaryExpr& expression, Frame& frame);
+    Value evaluateCall(const CallExpr& expression, Frame& frame);
+    Value evaluateMember(const MemberExpr& expression, Frame& frame);
+    Value withObject(int slot, Frame& frame);
+    std::vector<Value> evaluateArguments(const std::vector<ExprPtr>& args, Frame& frame);
+    // The arguments of a call to a host member or a built-in, evaluated in order; the few a
+    // call has live in the list itself, so a call asks the heap for nothing.
+    class ArgumentValues {
+    public:
+        ArgumentValues(Interpreter& interpreter, const std::vector<ExprPtr>& args, Frame& frame);
+        ArgumentValues(const ArgumentValues&) = delete;
+        ArgumentValues& operator=(const ArgumentValues&) = delete;
+        operator std::span<const Value>() const { return {m_values, m_count}; }
+
+    private:
+        static constexpr std::size_t Inline = 6;
+        Value m_inline[Inline];
+        std::vector<Value> m_spilled;
+        const Value* m_values = m_inline;
+        std::size_t m_count = 0;
+    };
+    Value plainValue(const Expr& expression, Frame& frame, bool isSet);
+    static bool isLiteral(const Expr& expression);
+
+    // Names, objects and calls.
+    const GlobalBinding& globalBinding(ProgramInstance& instance, int index);
+    GlobalBinding lookUpGlobal(const std::string& folded) const;
+    Value readName(const NameExpr& name, Frame& frame);
+    void assignName(const NameExpr& name, Frame& frame, Value value);
+    Value* existingVariable(const NameExpr& name, Frame& frame, const GlobalBinding** binding);
+    Value* variableOf(const NameExpr& name, Frame& frame, bool createEvenWhenExplicit = false);
+    Value& createVariable(const NameExpr& name, Frame& frame);
+    Value callName(const NameExpr& name, const std::vector<ExprPtr>& args, Frame& frame, InvokeKind kind);
+    Value callCallee(const Expr& callee, const std::vector<ExprPtr>& args, Frame& frame, InvokeKind kind);
+    Value callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller);
+    void bindArgument(Frame& callee, size_t index, const Expr& argument, bool byVal, Frame& caller, ArrayLocks& locks);
+    Value invokeFrame(Frame& frame);
+    Value callValue(const Value& target, std::vector<Value> args, InvokeKind kind);
+    Value invokeMember(const Value& target, const std::string& name, MemberCache& cache, InvokeKind kind,
+                       std::span<const Value> args);
+    static MemberId memberOf(const Value& target, const std::string& name, MemberCache& cache);
+    static Value invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args);
+    static const Expr& chainStart(const Expr& value);
+    bool isSelfAppend(const AssignStmt& statement);
+    std::optional<Value> quietObject(const NameExpr& name, Frame& frame);
+    bool appendToMember(const AssignStmt& statement, Frame& frame);
+    bool appendToVariable(const AssignStmt& statement, Frame& frame);
+    bool appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding);
+    template <typename StillMeant, typename Put>
+    bool appendToText(const AssignStmt& statement, Frame& frame, std::string& text, StillMeant stillMeant, Put put);
+    Value joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength);
+    Value invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args);
+    Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);
+    void assignMember(const Expr& target, Frame& frame, Value value);
+
+    // Arrays.
+    void assignIndexed(const CallExpr& target, Frame& frame, const Expr& value, bool isSet);
+    void assignIndexedName(const NameExpr& name, const std::vector<ExprPtr>& indices, Frame& frame, const Expr& value,
+                           bool isSet);
+    Value* elementReference(const CallExpr& argument, Frame& frame, ArrayLocks& locks);
+    void executeReDim(const ReDimStmt& statement, Frame& frame);
+    void executeErase(const EraseStmt& statement, Frame& frame);
+    Array& writableArray(Value& value);
+    bool locked(const Array* array) const;
+    void storeInto(Value& target, Value value);
+    static Value readElement(const Array& array, std::span<const Value> indices);
+    static std::vector<std::int32_t> indicesOf(std::span<const Value> args);
+    static Value newArray(std::vector<std::int32_t> bounds, bool fixed);
+
+    GlobalScope& m_globals;
+    SlotStack m_slots;
+    std::shared_ptr<ErrObject> m_err;
+    Dialogs* m_dialogs = nullptr;
+    RandomGenerator m_random;
+    float m_lastRandom;
+    RunClock m_clock;
+    StackGuard m_stack;
+    int m_depth = 0;
+    bool m_running = false;
+    std::unordered_map<const Array*, int> m_lockedArrays;
+};
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,80 @@
+// The comparison operators' rules: numbers compare by value, text by its bytes, and text
+// against a number by how each stood in the source: against a numeric literal the text is
+// read as a number, a string literal compares with the number's text, and otherwise text is
+// always the greater.
+#include "vbscript/values/Coercion.h"
+#include "vbscript/values/Limits.h"
+#include "vbscript/operators/OperatorParts.h"
+#include "vbscript/values/ScriptError.h"
+
+#include <algorithm>
+
+namespace kestrelon::vbs::operators {
+namespace {
+
+template <typename T>
+int order(T left, T right)
+{
+    return left < right ? -1 : (right < left ? 1 : 0);
+}
+
+int compareText(const std::string& left, const std::string& right)
+{
+    addScriptWork(std::min(left.size(), right.size()));
+    // std::string compares bytes as unsigned characters, the binary order of text.
+    const int result = left.compare(right);
+    return result < 0 ? -1 : (result > 0 ? 1 : 0);
+}
+
+int compareNumbers(const Value& left, const Value& right)
+{
+    if (left.isWholeNumber() && right.isWholeNumber())
+        return order(left.wholeNumber(), right.wholeNumber());
+    if (left.type() == VarType::Currency && right.type() == VarType::Currency)
+        return order(left.asCurrencyScaled(), right.asCurrencyScaled());
+    return order(toDouble(left), toDouble(right));
+}
+
+// Text against a number (never Empty): the literal rules.
+int compareTextWithNumber(const std::string& text, const Value& number, bool textLiteral, bool numberLiteral)
+{
+    if (numberLiteral) {
+        const auto parsed = parseScriptNumber(text);
+        if (!parsed)
+            throw ScriptError::runtime(13);
+        return order(*parsed, toDouble(number));
+    }
+    if (textLiteral)
+        return compareText(text, toString(number));
+    return 1;
+}
+
+} // namespace
+
+std::optional<int> compare(const Value& left, const Value& right, OperandForm leftForm, OperandForm rightForm)
+{
+    // Arrays cannot be compared, not even with Null.
+    if (left.isArray() || right.isArray() || left.type() == VarType::Error || right.type() == VarType::Error)
+        throw ScriptError::runtime(13);
+    if (left.isNull() || right.isNull())
+        return std::nullopt;
+    const Kind lk = kindOf(left), rk = kindOf(right);
+    if (lk == Kind::String && rk == Kind::String)
+        return compareText(left.asString(), right.asString());
+    // Empty is "" beside text and 0 beside a number.
+    if (lk == Kind::Empty && rk == Kind::String)
+        return compareText(std::string(), right.asString());
+    if (lk == Kind::String && rk == Kind::Empty)
+        return compareText(left.asString(), std::string());
+    if (lk == Kind::String)
+        return compareTextWithNumber(left.asString(), right, leftForm.literal, rightForm.literal);
+    if (rk == Kind::String)
+        return -compareTextWithNumber(right.asString(), left, rightForm.literal, leftForm.literal);
+    if (lk == Kind::Empty || rk == Kind::Empty) {
+        const Value zero = Value::integer(0);
+        return compareNumbers(lk == Kind::Empty ? zero : left, rk == Kind::Empty ? zero : right);
+    }
+    return compareNumbers(left, right);
+}
+
+} // namespace kestrelon::vbs::operators

@@ -1,0 +1,122 @@
+// The operators' common cases done inline: Integer and Long with each other, and Double with
+// Double, Integer or Long. Every case gives exactly what the full rules in Operators.cpp give;
+// anything else, and every case that would raise an error, is left to those rules.
+#pragma once
+
+#include "vbscript/operators/Operators.h"
+#include "vbscript/values/Value.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kestrelon::vbs::fast {
+
+inline bool isIntegerOrLong(const Value& v)
+{
+    return v.type() == VarType::Long || v.type() == VarType::Integer;
+}
+
+inline std::int64_t whole(const Value& v)
+{
+    return v.type() == VarType::Long ? v.asLong() : v.asInteger();
+}
+
+// A whole result in Integer when both operands were Integer and it fits, else in Long, else
+// in Double: the way a whole-number result moves up when it overflows.
+inline Value fitted(std::int64_t result, bool eitherLong)
+{
+    if (!eitherLong && result >= -32768 && result <= 32767)
+        return Value::integer(static_cast<std::int16_t>(result));
+    if (result >= std::numeric_limits<std::int32_t>::min() && result <= std::numeric_limits<std::int32_t>::max())
+        return Value::longValue(static_cast<std::int32_t>(result));
+    return Value::doubleValue(static_cast<double>(result));
+}
+
+template <typename T>
+inline Value compared(BinaryOp op, T l, T r)
+{
+    switch (op) {
+    case BinaryOp::Equal: return Value::boolean(l == r);
+    case BinaryOp::NotEqual: return Value::boolean(l != r);
+    case BinaryOp::Less: return Value::boolean(l < r);
+    case BinaryOp::Greater: return Value::boolean(l > r);
+    case BinaryOp::LessEqual: return Value::boolean(l <= r);
+    default: return Value::boolean(l >= r);
+    }
+}
+
+inline bool isComparison(BinaryOp op)
+{
+    return op >= BinaryOp::Equal && op <= BinaryOp::GreaterEqual;
+}
+
+inline bool wholeBinary(BinaryOp op, const Value& left, const Value& right, Value& result)
+{
+    const std::int64_t l = whole(left), r = whole(right);
+    const bool eitherLong = left.type() == VarType::Long || right.type() == VarType::Long;
+    switch (op) {
+    case BinaryOp::Add: result = fitted(l + r, eitherLong); return true;
+    case BinaryOp::Subtract: result = fitted(l - r, eitherLong); return true;
+    case BinaryOp::Multiply: result = fitted(l * r, eitherLong); return true;
+    case BinaryOp::Divide:
+        if (r == 0)
+            return false;
+        result = Value::doubleValue(static_cast<double>(l) / static_cast<double>(r));
+        return true;
+    case BinaryOp::IntegerDivide:
+    case BinaryOp::Modulo:
+        // Division by zero and the one quotient past Long are raised by the full rules.
+        if (r == 0 || (r == -1 && l == std::numeric_limits<std::int32_t>::min()))
+            return false;
+        result = fitted(op == BinaryOp::Modulo ? l % r : l / r, eitherLong);
+        return true;
+    default:
+        if (!isComparison(op))
+            return false;
+        result = compared(op, l, r);
+        return true;
+    }
+}
+
+inline bool realBinary(BinaryOp op, double l, double r, Value& result)
+{
+    double value = 0;
+    switch (op) {
+    case BinaryOp::Add: value = l + r; break;
+    case BinaryOp::Subtract: value = l - r; break;
+    case BinaryOp::Multiply: value = l * r; break;
+    case BinaryOp::Divide:
+        if (r == 0)
+            return false;
+        value = l / r;
+        break;
+    default:
+        if (!isComparison(op))
+            return false;
+        result = compared(op, l, r);
+        return true;
+    }
+    // Overflow is raised by the full rules.
+    if (!std::isfinite(value))
+        return false;
+    result = Value::doubleValue(value);
+    return true;
+}
+
+// True when the operation was done here and result holds its value.
+inline bool tryBinary(BinaryOp op, const Value& left, const Value& right, Value& result)
+{
+    const bool leftWhole = isIntegerOrLong(left), rightWhole = isIntegerOrLong(right);
+    if (leftWhole && rightWhole)
+        return wholeBinary(op, left, right, result);
+    const bool leftDouble = left.type() == VarType::Double, rightDouble = right.type() == VarType::Double;
+    if ((leftDouble || leftWhole) && (rightDouble || rightWhole) && (leftDouble || rightDouble)) {
+        const double l = leftDouble ? left.asDouble() : static_cast<double>(whole(left));
+        const double r = rightDouble ? right.asDouble() : static_cast<double>(whole(right));
+        return realBinary(op, l, r, result);
+    }
+    return false;
+}
+
+} // namespace kestrelon::vbs::fast

@@ -1,0 +1,59 @@
+// The lexer: script text to tokens. Keywords and names are matched without regard to case,
+// literals get the subtype VBScript gives them (Integer, Long or Double by size; &H and &O
+// with their 16-bit rule; #dates#), and " _" joins a line to the next one.
+#pragma once
+
+#include "vbscript/syntax/Token.h"
+
+#include <string_view>
+#include <vector>
+
+namespace kestrelon::vbs {
+
+class Lexer {
+public:
+    explicit Lexer(std::string_view source) : m_source(source) {}
+
+    // Every token of the text, ending with EndOfInput. A lexical error becomes an Invalid
+    // token at its place (followed by EndOfInput), so that the parser reports an earlier
+    // syntax error first, as the script engine reads the text from the top.
+    std::vector<Token> tokenize();
+
+private:
+    struct LexError {
+        std::int32_t number;
+        int line;
+        int column;
+    };
+
+    void scanToken();
+    bool skipBlanksAndContinuations();
+    void skipComment();
+    void scanNewline();
+    void scanWord();
+    void scanBracketedName();
+    void scanString();
+    void scanDecimalNumber();
+    bool startsRadixNumber() const;
+    void scanRadixNumber();
+    void scanDate();
+    bool scanOperator();
+
+    Token& push(TokenKind kind);
+    [[noreturn]] void fail(std::int32_t number) const;
+    [[noreturn]] void failAt(std::int32_t number, int line, int column) const;
+
+    char peek(size_t ahead = 0) const;
+    bool atEnd() const { return m_pos >= m_source.size(); }
+    int column() const { return static_cast<int>(m_pos - m_lineStart) + 1; }
+
+    std::string_view m_source;
+    size_t m_pos = 0;
+    size_t m_lineStart = 0;
+    int m_line = 1;
+    size_t m_tokenStart = 0;
+    bool m_continued = false; // the token follows a " _" line continuation
+    std::vector<Token> m_tokens;
+};
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,228 @@
+// The parser's frame: token access, statement ends, blocks, procedures and the program. The
+// statements are parsed in ParseStatements.cpp, the expressions in ParseExpressions.cpp.
+#include "vbscript/syntax/Parser.h"
+
+#include "vbscript/syntax/Lexer.h"
+#include "vbscript/values/ScriptError.h"
+
+namespace kestrelon::vbs {
+
+Parser::NestingGuard::NestingGuard(Parser& parser) : m_parser(parser)
+{
+    if (++m_parser.m_nesting > MaxNesting)
+        m_parser.fail(1001);
+}
+
+Parser::Parser(std::string_view source) : m_tokens(Lexer(source).tokenize()) {}
+
+const Token& Parser::lookAhead(size_t ahead) const
+{
+    const size_t at = std::min(m_pos + ahead, m_tokens.size() - 1);
+    return m_tokens[at];
+}
+
+bool Parser::atWord(std::string_view folded) const
+{
+    return at(TokenKind::Identifier) && !current().bracketed && current().folded == folded;
+}
+
+// Where a statement may end: a line break, ":", the end of the text, "End" (End Sub may follow
+// a statement on its line) and, inside a one-line If, "Else".
+bool Parser::atStatementEnd() const
+{
+    switch (current().kind) {
+    case TokenKind::Newline:
+    case TokenKind::Colon:
+    case TokenKind::EndOfInput:
+    case TokenKind::End: return true;
+    case TokenKind::Else: return m_context.lineIfDepth > 0;
+    default: return false;
+    }
+}
+
+const Token& Parser::advance()
+{
+    const Token& token = current();
+    if (token.kind == TokenKind::Invalid)
+        failAt(token.errorNumber, {token.line, token.column});
+    if (m_pos + 1 < m_tokens.size())
+        ++m_pos;
+    return token;
+}
+
+bool Parser::accept(TokenKind kind)
+{
+    if (!at(kind))
+        return false;
+    advance();
+    return true;
+}
+
+void Parser::expect(TokenKind kind, int errorNumber)
+{
+    if (!accept(kind))
+        fail(errorNumber);
+}
+
+// A lexical error stands where the parser meets it, before any other complaint about it.
+void Parser::fail(int errorNumber) const
+{
+    const Token& token = current();
+    if (token.kind == TokenKind::Invalid)
+        failAt(token.errorNumber, {token.line, token.column});
+    failAt(errorNumber, {token.line, token.column});
+}
+
+void Parser::failAt(int errorNumber, SourcePos pos) const
+{
+    throw ScriptError::compile(errorNumber, pos.line, pos.column);
+}
+
+void Parser::skipSeparators()
+{
+    while (at(TokenKind::Newline) || at(TokenKind::Colon))
+        advance();
+}
+
+void Parser::requireStatementEnd()
+{
+    if (!atStatementEnd())
+        fail(1025);
+}
+
+// Loop headers, With and Select Case end their line (or take a ":") before their body.
+void Parser::requireSeparator()
+{
+    if (!at(TokenKind::Newline) && !at(TokenKind::Colon) && !at(TokenKind::EndOfInput))
+        fail(1025);
+}
+
+std::unique_ptr<Program> Parser::parseProgram()
+{
+    auto program = std::make_unique<Program>();
+    m_program = program.get();
+    skipSeparators();
+    if (at(TokenKind::Option)) {
+        parseOptionExplicit();
+        program->optionExplicit = true;
+    }
+    program->statements = parseBlock();
+    if (!at(TokenKind::EndOfInput))
+        failUnexpectedEnd(1024);
+    return program;
+}
+
+void Parser::parseOptionExplicit()
+{
+    advance();
+    if (!atWord("explicit"))
+        fail(1002);
+    advance();
+    requireStatementEnd();
+}
+
+// Statements up to a word that ends a block (End, Else, ElseIf, Case, Loop, Next, Wend) or the
+// end of the text; the construct that asked decides whether that word is its own.
+Block Parser::parseBlock()
+{
+    NestingGuard guard(*this);
+    Block block;
+    while (true) {
+        skipSeparators();
+        switch (current().kind) {
+        case TokenKind::EndOfInput:
+        case TokenKind::End:
+        case TokenKind::Else:
+        case TokenKind::ElseIf:
+        case TokenKind::Case:
+        case TokenKind::Loop:
+        case TokenKind::Next:
+        case TokenKind::Wend: return block;
+        case TokenKind::Invalid: fail(1002);
+        default: break;
+        }
+        if (StmtPtr statement = parseStatement())
+            block.push_back(std::move(statement));
+        requireStatementEnd();
+    }
+}
+
+// A block ended by a word that is not its own: a stray Loop or Next is named as such,
+// anything else is reported as what the construct still expects.
+void Parser::failUnexpectedEnd(int expectedError) const
+{
+    if (at(TokenKind::Loop))
+        fail(1038);
+    if (at(TokenKind::Next))
+        fail(1055);
+    fail(expectedError);
+}
+
+// "End <construct>" closing a block; a missing End is 1014, a wrong word after it the
+// construct's own "Expected 'If'"-style error.
+void Parser::expectEndOf(TokenKind construct, int missingWordError)
+{
+    if (!at(TokenKind::End))
+        failUnexpectedEnd(1014);
+    advance();
+    if (!at(construct))
+        fail(missingWordError);
+    advance();
+}
+
+// [Public|Private] Sub|Function name[(params)] body End Sub|Function. Procedures are gathered
+// into the program wherever they stand at script level: they exist before any code runs.
+void Parser::parseProcedure()
+{
+    if (m_context.procedure)
+        fail(1024);
+    auto procedure = std::make_unique<Procedure>();
+    procedure->pos = position();
+    procedure->isFunction = at(TokenKind::Function);
+    advance();
+    if (!at(TokenKind::Identifier))
+        fail(1010);
+    procedure->name = current().text;
+    procedure->folded = current().folded;
+    advance();
+    if (at(TokenKind::LeftParen))
+        parseParameters(*procedure);
+
+    const Context outer = m_context;
+    m_context = Context{};
+    m_context.procedure = procedure.get();
+    procedure->body = parseBlock();
+    const bool isFunction = procedure->isFunction;
+    expectEndOf(isFunction ? TokenKind::Function : TokenKind::Sub, isFunction ? 1015 : 1016);
+    m_context = outer;
+    m_program->procedures.push_back(std::move(procedure));
+}
+
+// ([ByVal|ByRef] name[()], ...): ByRef is the default.
+void Parser::parseParameters(Procedure& procedure)
+{
+    advance();
+    if (accept(TokenKind::RightParen))
+        return;
+    while (true) {
+        Parameter parameter;
+        if (accept(TokenKind::ByVal))
+            parameter.byVal = true;
+        else
+            accept(TokenKind::ByRef);
+        if (!at(TokenKind::Identifier))
+            fail(1010);
+        parameter.pos = position();
+        parameter.name = current().text;
+        parameter.folded = current().folded;
+        advance();
+        if (accept(TokenKind::LeftParen))
+            expect(TokenKind::RightParen, 1006);
+        procedure.params.push_back(std::move(parameter));
+        if (!accept(TokenKind::Comma))
+            break;
+    }
+    expect(TokenKind::RightParen, 1006);
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,323 @@
+// Conversions between Variant subtypes with VBScript's rules: numbers from text through the
+// script number parser, whole numbers rounded half to even with "Overflow" past the target's
+// range, text from numbers through the platform's one number-to-text conversion.
+#include "vbscript/values/Coercion.h"
+
+#include "platform/NumberFormatting.h"
+#include "platform/NumberParsing.h"
+#include "vbscript/values/Array.h"
+#include "vbscript/values/Limits.h"
+#include "vbscript/values/Object.h"
+#include "vbscript/values/ScriptError.h"
+#include "vbscript/values/Calendar.h"
+
+#include <cmath>
+#include <limits>
+
+namespace kestrelon::vbs {
+namespace {
+
+constexpr std::int64_t CurrencyScale = 10000;
+// Beyond this magnitude a double no longer fits a 64-bit whole number.
+constexpr double Int64Limit = 9223372036854775807.0;
+
+[[noreturn]] void raise(std::int32_t number)
+{
+    throw ScriptError::runtime(number);
+}
+
+// The value, or the object's default value kept alive in holder.
+const Value& plain(const Value& value, Value& holder)
+{
+    if (!value.isObject())
+        return value;
+    holder = toPlainValue(value);
+    return holder;
+}
+
+// Any plain value as a double: Null raises 94; arrays, errors and non-numeric text raise 13.
+double numberOf(const Value& value)
+{
+    switch (value.type()) {
+    case VarType::Empty: return 0.0;
+    case VarType::Null: raise(94);
+    case VarType::Boolean:
+    case VarType::Byte:
+    case VarType::Integer:
+    case VarType::Long: return value.wholeNumber();
+    case VarType::Single: return value.asSingle();
+    case VarType::Double:
+    case VarType::Date: return value.asDouble();
+    case VarType::Currency: return static_cast<double>(value.asCurrencyScaled()) / CurrencyScale;
+    case VarType::String:
+        if (auto number = parseScriptNumber(value.asString()))
+            return *number;
+        raise(13);
+    default: raise(13);
+    }
+}
+
+// Currency divided by its scale, a half going to the even neighbour.
+std::int64_t roundCurrency(std::int64_t scaled)
+{
+    std::int64_t whole = scaled / CurrencyScale;
+    const std::int64_t rest = scaled % CurrencyScale;
+    const std::int64_t twice = 2 * (rest < 0 ? -rest : rest);
+    if (twice > CurrencyScale || (twice == CurrencyScale && whole % 2 != 0))
+        whole += rest < 0 ? -1 : 1;
+    return whole;
+}
+
+// Any plain value rounded half to even to a whole number; 6 when it is out of all range.
+std::int64_t roundedWhole(const Value& value)
+{
+    if (value.isWholeNumber())
+        return value.wholeNumber();
+    if (value.type() == VarType::Currency)
+        return roundCurrency(value.asCurrencyScaled());
+    const double rounded = std::nearbyint(numberOf(value));
+    if (!(std::fabs(rounded) < Int64Limit))
+        raise(6);
+    return static_cast<std::int64_t>(rounded);
+}
+
+std::int64_t wholeInRange(const Value& value, std::int64_t low, std::int64_t high)
+{
+    const std::int64_t whole = roundedWhole(value);
+    if (whole < low || whole > high)
+        raise(6);
+    return whole;
+}
+
+std::string lowerAscii(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+} // namespace
+
+Value toPlainValue(const Value& value)
+{
+    Value current = value;
+    // A default member may itself answer an object; a few steps reach the plain value.
+    for (int depth = 0; current.isObject(); ++depth) {
+        const auto& object = current.asObject();
+        if (!object)
+            raise(91);
+        if (depth >= 8)
+            raise(438);
+        current = object->invoke(object->requireDefaultMember(), InvokeKind::Get, {});
+    }
+    return current;
+}
+
+std::optional<bool> parseBooleanWord(const std::string& text)
+{
+    const std::string word = lowerAscii(text);
+    if (word == "true" || word == "#true#")
+        return true;
+    if (word == "false" || word == "#false#")
+        return false;
+    return std::nullopt;
+}
+
+bool toBoolean(const Value& value)
+{
+    Value holder;
+    const Value& v = plain(value, holder);
+    if (v.isBoolean())
+        return v.asBoolean();
+    if (v.isString()) {
+        if (auto word = parseBooleanWord(v.asString()))
+            return *word;
+    }
+    if (v.type() == VarType::Currency)
+        return v.asCurrencyScaled() != 0;
+    return numberOf(v) != 0.0;
+}
+
+std::uint8_t toByte(const Value& value)
+{
+    Value holder;
+    const Value& v = plain(value, holder);
+    // True is all bits set, which a Byte holds as 255.
+    if (v.isBoolean())
+        return v.asBoolean() ? 255 : 0;
+    return static_cast<std::uint8_t>(wholeInRange(v, 0, 255));
+}
+
+std::int16_t toInteger(const Value& value)
+{
+    Value holder;
+    return static_cast<std::int16_t>(wholeInRange(plain(value, holder), -32768, 32767));
+}
+
+std::int32_t toLong(const Value& value)
+{
+    if (value.type() == VarType::Long)
+        return value.asLong();
+    Value holder;
+    return static_cast<std::int32_t>(
+        wholeInRange(plain(value, holder), std::numeric_limits<std::int32_t>::min(),
+                     std::numeric_limits<std::int32_t>::max()));
+}
+
+float toSingle(const Value& value)
+{
+    Value holder;
+    const double number = toDouble(plain(value, holder));
+    if (std::fabs(number) > static_cast<double>(std::numeric_limits<float>::max()))
+        raise(6);
+    return static_cast<float>(number);
+}
+
+double toDouble(const Value& value)
+{
+    if (!value.isObject())
+        return numberOf(value);
+    Value holder;
+    return numberOf(plain(value, holder));
+}
+
+std::int64_t toCurrencyScaled(const Value& value)
+{
+    Value holder;
+    const Value& v = plain(value, holder);
+    if (v.type() == VarType::Currency)
+        return v.asCurrencyScaled();
+    if (v.isWholeNumber())
+        return static_cast<std::int64_t>(v.wholeNumber()) * CurrencyScale;
+    const double scaled = std::nearbyint(numberOf(v) * CurrencyScale);
+    if (!(std::fabs(scaled) < Int64Limit))
+        raise(6);
+    return static_cast<std::int64_t>(scaled);
+}
+
+double toDate(const Value& value)
+{
+    Value holder;
+    const Value& v = plain(value, holder);
+    double serial = 0;
+    if (v.isString()) {
+        const auto parsed = calendar::parseDate(v.asString());
+        serial = parsed ? *parsed : numberOf(v);
+    } else {
+        serial = numberOf(v);
+    }
+    if (!calendar::inRange(serial))
+        raise(6);
+    return serial;
+}
+
+std::string formatCurrency(std::int64_t scaled)
+{
+    const bool negative = scaled < 0;
+    // Unsigned arithmetic keeps the most negative Currency value representable.
+    const auto bits = static_cast<std::uint64_t>(scaled);
+    const std::uint64_t magnitude = negative ? 0 - bits : bits;
+    std::string text(negative ? "-" : "");
+    text += std::to_string(magnitude / CurrencyScale);
+    const std::uint64_t fraction = magnitude % CurrencyScale;
+    if (fraction == 0)
+        return text;
+    std::string digits = std::to_string(fraction + CurrencyScale).substr(1);
+    while (digits.back() == '0')
+        digits.pop_back();
+    return text + "." + digits;
+}
+
+std::string toString(const Value& value)
+{
+    Value holder;
+    const Value& v = plain(value, holder);
+    switch (v.type()) {
+    case VarType::Empty: return {};
+    case VarType::Null: raise(94);
+    case VarType::Boolean: return v.asBoolean() ? "True" : "False";
+    case VarType::Byte:
+    case VarType::Integer:
+    case VarType::Long: return formatInteger(v.wholeNumber());
+    case VarType::Single: return formatSingle(v.asSingle());
+    case VarType::Double: return formatDouble(v.asDouble());
+    case VarType::Currency: return formatCurrency(v.asCurrencyScaled());
+    case VarType::Date:
+        if (!calendar::inRange(v.asDouble()))
+            raise(6);
+        return calendar::formatDate(v.asDouble());
+    case VarType::String:
+        // The copy costs in proportion to the text: it counts towards the time limit.
+        addScriptWork(v.asString().size());
+        return v.asString();
+    case VarType::Error: return "Error " + formatInteger(v.asLong());
+    default: raise(13);
+    }
+}
+
+std::string toConcatString(const Value& value)
+{
+    if (value.isNull() || value.isEmpty())
+        return {};
+    return toString(value);
+}
+
+std::optional<double> parseScriptNumber(const std::string& text)
+{
+    if (auto number = parseNumber(text))
+        return number;
+    // The numeric parser also takes a currency sign, a trailing sign, and parentheses for a
+    // negative amount, as accounting texts write them.
+    std::string_view rest(text);
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
+        rest.remove_suffix(1);
+    bool negative = false;
+    if (rest.size() > 2 && rest.front() == '(' && rest.back() == ')') {
+        negative = true;
+        rest = rest.substr(1, rest.size() - 2);
+    } else if (rest.size() > 1 && (rest.back() == '-' || rest.back() == '+')) {
+        negative = rest.back() == '-';
+        rest.remove_suffix(1);
+    }
+    if (!rest.empty() && rest.front() == '$')
+        rest.remove_prefix(1);
+    if (rest.empty() || rest.front() == '-' || rest.front() == '+' || rest.front() == '&' ||
+        rest.size() == text.size())
+        return std::nullopt;
+    const auto number = parseNumber(rest);
+    if (!number)
+        return std::nullopt;
+    return negative ? -*number : *number;
+}
+
+std::int32_t varTypeOf(const Value& value)
+{
+    return static_cast<std::int32_t>(value.type());
+}
+
+std::string typeNameOf(const Value& value)
+{
+    switch (value.type()) {
+    case VarType::Empty: return "Empty";
+    case VarType::Null: return "Null";
+    case VarType::Integer: return "Integer";
+    case VarType::Long: return "Long";
+    case VarType::Single: return "Single";
+    case VarType::Double: return "Double";
+    case VarType::Currency: return "Currency";
+    case VarType::Date: return "Date";
+    case VarType::String: return "String";
+    case VarType::Object: return value.asObject() ? value.asObject()->typeName() : "Nothing";
+    case VarType::Error: return "Error";
+    case VarType::Boolean: return "Boolean";
+    case VarType::Byte: return "Byte";
+    case VarType::Array: return "Variant()";
+    }
+    return "Unknown";
+}
+
+} // namespace kestrelon::vbs

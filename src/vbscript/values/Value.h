@@ -1,0 +1,259 @@
+// The script engine's Variant: one value of any VBScript subtype. Type tests and unchecked
+// extractors live here; conversions that can fail (and raise "Type mismatch") live apart in
+// Coercion.h, so text never quietly turns into 0. Texts count what they hold (HeldMemory.h).
+#pragma once
+
+#include "vbscript/values/HeldMemory.h"
+
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace kestrelon::vbs {
+
+class Object;
+class Array;
+
+// The longest text a script may build; anything longer raises "Out of memory" (7), so a
+// runaway loop of concatenations stops with an error instead of exhausting the machine.
+inline constexpr size_t MaxStringLength = size_t{1} << 26;
+
+// The text of a String value. Shared texts never change; a text only one value holds may grow
+// by append, which counts the heap bytes it takes on, so the bytes it gives back at the end
+// are always the ones counted.
+class HeldText {
+public:
+    explicit HeldText(std::string text) : m_text(std::move(text)) { hold(); }
+    HeldText(const HeldText& other) : m_text(other.m_text) { hold(); }
+    HeldText(HeldText&& other) noexcept : m_text(std::move(other.m_text))
+    {
+        assert(heapBytesOf(other.m_text) == 0 && "a moved-from text holds no heap");
+    }
+    HeldText& operator=(const HeldText& other)
+    {
+        HeldText copy(other);
+        std::swap(m_text, copy.m_text);
+        return *this;
+    }
+    HeldText& operator=(HeldText&& other) noexcept
+    {
+        HeldText taken(std::move(other));
+        std::swap(m_text, taken.m_text);
+        return *this;
+    }
+    ~HeldText() { releaseMemory(heapBytesOf(m_text)); }
+
+    const std::string& str() const { return m_text; }
+
+    // Grows the text in place, counting the heap bytes it takes on; raises "Out of memory" (7),
+    // leaving the text as it was, when that would pass the budget.
+    void append(std::string_view tail);
+
+private:
+    void hold()
+    {
+        if (const std::size_t bytes = heapBytesOf(m_text))
+            holdMemory(bytes);
+    }
+
+    std::string m_text;
+};
+
+// The subtype numbers VarType reports.
+enum class VarType : std::uint16_t {
+    Empty = 0,
+    Null = 1,
+    Integer = 2,
+    Long = 3,
+    Single = 4,
+    Double = 5,
+    Currency = 6,
+    Date = 7,
+    String = 8,
+    Object = 9,
+    Error = 10,
+    Boolean = 11,
+    Byte = 17,
+    Array = 8204, // vbArray + vbVariant: every array a script makes
+};
+
+// A Value is 16 bytes: the subtype and either the number itself or one pointer to a shared,
+// reference-counted box holding a text, an array or an object. Copying a value copies the
+// number or counts one more user of the box; a text is shared by every copy until the script
+// makes a new one, so reading a variable never copies its characters.
+class Value {
+public:
+    Value() { m_data.whole = 0; } // Empty
+    Value(const Value& other) : m_type(other.m_type), m_data(other.m_data) { retain(); }
+    Value(Value&& other) noexcept : m_type(other.m_type), m_data(other.m_data)
+    {
+        other.m_type = VarType::Empty;
+        other.m_data.whole = 0;
+    }
+    // A value holding a number takes the other's word directly; one holding a box lets go of
+    // it only after taking the other, which may live inside that box (an element of its array).
+    Value& operator=(const Value& other)
+    {
+        if (!boxed() && !other.boxed()) {
+            m_type = other.m_type;
+            m_data = other.m_data;
+            return *this;
+        }
+        Value copy(other);
+        swap(copy);
+        return *this;
+    }
+    Value& operator=(Value&& other) noexcept
+    {
+        if (!boxed() && this != &other) {
+            m_type = other.m_type;
+            m_data = other.m_data;
+            other.m_type = VarType::Empty;
+            other.m_data.whole = 0;
+            return *this;
+        }
+        Value taken(std::move(other));
+        swap(taken);
+        return *this;
+    }
+    ~Value() { release(); }
+
+    void swap(Value& other) noexcept
+    {
+        std::swap(m_type, other.m_type);
+        std::swap(m_data, other.m_data);
+    }
+
+    static Value null() { return Value(VarType::Null); }
+    static Value boolean(bool b) { return holding(VarType::Boolean, &Data::boolean, b); }
+    static Value byte(std::uint8_t b) { return holding(VarType::Byte, &Data::byte, b); }
+    static Value integer(std::int16_t i) { return holding(VarType::Integer, &Data::integer, i); }
+    static Value longValue(std::int32_t l) { return holding(VarType::Long, &Data::whole32, l); }
+    static Value single(float f) { return holding(VarType::Single, &Data::single, f); }
+    static Value doubleValue(double d) { return holding(VarType::Double, &Data::real, d); }
+    // Currency is held as a whole number of ten-thousandths.
+    static Value currency(std::int64_t scaled) { return holding(VarType::Currency, &Data::whole, scaled); }
+    // Dates are days since 1899-12-30, the fraction being the time of day.
+    static Value date(double days) { return holding(VarType::Date, &Data::real, days); }
+    static Value string(std::string s);
+    static Value error(std::int32_t code) { return holding(VarType::Error, &Data::whole32, code); }
+    // An object reference; a null pointer is Nothing.
+    static Value object(std::shared_ptr<Object> o);
+    static Value nothing() { return Value(VarType::Object); }
+    static Value array(std::shared_ptr<Array> a);
+
+    VarType type() const { return m_type; }
+
+    bool isEmpty() const { return m_type == VarType::Empty; }
+    bool isNull() const { return m_type == VarType::Null; }
+    bool isString() const { return m_type == VarType::String; }
+    bool isObject() const { return m_type == VarType::Object; }
+    bool isNothing() const { return isObject() && !m_data.box; }
+    bool isArray() const { return m_type == VarType::Array; }
+    bool isBoolean() const { return m_type == VarType::Boolean; }
+    // Byte, Integer, Long (and Boolean, which counts as Integer in arithmetic).
+    bool isWholeNumber() const
+    {
+        return m_type == VarType::Byte || m_type == VarType::Integer || m_type == VarType::Long ||
+               m_type == VarType::Boolean;
+    }
+    // Every subtype that arithmetic takes without parsing text.
+    bool isNumber() const
+    {
+        return isWholeNumber() || m_type == VarType::Single || m_type == VarType::Double ||
+               m_type == VarType::Currency || m_type == VarType::Date;
+    }
+
+    // Unchecked extractors: the caller has tested the type.
+    bool asBoolean() const { return m_data.boolean; }
+    std::uint8_t asByte() const { return m_data.byte; }
+    std::int16_t asInteger() const { return m_data.integer; }
+    std::int32_t asLong() const { return m_data.whole32; } // Long and Error
+    float asSingle() const { return m_data.single; }
+    double asDouble() const { return m_data.real; } // Double and Date
+    std::int64_t asCurrencyScaled() const { return m_data.whole; }
+    const std::string& asString() const;
+    // True when both are the very same text, not merely equal texts.
+    bool sharesTextWith(const Value& other) const
+    {
+        return isString() && other.isString() && m_data.box == other.m_data.box;
+    }
+    // True for a text no other value shares, which may then grow in place.
+    bool ownsText() const { return isString() && m_data.box->users == 1; }
+    // Appends to a text this value owns (ownsText); raises "Out of memory" like HeldText::append.
+    void appendToOwnText(std::string_view tail);
+    const std::shared_ptr<Object>& asObject() const;
+    const std::shared_ptr<Array>& asArray() const;
+    // The array for writing: an array shared with another value is copied first, so arrays
+    // behave as values (assignment copies) while copies stay cheap until written.
+    Array& mutableArray();
+
+    // The whole-number value of Byte, Integer, Long or Boolean (True = -1).
+    std::int32_t wholeNumber() const
+    {
+        switch (m_type) {
+        case VarType::Byte: return asByte();
+        case VarType::Integer: return asInteger();
+        case VarType::Long: return asLong();
+        case VarType::Boolean: return asBoolean() ? -1 : 0;
+        default: assert(false && "wholeNumber on a non-whole subtype"); return 0;
+        }
+    }
+
+private:
+    // What the boxes of texts, arrays and objects share: the number of values using them.
+    struct Box {
+        int users = 1;
+    };
+    struct TextBox;
+    struct ObjectBox;
+    struct ArrayBox;
+
+    explicit Value(VarType type) : m_type(type) { m_data.whole = 0; }
+
+    union Data;
+    // A value of a subtype held inline, in that field of the data.
+    template <typename T>
+    static Value holding(VarType type, T Data::*field, T content)
+    {
+        Value v(type);
+        v.m_data.*field = content;
+        return v;
+    }
+
+    bool boxed() const
+    {
+        return (m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array) && m_data.box;
+    }
+    void retain() const
+    {
+        if (boxed())
+            ++m_data.box->users;
+    }
+    void release() noexcept
+    {
+        if (boxed() && --m_data.box->users == 0)
+            destroyBox();
+    }
+    void destroyBox() noexcept;
+
+    VarType m_type = VarType::Empty;
+    union Data {
+        bool boolean;
+        std::uint8_t byte;
+        std::int16_t integer;
+        std::int32_t whole32;
+        float single;
+        double real;
+        std::int64_t whole;
+        Box* box;
+    } m_data;
+};
+
+static_assert(sizeof(Value) == 16, "a value is its subtype and one machine word");
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,120 @@
+// Number text: the one conversion the engine, the project file and the scene file share.
+#include "platform/NumberFormatting.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace kestrelon {
+namespace {
+
+struct DoubleCase {
+    double value;
+    const char* text;
+};
+
+class FormatDouble : public ::testing::TestWithParam<DoubleCase> {};
+
+TEST_P(FormatDouble, WritesTheGeneralForm)
+{
+    EXPECT_EQ(formatDouble(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatDouble, ::testing::Values(
+    DoubleCase{1.0 / 3, "0.333333333333333"},
+    DoubleCase{-0.25, "-0.25"},
+    DoubleCase{12.5, "12.5"},
+    DoubleCase{3, "3"},
+    DoubleCase{-5.5, "-5.5"},
+    DoubleCase{1e15, "1E+15"},
+    DoubleCase{1e14, "100000000000000"},
+    DoubleCase{1e20, "1E+20"},
+    DoubleCase{0.00001, "0.00001"},
+    DoubleCase{0.0199999997764826, "1.99999997764826E-02"},
+    DoubleCase{9.2 * 100, "920"},
+    DoubleCase{0.1 + 0.2, "0.3"},
+    DoubleCase{9007199254740992.0, "9.00719925474099E+15"},
+    DoubleCase{1.4142135623730951, "1.4142135623731"},
+    DoubleCase{-0.0, "0"},
+    DoubleCase{1e-300, "1E-300"},
+    DoubleCase{-1.5e-7, "-0.00000015"},
+    DoubleCase{123456789012345.6, "123456789012346"}));
+
+class FormatPlainDouble : public ::testing::TestWithParam<DoubleCase> {};
+
+TEST_P(FormatPlainDouble, WritesFifteenDigitsWithoutAnExponent)
+{
+    EXPECT_EQ(formatPlainDouble(GetParam().value), GetParam().text);
+}
+
+// The digits of 10^exponent in plain form: "1" and zeros, or "0." and zeros before the "1".
+std::string powerOfTen(int exponent)
+{
+    if (exponent >= 0)
+        return "1" + std::string(static_cast<size_t>(exponent), '0');
+    return "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + "1";
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatPlainDouble, ::testing::Values(
+    DoubleCase{0.0453527569770813, "0.0453527569770813"},
+    DoubleCase{-0.0453527569770813, "-0.0453527569770813"},
+    DoubleCase{0.0199999997764826, "0.0199999997764826"},
+    DoubleCase{1.0 / 3, "0.333333333333333"},
+    DoubleCase{-5.5, "-5.5"},
+    DoubleCase{3, "3"},
+    DoubleCase{0.1 + 0.2, "0.3"},
+    DoubleCase{1e14, "100000000000000"},
+    DoubleCase{1e15, "1000000000000000"},
+    DoubleCase{-1e20, "-100000000000000000000"},
+    DoubleCase{9007199254740992.0, "9007199254740990"},
+    DoubleCase{123456789012345.6, "123456789012346"},
+    DoubleCase{1e-7, "0.0000001"},
+    DoubleCase{0.1 + 0.2 - 0.3, "0.0000000000000000555111512312578"},
+    DoubleCase{-1e-20, "-0.00000000000000000001"},
+    DoubleCase{-0.0, "0"},
+    DoubleCase{0.0, "0"}));
+
+// The extremes of the number range keep every digit place, so a text can grow to a few
+// hundred characters, but it never shows an exponent and reads back as the same number.
+TEST(FormatPlainDouble, TheExtremesOfTheRangeAreWrittenInFull)
+{
+    EXPECT_EQ(formatPlainDouble(1e300), powerOfTen(300));
+    EXPECT_EQ(formatPlainDouble(-1e-300), "-" + powerOfTen(-300));
+    EXPECT_EQ(formatPlainDouble(std::numeric_limits<double>::max()), "179769313486232" + std::string(294, '0'));
+    EXPECT_EQ(formatPlainDouble(std::numeric_limits<double>::denorm_min()),
+              "0." + std::string(323, '0') + "494065645841247");
+}
+
+TEST(FormatPlainDouble, ReadsBackAsTheGeneralFormAtEveryMagnitude)
+{
+    for (int exponent = -323; exponent <= 307; ++exponent) {
+        for (double mantissa : {1.0, -2.5, 4.53527569770813, 9.99999999999999}) {
+            const double value = mantissa * std::pow(10.0, exponent);
+            const std::string plain = formatPlainDouble(value);
+            EXPECT_EQ(plain.find_first_of("Ee"), std::string::npos) << plain;
+            EXPECT_EQ(std::strtod(plain.c_str(), nullptr), std::strtod(formatDouble(value).c_str(), nullptr))
+                << plain;
+        }
+    }
+}
+
+TEST(FormatSingle, UsesSevenSignificantDigits)
+{
+    EXPECT_EQ(formatSingle(1.0f / 3), "0.3333333");
+    EXPECT_EQ(formatSingle(12345678.0f), "1.234568E+07");
+    EXPECT_EQ(formatSingle(1234567.0f), "1234567");
+    EXPECT_EQ(formatSingle(-2.5f), "-2.5");
+}
+
+TEST(FormatInteger, WritesPlainDecimal)
+{
+    EXPECT_EQ(formatInteger(0), "0");
+    EXPECT_EQ(formatInteger(-42), "-42");
+    EXPECT_EQ(formatInteger(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+}
+
+} // namespace
+} // namespace kestrelon
