@@ -4,7 +4,7 @@
 #include "vbscript/ScriptControl.h"
 
 #include "vbscript/values/Array.h"
-#include "vbscript/syntax/Compiler.h"
+#include "vbscript/compile/Compiler.h"
 #include "vbscript/exec/GlobalScope.h"
 #include "vbscript/host/HostBinding.h"
 #include "vbscript/exec/Interpreter.h"

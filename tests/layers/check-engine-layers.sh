@@ -2,13 +2,14 @@
 # The script engine's folders are layers that point one way: each may include its own folder
 # and the folders before it in this list, never one after it. values/ holds what every layer
 # uses (values, errors, budgets), host/ how host objects expose members, operators/ the rules
-# of the operators, syntax/ text to resolved syntax tree, runtime/ the built-in library,
+# of the operators, syntax/ text to resolved syntax tree, compile/ that tree to the code that
+# runs (kept with the tree, as the programs are cached), runtime/ the built-in library,
 # exec/ running programs, and the engine's own folder the script host that ties them together.
 # Usage: check-engine-layers.sh SRC_DIR
 set -euo pipefail
 
 src=${1:?usage: check-engine-layers.sh SRC_DIR}
-layers=(values host operators syntax runtime exec .)
+layers=(values host operators syntax compile runtime exec .)
 status=0
 
 rank() {

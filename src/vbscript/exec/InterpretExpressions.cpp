@@ -99,7 +99,11 @@ Interpreter::ArgumentValues::ArgumentValues(Interpreter& interpreter, const std:
 // an object giving its default member.
 Value Interpreter::plainValue(const Expr& expression, Frame& frame, bool isSet)
 {
-    Value value = evaluate(expression, frame);
+    return plainValue(evaluate(expression, frame), isSet);
+}
+
+Value Interpreter::plainValue(Value value, bool isSet)
+{
     if (isSet) {
         if (!value.isObject())
             throw ScriptError::runtime(424);

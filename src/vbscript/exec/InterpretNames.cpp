@@ -7,6 +7,7 @@
 #include "vbscript/values/Array.h"
 #include "vbscript/values/Coercion.h"
 #include "vbscript/host/HostBinding.h"
+#include "vbscript/syntax/SelfAppend.h"
 #include "vbscript/values/TextAppend.h"
 #include "vbscript/runtime/Math.h"
 
@@ -275,38 +276,11 @@ void Interpreter::assignMember(const Expr& target, Frame& frame, Value value)
 
 namespace kestrelon::vbs {
 
-// The leftmost operand of a chain of "&": in "s & a & b", read ((s & a) & b), that is s.
-const Expr& Interpreter::chainStart(const Expr& value)
-{
-    const Expr* leftmost = &value;
-    while (leftmost->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(leftmost)->op == BinaryOp::Concatenate)
-        leftmost = static_cast<const BinaryExpr*>(leftmost)->left.get();
-    return *leftmost;
-}
-
-// True for "s = s & tail" and "x.m = x.m & tail" with x a plain name, the same on both sides;
-// the tail may be a chain of "&" itself ("s = s & a & b").
+// "s = s & tail" and "x.m = x.m & tail", worked out once per statement.
 bool Interpreter::isSelfAppend(const AssignStmt& statement)
 {
-    if (statement.selfAppend < 0) {
-        const auto sameName = [](const Expr& a, const Expr& b) {
-            return a.kind == ExprKind::Name && b.kind == ExprKind::Name &&
-                   static_cast<const NameExpr&>(a).folded == static_cast<const NameExpr&>(b).folded;
-        };
-        const auto sameMember = [&](const Expr& a, const Expr& b) {
-            if (a.kind != ExprKind::Member || b.kind != ExprKind::Member)
-                return false;
-            const auto& ma = static_cast<const MemberExpr&>(a);
-            const auto& mb = static_cast<const MemberExpr&>(b);
-            return sameName(*ma.object, *mb.object) && binding::foldName(ma.name) == binding::foldName(mb.name);
-        };
-        const Expr& value = *statement.value;
-        const bool joins = value.kind == ExprKind::Binary &&
-                           static_cast<const BinaryExpr&>(value).op == BinaryOp::Concatenate;
-        const Expr& start = chainStart(value);
-        statement.selfAppend = !statement.isSet && joins &&
-                               (sameName(*statement.target, start) || sameMember(*statement.target, start));
-    }
+    if (statement.selfAppend < 0)
+        statement.selfAppend = appendsToItself(statement);
     return statement.selfAppend > 0;
 }
 

@@ -12,10 +12,8 @@
 #include <stdexcept>
 
 namespace kestrelon::vbs {
-namespace {
-
 // The bounds and step of a For loop are numbers: text is read as a Double and Empty as 0.
-Value loopNumber(const Value& value)
+Value Interpreter::loopNumber(const Value& value)
 {
     if (value.isObject())
         return loopNumber(toPlainValue(value));
@@ -28,8 +26,6 @@ Value loopNumber(const Value& value)
     toDouble(value);
     throw ScriptError::runtime(13);
 }
-
-} // namespace
 
 Interpreter::Flow Interpreter::executeBlock(const Block& block, Frame& frame)
 {

@@ -59,7 +59,7 @@ void Interpreter::runTopLevel(ProgramInstance& instance)
 {
     const Program& program = *instance.program;
     Frame frame(m_slots, instance, nullptr, program.topLevelSlots);
-    executeBlock(program.statements, frame);
+    runBody(program.statements, program.topLevelCode, frame);
 }
 
 // The host calls a procedure without arguments; one that needs some fails where it is declared.
@@ -93,20 +93,25 @@ void Interpreter::bindArgument(Frame& callee, size_t index, const Expr& argument
 {
     Frame::Slot& slot = callee.slots[index];
     if (!byVal && !argument.parenthesized) {
-        Value* reference = nullptr;
-        if (argument.kind == ExprKind::Name) {
-            const auto& name = static_cast<const NameExpr&>(argument);
-            if (!name.ref.constant)
-                reference = variableOf(name, caller);
-        } else if (argument.kind == ExprKind::Call) {
-            reference = elementReference(static_cast<const CallExpr&>(argument), caller, locks);
-        }
-        if (reference) {
+        if (Value* reference = argumentReference(argument, caller, locks)) {
             slot.value = reference;
             return;
         }
     }
     storeInto(slot.own, evaluate(argument, caller));
+}
+
+// The caller's storage a ByRef argument names: a plain variable or an array element; nullptr
+// for anything else, which is passed as a copy.
+Value* Interpreter::argumentReference(const Expr& argument, Frame& caller, ArrayLocks& locks)
+{
+    if (argument.kind == ExprKind::Name) {
+        const auto& name = static_cast<const NameExpr&>(argument);
+        return name.ref.constant ? nullptr : variableOf(name, caller);
+    }
+    if (argument.kind == ExprKind::Call)
+        return elementReference(static_cast<const CallExpr&>(argument), caller, locks);
+    return nullptr;
 }
 
 // Runs a procedure whose frame holds its arguments: its arrays and constants are made, its
@@ -124,7 +129,7 @@ Value Interpreter::invokeFrame(Frame& frame)
         case SlotInit::Kind::DynamicArray: slot = Value::array(std::make_shared<Array>()); break;
         }
     }
-    executeBlock(procedure.body, frame);
+    runBody(procedure.body, procedure.code, frame);
     if (procedure.resultSlot < 0)
         return Value();
     return std::move(frame.at(procedure.resultSlot));

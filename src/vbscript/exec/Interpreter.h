@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/RandomGenerator.h"
+#include "vbscript/compile/Code.h"
 #include "vbscript/syntax/Ast.h"
 #include "vbscript/exec/ErrObject.h"
 #include "vbscript/exec/GlobalScope.h"
@@ -79,6 +80,22 @@ private:
         bool resumeNext = false;
     };
 
+    // A run of compiled code: its frame, the statement running and the state of its For loops.
+    struct LoopState {
+        Value* counter = nullptr;
+        Value start;
+        Value step;
+        double end = 0;
+        bool upwards = true;
+    };
+    struct Activation {
+        const Code& code;
+        Frame& frame;
+        const Stmt* statement = nullptr; // the statement running, where its errors are placed
+        LoopState* loops = nullptr;
+    };
+    static constexpr int InlineLoops = 4;
+
     // Arrays whose elements are passed by reference stay locked (no ReDim or Erase) until the
     // call returns, so the reference can never dangle.
     class ArrayLocks {
@@ -136,6 +153,8 @@ private:
     class ArgumentValues {
     public:
         ArgumentValues(Interpreter& interpreter, const std::vector<ExprPtr>& args, Frame& frame);
+        // The same from compiled code: count arguments whose code starts at index first.
+        ArgumentValues(Interpreter& interpreter, Activation& activation, std::int32_t first, std::size_t count);
         ArgumentValues(const ArgumentValues&) = delete;
         ArgumentValues& operator=(const ArgumentValues&) = delete;
         operator std::span<const Value>() const { return {m_values, m_count}; }
@@ -148,6 +167,7 @@ private:
         std::size_t m_count = 0;
     };
     Value plainValue(const Expr& expression, Frame& frame, bool isSet);
+    static Value plainValue(Value value, bool isSet);
     static bool isLiteral(const Expr& expression);
 
     // Names, objects and calls.
@@ -162,13 +182,13 @@ private:
     Value callCallee(const Expr& callee, const std::vector<ExprPtr>& args, Frame& frame, InvokeKind kind);
     Value callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller);
     void bindArgument(Frame& callee, size_t index, const Expr& argument, bool byVal, Frame& caller, ArrayLocks& locks);
+    Value* argumentReference(const Expr& argument, Frame& caller, ArrayLocks& locks);
     Value invokeFrame(Frame& frame);
     Value callValue(const Value& target, std::vector<Value> args, InvokeKind kind);
     Value invokeMember(const Value& target, const std::string& name, MemberCache& cache, InvokeKind kind,
                        std::span<const Value> args);
     static MemberId memberOf(const Value& target, const std::string& name, MemberCache& cache);
     static Value invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args);
-    static const Expr& chainStart(const Expr& value);
     bool isSelfAppend(const AssignStmt& statement);
     std::optional<Value> quietObject(const NameExpr& name, Frame& frame);
     bool appendToMember(const AssignStmt& statement, Frame& frame);
@@ -180,6 +200,17 @@ private:
     Value invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args);
     Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);
     void assignMember(const Expr& target, Frame& frame, Value value);
+
+    // Compiled code (Machine.cpp).
+    void runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame);
+    void runCode(const Code& code, Frame& frame);
+    void runFrom(Activation& activation, std::int32_t start);
+    Value argumentValue(Activation& activation, std::int32_t index);
+    Value callCompiled(Activation& activation, const Instruction& instruction);
+    Value callScriptCompiled(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Activation& caller,
+                             std::int32_t first);
+    void assignCompiled(const AssignStmt& statement, Frame& frame, Value value);
+    static Value loopNumber(const Value& value);
 
     // Arrays.
     void assignIndexed(const CallExpr& target, Frame& frame, const Expr& value, bool isSet);

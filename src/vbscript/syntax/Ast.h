@@ -15,6 +15,8 @@
 
 namespace kestrelon::vbs {
 
+struct Code; // the compiled form of a body (compile/Code.h)
+
 struct SourcePos {
     int line = 0;
     int column = 0;
@@ -276,6 +278,9 @@ struct Procedure {
     int slotCount = 0;
     int resultSlot = -1;
     std::vector<SlotInit> inits;
+
+    // Filled by the code generator; null: the body runs through the tree interpreter.
+    std::shared_ptr<const Code> code;
 };
 
 // One compiled text: everything the interpreter needs, independent of the objects and code
@@ -287,6 +292,7 @@ struct Program {
     std::vector<Declaration> globals;     // script-level Dim, Public, Private and Const
     std::vector<std::string> globalNames; // folded names of every global reference
     int topLevelSlots = 0;                // hidden slots of the top-level code (With blocks)
+    std::shared_ptr<const Code> topLevelCode; // as Procedure::code
 };
 
 // Calls fn on every block directly inside a statement: the bodies of If, Select Case, the

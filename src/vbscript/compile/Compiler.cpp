@@ -1,6 +1,7 @@
 // Compiling and the cache of compiled programs.
-#include "vbscript/syntax/Compiler.h"
+#include "vbscript/compile/Compiler.h"
 
+#include "vbscript/compile/CodeGenerator.h"
 #include "vbscript/syntax/Parser.h"
 #include "vbscript/syntax/Resolver.h"
 
@@ -10,6 +11,7 @@ std::shared_ptr<const Program> compileProgram(std::string_view text)
 {
     std::shared_ptr<Program> program = Parser(text).parseProgram();
     Resolver(*program).resolve();
+    generateCode(*program);
     return program;
 }
 

@@ -1,0 +1,78 @@
+// The compiled form of a procedure's body or of a program's top-level statements: a flat list
+// of instructions over the frame's slots, so a statement runs as a few steps in one loop
+// instead of a walk over its syntax tree. Locals are read where they lie, constants from the
+// code's own table, and what is computed lands in extra slots of the frame (its registers).
+// Constructs without an instruction of their own (With, Select Case, For Each, member calls,
+// indexed assignment, ReDim ...) run through the tree interpreter from an instruction that
+// names their node, so every construct keeps exactly one meaning.
+#pragma once
+
+#include "vbscript/operators/Operators.h"
+#include "vbscript/syntax/Ast.h"
+#include "vbscript/values/Value.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace kestrelon::vbs {
+
+enum class Op : std::uint8_t {
+    Statement,   // a statement starts (or a loop comes round): counts work, errors get its place
+    Jump,        // to a
+    JumpIfFalse, // to b unless operand a is true
+    JumpIfTrue,  // to b if operand a is true
+    Move,        // slot a = operand b (a copy)
+    ReadName,    // slot a = the value of a name that is not a plain local (node: NameExpr)
+    Unary,       // slot a = unary op of operand b
+    Binary,      // slot a = operand b op operand c
+    CallName,    // slot a = name(args), or no slot (a < 0); node: CallExpr (c = 0) or CallStmt
+                 // (c = 1), b: the index of its first argument's code
+    Evaluate,    // slot a = the expression node, through the tree interpreter
+    Assign,      // name = operand a, or Set name = operand a (node: AssignStmt)
+    Execute,     // the statement node, through the tree interpreter; Exit Do to b, Exit For to c
+    ForCounter,  // loop a's counter is the variable of the For node's counter name
+    ForBound,    // loop a's start (c = 0), end (1) or step (2) is operand b, taken as a number
+    ForStart,    // loop a's counter takes its start
+    ForTest,     // loop a has passed its end: to b
+    ForNext,     // loop a's counter takes its step; to b
+    Return,      // the body ends (Exit Sub, Exit Function, or the last statement done)
+    EndArgument, // an argument's code is done
+};
+
+// Where an operand is: a frame slot (0 and up) or a constant of the code (~index).
+using Operand = std::int32_t;
+constexpr Operand NoOperand = INT32_MIN;
+constexpr bool isConstant(Operand operand) { return operand < 0; }
+constexpr Operand constantOperand(std::int32_t index) { return ~index; }
+constexpr std::int32_t constantIndex(Operand operand) { return ~operand; }
+
+struct Instruction {
+    Op op;
+    // Binary: the operator; Unary: the operator as a number.
+    BinaryOp binary = BinaryOp::Add;
+    std::uint8_t unary = 0;
+    // Binary: which operands were written as literals (they compare by the literal rules).
+    bool leftLiteral = false;
+    bool rightLiteral = false;
+    std::int32_t a = 0;
+    std::int32_t b = 0;
+    std::int32_t c = 0;
+    std::int32_t d = NoOperand;
+    const void* node = nullptr;
+};
+
+// The code of one argument of a call: run when the call binds it, leaving its value in a slot.
+struct ArgumentCode {
+    std::int32_t start = 0; // the first instruction; the code ends with EndArgument
+    Operand result = 0;
+};
+
+struct Code {
+    std::vector<Instruction> instructions;
+    std::vector<Value> constants;
+    std::vector<ArgumentCode> arguments;
+    int loops = 0;         // For loops, each with a state of its own while the body runs
+    int firstRegister = 0; // slots from here on hold what the code computes
+};
+
+} // namespace kestrelon::vbs

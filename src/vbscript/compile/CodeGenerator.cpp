@@ -1,0 +1,354 @@
+// Compiling resolved statements. Expressions become steps over slots: a local is read where it
+// lies when nothing can change it before the step reads it, otherwise it is copied first, so
+// operands keep the values they had when the script reached them (VBScript evaluates left to
+// right and always both operands). The arguments of a call are compiled as code of their own,
+// run when the call binds each argument, so a ByRef argument can still be bound to the
+// variable itself.
+#include "vbscript/compile/CodeGenerator.h"
+
+#include "vbscript/syntax/SelfAppend.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <utility>
+
+namespace kestrelon::vbs {
+namespace {
+
+bool setsErrorHandling(const Block& block)
+{
+    for (const StmtPtr& statement : block) {
+        if (statement->kind == StmtKind::OnError)
+            return true;
+        bool nested = false;
+        forEachChildBlock(const_cast<Stmt&>(*statement), [&](Block& child) { nested = nested || setsErrorHandling(child); });
+        if (nested)
+            return true;
+    }
+    return false;
+}
+
+// An operand whose value nothing can change between being reached and being read.
+bool isSteady(const Expr& expression)
+{
+    return expression.kind == ExprKind::Literal ||
+           (expression.kind == ExprKind::Name && static_cast<const NameExpr&>(expression).ref.scope == NameScope::Local);
+}
+
+bool isLiteralForm(const Expr& expression)
+{
+    return expression.kind == ExprKind::Literal && static_cast<const LiteralExpr&>(expression).literalForm;
+}
+
+class Generator {
+public:
+    explicit Generator(int firstRegister)
+        : m_firstRegister(firstRegister), m_nextRegister(firstRegister), m_registerEnd(firstRegister)
+    {
+    }
+
+    std::shared_ptr<Code> run(const Block& block)
+    {
+        m_out = &m_code->instructions;
+        compileBlock(block);
+        emit({Op::Return});
+        // Argument code goes after the body; it holds no jumps, so it moves as it is.
+        for (std::size_t i = 0; i < m_argumentCode.size(); ++i) {
+            m_code->arguments[i].start = static_cast<std::int32_t>(m_code->instructions.size());
+            m_code->instructions.insert(m_code->instructions.end(), m_argumentCode[i].begin(), m_argumentCode[i].end());
+        }
+        m_code->firstRegister = m_firstRegister;
+        return m_code;
+    }
+
+    int registerEnd() const { return m_registerEnd; }
+
+private:
+    enum class LoopKind { For, Do, Wend };
+    struct Loop {
+        LoopKind kind;
+    };
+
+    std::int32_t here() const { return static_cast<std::int32_t>(m_out->size()); }
+    std::size_t emit(Instruction instruction)
+    {
+        m_out->push_back(instruction);
+        return m_out->size() - 1;
+    }
+    Instruction& at(std::size_t index) { return (*m_out)[index]; }
+
+    Operand newRegister()
+    {
+        const Operand slot = m_nextRegister++;
+        m_registerEnd = std::max(m_registerEnd, m_nextRegister);
+        return slot;
+    }
+
+    Operand constant(const Value& value)
+    {
+        m_code->constants.push_back(value);
+        return constantOperand(static_cast<std::int32_t>(m_code->constants.size() - 1));
+    }
+
+    // The innermost loop an Exit of that kind leaves (Exit Do passes While...Wend by).
+    std::optional<std::size_t> exitedLoop(LoopKind kind) const
+    {
+        for (std::size_t depth = m_loops.size(); depth-- > 0;)
+            if (m_loops[depth].kind == kind)
+                return depth;
+        return std::nullopt;
+    }
+
+    // Targets are filled in once the loop's end is known; instructions are patched by index,
+    // as the list grows meanwhile. -1 leaves the body.
+    void exitTo(LoopKind kind, std::size_t instruction, std::int32_t Instruction::*field)
+    {
+        at(instruction).*field = -1;
+        if (const auto loop = exitedLoop(kind))
+            m_pendingExits.push_back({*loop, instruction, field});
+    }
+
+    void closeLoop()
+    {
+        const std::int32_t end = here();
+        const std::size_t loop = m_loops.size() - 1;
+        std::erase_if(m_pendingExits, [&](const PendingExit& exit) {
+            if (exit.loop != loop)
+                return false;
+            at(exit.instruction).*exit.field = end;
+            return true;
+        });
+    }
+
+    void compileBlock(const Block& block)
+    {
+        for (const StmtPtr& statement : block)
+            compileStatement(*statement);
+    }
+
+    void compileStatement(const Stmt& statement)
+    {
+        emit({.op = Op::Statement, .node = &statement});
+        m_nextRegister = m_firstRegister;
+        switch (statement.kind) {
+        case StmtKind::Assign: {
+            const auto& assign = static_cast<const AssignStmt&>(statement);
+            if (assign.target->kind != ExprKind::Name || appendsToItself(assign))
+                break;
+            const Operand value = compileExpression(*assign.value, true);
+            emit({.op = Op::Assign, .a = value, .node = &assign});
+            return;
+        }
+        case StmtKind::Call: {
+            const auto& call = static_cast<const CallStmt&>(statement);
+            if (call.callee->kind != ExprKind::Name)
+                break;
+            compileCall(&call, true, call.args, -1);
+            return;
+        }
+        case StmtKind::If: compileIf(static_cast<const IfStmt&>(statement)); return;
+        case StmtKind::For: compileFor(static_cast<const ForStmt&>(statement)); return;
+        case StmtKind::Do: compileDo(static_cast<const DoStmt&>(statement)); return;
+        case StmtKind::Exit: {
+            const auto what = static_cast<const ExitStmt&>(statement).what;
+            if (what == ExitKind::Do || what == ExitKind::For) {
+                const std::size_t jump = emit({Op::Jump});
+                exitTo(what == ExitKind::Do ? LoopKind::Do : LoopKind::For, jump, &Instruction::a);
+            } else {
+                emit({Op::Return});
+            }
+            return;
+        }
+        case StmtKind::Declaration: return;
+        default: break;
+        }
+        const std::size_t execute = emit({.op = Op::Execute, .node = &statement});
+        exitTo(LoopKind::Do, execute, &Instruction::b);
+        exitTo(LoopKind::For, execute, &Instruction::c);
+    }
+
+    void compileIf(const IfStmt& statement)
+    {
+        std::vector<std::size_t> toEnd;
+        for (const auto& branch : statement.branches) {
+            m_nextRegister = m_firstRegister;
+            const Operand condition = compileExpression(*branch.condition, true);
+            const std::size_t skip = emit({.op = Op::JumpIfFalse, .a = condition});
+            compileBlock(branch.body);
+            toEnd.push_back(emit({Op::Jump}));
+            at(skip).b = here();
+        }
+        compileBlock(statement.elseBody);
+        for (const std::size_t jump : toEnd)
+            at(jump).a = here();
+    }
+
+    void compileFor(const ForStmt& statement)
+    {
+        const std::int32_t loop = m_code->loops++;
+        emit({.op = Op::ForCounter, .a = loop, .node = &statement});
+        // Each bound is taken as a number before the next one is evaluated.
+        const auto bound = [&](const Expr& expression, std::int32_t which) {
+            m_nextRegister = m_firstRegister;
+            const Operand value = compileExpression(expression, true);
+            emit({.op = Op::ForBound, .a = loop, .b = value, .c = which});
+        };
+        bound(*statement.from, 0);
+        bound(*statement.to, 1);
+        if (statement.step)
+            bound(*statement.step, 2);
+        emit({.op = Op::ForStart, .a = loop});
+        const std::int32_t test = here();
+        const std::size_t done = emit({.op = Op::ForTest, .a = loop});
+        m_loops.push_back({LoopKind::For});
+        compileBlock(statement.body);
+        emit({.op = Op::Statement, .node = &statement});
+        emit({.op = Op::ForNext, .a = loop, .b = test});
+        at(done).b = here();
+        closeLoop();
+        m_loops.pop_back();
+    }
+
+    void compileDo(const DoStmt& statement)
+    {
+        using Test = DoStmt::Test;
+        const std::int32_t top = here();
+        std::vector<std::size_t> toEnd;
+        const auto test = [&](bool continueWhen) {
+            m_nextRegister = m_firstRegister;
+            const Operand condition = compileExpression(*statement.condition, true);
+            return emit({.op = continueWhen ? Op::JumpIfFalse : Op::JumpIfTrue, .a = condition});
+        };
+        if (statement.test == Test::WhileBefore || statement.test == Test::UntilBefore)
+            toEnd.push_back(test(statement.test == Test::WhileBefore));
+        m_loops.push_back({statement.isWhileWend ? LoopKind::Wend : LoopKind::Do});
+        compileBlock(statement.body);
+        emit({.op = Op::Statement, .node = &statement});
+        if (statement.test == Test::WhileAfter || statement.test == Test::UntilAfter)
+            toEnd.push_back(test(statement.test == Test::WhileAfter));
+        emit({.op = Op::Jump, .a = top});
+        for (const std::size_t jump : toEnd)
+            at(jump).b = here();
+        closeLoop();
+        m_loops.pop_back();
+    }
+
+    // The operand holding the expression's value. A local may be read in place (inPlace) when
+    // nothing runs between reaching it and the step that reads it.
+    Operand compileExpression(const Expr& expression, bool inPlace)
+    {
+        switch (expression.kind) {
+        case ExprKind::Literal: return constant(static_cast<const LiteralExpr&>(expression).value);
+        case ExprKind::Name: {
+            const auto& name = static_cast<const NameExpr&>(expression);
+            if (name.ref.scope == NameScope::Local) {
+                if (inPlace)
+                    return name.ref.slot;
+                const Operand copy = newRegister();
+                emit({.op = Op::Move, .a = copy, .b = name.ref.slot});
+                return copy;
+            }
+            const Operand value = newRegister();
+            emit({.op = Op::ReadName, .a = value, .node = &name});
+            return value;
+        }
+        case ExprKind::Unary: {
+            const auto& unary = static_cast<const UnaryExpr&>(expression);
+            const Operand mark = m_nextRegister;
+            const Operand operand = compileExpression(*unary.operand, true);
+            m_nextRegister = mark;
+            const Operand value = newRegister();
+            emit({.op = Op::Unary, .unary = static_cast<std::uint8_t>(unary.op), .a = value, .b = operand});
+            return value;
+        }
+        case ExprKind::Binary: {
+            const auto& binary = static_cast<const BinaryExpr&>(expression);
+            const Operand mark = m_nextRegister;
+            const Operand left = compileExpression(*binary.left, isSteady(*binary.right));
+            const Operand right = compileExpression(*binary.right, true);
+            m_nextRegister = mark;
+            const Operand value = newRegister();
+            emit({.op = Op::Binary,
+                  .binary = binary.op,
+                  .leftLiteral = isLiteralForm(*binary.left),
+                  .rightLiteral = isLiteralForm(*binary.right),
+                  .a = value,
+                  .b = left,
+                  .c = right});
+            return value;
+        }
+        case ExprKind::Call: {
+            const auto& call = static_cast<const CallExpr&>(expression);
+            if (call.callee->kind != ExprKind::Name)
+                break;
+            const Operand value = newRegister();
+            compileCall(&call, false, call.args, value);
+            return value;
+        }
+        default: break;
+        }
+        const Operand value = newRegister();
+        emit({.op = Op::Evaluate, .a = value, .node = &expression});
+        return value;
+    }
+
+    // name args: the call, then each argument's own code, to be run as the call binds it.
+    template <typename Node>
+    void compileCall(const Node* node, bool isStatement, const std::vector<ExprPtr>& args, Operand result)
+    {
+        const auto first = static_cast<std::int32_t>(m_code->arguments.size());
+        emit({.op = Op::CallName, .a = result, .b = first, .c = isStatement ? 1 : 0, .node = node});
+        m_code->arguments.resize(m_code->arguments.size() + args.size());
+        m_argumentCode.resize(m_code->arguments.size());
+        const Operand mark = m_nextRegister;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            std::vector<Instruction> code;
+            std::vector<Instruction>* outer = std::exchange(m_out, &code);
+            m_nextRegister = mark;
+            const Operand value = compileExpression(*args[i], true);
+            emit({Op::EndArgument});
+            m_out = outer;
+            const std::size_t index = static_cast<std::size_t>(first) + i;
+            m_code->arguments[index].result = value;
+            m_argumentCode[index] = std::move(code);
+        }
+        m_nextRegister = mark;
+    }
+
+    struct PendingExit {
+        std::size_t loop; // its depth among the open loops
+        std::size_t instruction;
+        std::int32_t Instruction::*field;
+    };
+
+    std::shared_ptr<Code> m_code = std::make_shared<Code>();
+    std::vector<Instruction>* m_out = nullptr;
+    std::vector<std::vector<Instruction>> m_argumentCode;
+    std::vector<Loop> m_loops;
+    std::vector<PendingExit> m_pendingExits;
+    const int m_firstRegister;
+    int m_nextRegister;
+    int m_registerEnd;
+};
+
+} // namespace
+
+std::shared_ptr<const Code> generateBlockCode(const Block& block, int& slotCount)
+{
+    if (setsErrorHandling(block))
+        return nullptr;
+    Generator generator(slotCount);
+    std::shared_ptr<const Code> code = generator.run(block);
+    slotCount = generator.registerEnd();
+    return code;
+}
+
+void generateCode(Program& program)
+{
+    for (auto& procedure : program.procedures)
+        procedure->code = generateBlockCode(procedure->body, procedure->slotCount);
+    program.topLevelCode = generateBlockCode(program.statements, program.topLevelSlots);
+}
+
+} // namespace kestrelon::vbs

@@ -1,0 +1,297 @@
+// Running compiled code (compile/Code.h): one loop over the instructions of a body. Every step
+// does what the tree interpreter does for the same construct, in the same order, with the
+// common cases (numbers, plain variables, calls of script procedures) done on the spot.
+// An error ends the body at the statement running, which is where it is placed.
+#include "vbscript/exec/Interpreter.h"
+
+#include "vbscript/operators/FastOperators.h"
+#include "vbscript/values/Coercion.h"
+
+#include <new>
+#include <stdexcept>
+
+namespace kestrelon::vbs {
+
+using BindingKind = GlobalBinding::Kind;
+
+void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
+{
+    if (code)
+        runCode(*code, frame);
+    else
+        executeBlock(body, frame);
+}
+
+void Interpreter::runCode(const Code& code, Frame& frame)
+{
+    LoopState inlineLoops[InlineLoops];
+    std::unique_ptr<LoopState[]> moreLoops;
+    LoopState* loops = inlineLoops;
+    if (code.loops > InlineLoops) {
+        moreLoops = std::make_unique<LoopState[]>(static_cast<std::size_t>(code.loops));
+        loops = moreLoops.get();
+    }
+    Activation activation{code, frame, nullptr, loops};
+    const auto place = [&](ScriptError& error) {
+        if (activation.statement)
+            error.setPositionIfUnknown(activation.statement->pos.line, activation.statement->pos.column);
+    };
+    try {
+        runFrom(activation, 0);
+        return;
+    } catch (ScriptError& error) {
+        place(error);
+        throw;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    ScriptError error = ScriptError::runtime(7);
+    place(error);
+    throw error;
+}
+
+void Interpreter::runFrom(Activation& activation, std::int32_t start)
+{
+    const Code& code = activation.code;
+    Frame& frame = activation.frame;
+    const Instruction* const instructions = code.instructions.data();
+    const Value* const constants = code.constants.data();
+    const auto slot = [&](std::int32_t index) -> Value& { return *frame.slots[static_cast<std::size_t>(index)].value; };
+    const auto operand = [&](Operand where) -> const Value& {
+        return isConstant(where) ? constants[constantIndex(where)] : slot(where);
+    };
+    // What a register held is let go once used, so no text or object lives on in it.
+    const auto release = [&](Operand where) {
+        if (where >= code.firstRegister)
+            slot(where) = Value();
+    };
+
+    for (std::int32_t pc = start;;) {
+        const Instruction& step = instructions[pc++];
+        switch (step.op) {
+        case Op::Statement:
+            // Every statement counts towards the time limit, as a loop's rounds do.
+            m_clock.tick();
+            activation.statement = static_cast<const Stmt*>(step.node);
+            break;
+        case Op::Jump: pc = step.a; break;
+        case Op::JumpIfFalse:
+        case Op::JumpIfTrue: {
+            const bool holds = isTrue(operand(step.a));
+            release(step.a);
+            if (holds == (step.op == Op::JumpIfTrue))
+                pc = step.b;
+            break;
+        }
+        case Op::Move: slot(step.a) = operand(step.b); break;
+        case Op::ReadName: {
+            const auto& name = *static_cast<const NameExpr*>(step.node);
+            const int implicit = name.ref.implicitSlot;
+            if (implicit < 0 || !frame.slots[static_cast<std::size_t>(implicit)].live) {
+                const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
+                if (binding.epoch == m_globals.epoch() && binding.kind == BindingKind::Variable) {
+                    slot(step.a) = binding.variable->value;
+                    break;
+                }
+            }
+            slot(step.a) = readName(name, frame);
+            break;
+        }
+        case Op::Unary: slot(step.a) = applyUnary(static_cast<UnaryOp>(step.unary), operand(step.b)); break;
+        case Op::Binary: {
+            const Value& left = operand(step.b);
+            const Value& right = operand(step.c);
+            if (fast::tryBinary(step.binary, left, right, slot(step.a)))
+                break;
+            Value result = applyBinary(step.binary, left, right, OperandForm{step.leftLiteral},
+                                       OperandForm{step.rightLiteral});
+            release(step.b);
+            release(step.c);
+            slot(step.a) = std::move(result);
+            break;
+        }
+        case Op::CallName: {
+            Value result = callCompiled(activation, step);
+            if (step.a >= 0)
+                slot(step.a) = std::move(result);
+            break;
+        }
+        case Op::Evaluate: slot(step.a) = evaluate(*static_cast<const Expr*>(step.node), frame); break;
+        case Op::Assign: {
+            const bool own = step.a >= code.firstRegister;
+            assignCompiled(*static_cast<const AssignStmt*>(step.node), frame,
+                           own ? std::move(slot(step.a)) : Value(operand(step.a)));
+            break;
+        }
+        case Op::Execute:
+            switch (execute(*static_cast<const Stmt*>(step.node), frame)) {
+            case Flow::Normal: break;
+            case Flow::ExitDo:
+                if (step.b < 0)
+                    return;
+                pc = step.b;
+                break;
+            case Flow::ExitFor:
+                if (step.c < 0)
+                    return;
+                pc = step.c;
+                break;
+            case Flow::ExitProcedure: return;
+            }
+            break;
+        case Op::ForCounter: {
+            LoopState& loop = activation.loops[step.a];
+            loop.counter = variableOf(*static_cast<const ForStmt*>(step.node)->counter, frame);
+            if (!loop.counter)
+                throw ScriptError::runtime(501);
+            loop.step = Value::integer(1);
+            break;
+        }
+        case Op::ForBound: {
+            LoopState& loop = activation.loops[step.a];
+            Value number = loopNumber(operand(step.b));
+            release(step.b);
+            if (step.c == 0)
+                loop.start = std::move(number);
+            else if (step.c == 1)
+                loop.end = toDouble(number);
+            else
+                loop.step = std::move(number);
+            break;
+        }
+        case Op::ForStart: {
+            LoopState& loop = activation.loops[step.a];
+            *loop.counter = std::move(loop.start);
+            loop.upwards = toDouble(loop.step) >= 0;
+            break;
+        }
+        case Op::ForTest: {
+            const LoopState& loop = activation.loops[step.a];
+            const double position = toDouble(*loop.counter);
+            if (loop.upwards ? position > loop.end : position < loop.end)
+                pc = step.b;
+            break;
+        }
+        case Op::ForNext: {
+            LoopState& loop = activation.loops[step.a];
+            Value next;
+            if (!fast::tryBinary(BinaryOp::Add, *loop.counter, loop.step, next))
+                next = applyBinary(BinaryOp::Add, *loop.counter, loop.step);
+            *loop.counter = std::move(next);
+            pc = step.b;
+            break;
+        }
+        case Op::Return:
+        case Op::EndArgument: return;
+        }
+    }
+}
+
+// name = value from compiled code: the value is made plain (or checked to be an object for
+// Set) and stored as the tree interpreter stores it.
+void Interpreter::assignCompiled(const AssignStmt& statement, Frame& frame, Value value)
+{
+    value = plainValue(std::move(value), statement.isSet);
+    const auto& name = static_cast<const NameExpr&>(*statement.target);
+    if (name.ref.scope == NameScope::Local && !name.ref.constant) {
+        storeInto(frame.at(name.ref.slot), std::move(value));
+        return;
+    }
+    assignName(name, frame, std::move(value));
+}
+
+Value Interpreter::argumentValue(Activation& activation, std::int32_t index)
+{
+    const Code& code = activation.code;
+    const ArgumentCode& argument = code.arguments[static_cast<std::size_t>(index)];
+    runFrom(activation, argument.start);
+    if (isConstant(argument.result))
+        return code.constants[static_cast<std::size_t>(constantIndex(argument.result))];
+    Value& value = activation.frame.at(argument.result);
+    return argument.result >= code.firstRegister ? std::move(value) : value;
+}
+
+// name(args) and name args: a script procedure gets its arguments bound one by one, so a ByRef
+// argument is the variable itself; built-ins and host members get the values. Anything rarer
+// takes the tree interpreter's way.
+Value Interpreter::callCompiled(Activation& activation, const Instruction& instruction)
+{
+    const bool isStatement = instruction.c == 1;
+    const Expr* callee = nullptr;
+    const std::vector<ExprPtr>* args = nullptr;
+    if (isStatement) {
+        const auto& statement = *static_cast<const CallStmt*>(instruction.node);
+        callee = statement.callee.get();
+        args = &statement.args;
+    } else {
+        if (m_stack.exhausted())
+            throw ScriptError::runtime(28);
+        const auto& expression = *static_cast<const CallExpr*>(instruction.node);
+        callee = expression.callee.get();
+        args = &expression.args;
+    }
+    const auto& name = static_cast<const NameExpr&>(*callee);
+    const InvokeKind kind = isStatement ? InvokeKind::Call : InvokeKind::Get;
+    Frame& frame = activation.frame;
+    const GlobalBinding* binding = nullptr;
+    if (const Value* variable = existingVariable(name, frame, &binding)) {
+        const ArgumentValues values(*this, activation, instruction.b, args->size());
+        if (variable->isArray())
+            return readElement(*variable->asArray(), values);
+        const std::span<const Value> given = values;
+        return callValue(*variable, std::vector<Value>(given.begin(), given.end()), kind);
+    }
+    switch (binding->kind) {
+    case BindingKind::Procedure: {
+        const ProcedureEntry entry = binding->procedure;
+        return callScriptCompiled(entry, *args, activation, instruction.b);
+    }
+    case BindingKind::Builtin: {
+        const BuiltinEntry& builtin = *binding->builtin;
+        return invokeBuiltin(builtin, ArgumentValues(*this, activation, instruction.b, args->size()));
+    }
+    case BindingKind::HostMember: {
+        const GlobalBinding member = *binding;
+        return invokeItemMember(member, kind, ArgumentValues(*this, activation, instruction.b, args->size()));
+    }
+    default: return callName(name, *args, frame, kind);
+    }
+}
+
+Value Interpreter::callScriptCompiled(const ProcedureEntry& entry, const std::vector<ExprPtr>& args,
+                                      Activation& caller, std::int32_t first)
+{
+    const Procedure& procedure = *entry.procedure;
+    if (args.size() != procedure.params.size())
+        throw ScriptError::runtime(450);
+    Frame frame(m_slots, *entry.instance, &procedure, procedure.slotCount);
+    ArrayLocks locks(*this);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Expr& argument = *args[i];
+        if (!procedure.params[i].byVal && !argument.parenthesized) {
+            if (Value* reference = argumentReference(argument, caller.frame, locks)) {
+                frame.slots[i].value = reference;
+                continue;
+            }
+        }
+        storeInto(frame.slots[i].own, argumentValue(caller, first + static_cast<std::int32_t>(i)));
+    }
+    return invokeFrame(frame);
+}
+
+Interpreter::ArgumentValues::ArgumentValues(Interpreter& interpreter, Activation& activation, std::int32_t first,
+                                            std::size_t count)
+{
+    if (count > Inline) {
+        m_spilled.reserve(count);
+        for (std::size_t i = 0; i < count; ++i)
+            m_spilled.push_back(interpreter.argumentValue(activation, first + static_cast<std::int32_t>(i)));
+        m_values = m_spilled.data();
+        m_count = count;
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        m_inline[m_count++] = interpreter.argumentValue(activation, first + static_cast<std::int32_t>(i));
+}
+
+} // namespace kestrelon::vbs
