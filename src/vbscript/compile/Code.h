@@ -2,9 +2,11 @@
 // of instructions over the frame's slots, so a statement runs as a few steps in one loop
 // instead of a walk over its syntax tree. Locals are read where they lie, constants from the
 // code's own table, and what is computed lands in extra slots of the frame (its registers).
-// Constructs without an instruction of their own (With, Select Case, For Each, member calls,
-// indexed assignment, ReDim ...) run through the tree interpreter from an instruction that
-// names their node, so every construct keeps exactly one meaning.
+// Work is counted towards the time limit where loops come round and where calls begin, the
+// only ways a script runs long. Constructs without an instruction of their own (With, Select
+// Case, For Each, member calls, indexed assignment, ReDim ...) run through the tree
+// interpreter from an instruction that names their node, so every construct keeps exactly one
+// meaning.
 #pragma once
 
 #include "vbscript/operators/Operators.h"
@@ -17,14 +19,18 @@
 namespace kestrelon::vbs {
 
 enum class Op : std::uint8_t {
-    Statement,   // a statement starts (or a loop comes round): counts work, errors get its place
     Jump,        // to a
+    LoopBack,    // a loop comes round: counts the work of d statements, then to a
     JumpIfFalse, // to b unless operand a is true
     JumpIfTrue,  // to b if operand a is true
     Move,        // slot a = operand b (a copy)
     ReadName,    // slot a = the value of a name that is not a plain local (node: NameExpr)
     Unary,       // slot a = unary op of operand b
     Binary,      // slot a = operand b op operand c
+    // The same for the commonest operators, each a step of its own so its number cases are
+    // done on the spot.
+    Add, Subtract, Multiply, IntegerDivide, Modulo,
+    Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,
     CallName,    // slot a = name(args), or no slot (a < 0); node: CallExpr (c = 0) or CallStmt
                  // (c = 1), b: the index of its first argument's code
     Evaluate,    // slot a = the expression node, through the tree interpreter
@@ -34,7 +40,8 @@ enum class Op : std::uint8_t {
     ForBound,    // loop a's start (c = 0), end (1) or step (2) is operand b, taken as a number
     ForStart,    // loop a's counter takes its start
     ForTest,     // loop a has passed its end: to b
-    ForNext,     // loop a's counter takes its step; to b
+    ForNext,     // loop a comes round (the work of d statements): its counter takes its step, and
+                 // unless that passes its end, to b
     Return,      // the body ends (Exit Sub, Exit Function, or the last statement done)
     EndArgument, // an argument's code is done
 };
@@ -48,7 +55,7 @@ constexpr std::int32_t constantIndex(Operand operand) { return ~operand; }
 
 struct Instruction {
     Op op;
-    // Binary: the operator; Unary: the operator as a number.
+    // Binary and its kin: the operator; Unary: the operator as a number.
     BinaryOp binary = BinaryOp::Add;
     std::uint8_t unary = 0;
     // Binary: which operands were written as literals (they compare by the literal rules).
@@ -59,6 +66,8 @@ struct Instruction {
     std::int32_t c = 0;
     std::int32_t d = NoOperand;
     const void* node = nullptr;
+    // The statement the instruction belongs to: where an error it raises is placed.
+    const Stmt* statement = nullptr;
 };
 
 // The code of one argument of a call: run when the call binds it, leaving its value in a slot.

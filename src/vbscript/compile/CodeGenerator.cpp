@@ -22,7 +22,8 @@ bool setsErrorHandling(const Block& block)
         if (statement->kind == StmtKind::OnError)
             return true;
         bool nested = false;
-        forEachChildBlock(const_cast<Stmt&>(*statement), [&](Block& child) { nested = nested || setsErrorHandling(child); });
+        forEachChildBlock(const_cast<Stmt&>(*statement),
+                          [&](Block& child) { nested = nested || setsErrorHandling(child); });
         if (nested)
             return true;
     }
@@ -32,8 +33,35 @@ bool setsErrorHandling(const Block& block)
 // An operand whose value nothing can change between being reached and being read.
 bool isSteady(const Expr& expression)
 {
-    return expression.kind == ExprKind::Literal ||
-           (expression.kind == ExprKind::Name && static_cast<const NameExpr&>(expression).ref.scope == NameScope::Local);
+    if (expression.kind == ExprKind::Name)
+        return static_cast<const NameExpr&>(expression).ref.scope == NameScope::Local;
+    return expression.kind == ExprKind::Literal;
+}
+
+// The work one round of a loop counts: its statements and the loop's own step, each as much as
+// a statement run by the tree interpreter counts.
+std::int32_t roundWork(const Block& body)
+{
+    return static_cast<std::int32_t>(body.size() + 1);
+}
+
+// The step of a binary operator: one of its own for the commonest, else the general one.
+Op binaryStep(BinaryOp op)
+{
+    switch (op) {
+    case BinaryOp::Add: return Op::Add;
+    case BinaryOp::Subtract: return Op::Subtract;
+    case BinaryOp::Multiply: return Op::Multiply;
+    case BinaryOp::IntegerDivide: return Op::IntegerDivide;
+    case BinaryOp::Modulo: return Op::Modulo;
+    case BinaryOp::Equal: return Op::Equal;
+    case BinaryOp::NotEqual: return Op::NotEqual;
+    case BinaryOp::Less: return Op::Less;
+    case BinaryOp::Greater: return Op::Greater;
+    case BinaryOp::LessEqual: return Op::LessEqual;
+    case BinaryOp::GreaterEqual: return Op::GreaterEqual;
+    default: return Op::Binary;
+    }
 }
 
 bool isLiteralForm(const Expr& expression)
@@ -73,6 +101,7 @@ private:
     std::int32_t here() const { return static_cast<std::int32_t>(m_out->size()); }
     std::size_t emit(Instruction instruction)
     {
+        instruction.statement = m_statement;
         m_out->push_back(instruction);
         return m_out->size() - 1;
     }
@@ -121,15 +150,18 @@ private:
         });
     }
 
+    // A block's statements; the steps after it belong to the statement around it again.
     void compileBlock(const Block& block)
     {
+        const Stmt* around = m_statement;
         for (const StmtPtr& statement : block)
             compileStatement(*statement);
+        m_statement = around;
     }
 
     void compileStatement(const Stmt& statement)
     {
-        emit({.op = Op::Statement, .node = &statement});
+        m_statement = &statement;
         m_nextRegister = m_firstRegister;
         switch (statement.kind) {
         case StmtKind::Assign: {
@@ -199,12 +231,11 @@ private:
         if (statement.step)
             bound(*statement.step, 2);
         emit({.op = Op::ForStart, .a = loop});
-        const std::int32_t test = here();
         const std::size_t done = emit({.op = Op::ForTest, .a = loop});
+        const std::int32_t body = here();
         m_loops.push_back({LoopKind::For});
         compileBlock(statement.body);
-        emit({.op = Op::Statement, .node = &statement});
-        emit({.op = Op::ForNext, .a = loop, .b = test});
+        emit({.op = Op::ForNext, .a = loop, .b = body, .d = roundWork(statement.body)});
         at(done).b = here();
         closeLoop();
         m_loops.pop_back();
@@ -224,10 +255,9 @@ private:
             toEnd.push_back(test(statement.test == Test::WhileBefore));
         m_loops.push_back({statement.isWhileWend ? LoopKind::Wend : LoopKind::Do});
         compileBlock(statement.body);
-        emit({.op = Op::Statement, .node = &statement});
         if (statement.test == Test::WhileAfter || statement.test == Test::UntilAfter)
             toEnd.push_back(test(statement.test == Test::WhileAfter));
-        emit({.op = Op::Jump, .a = top});
+        emit({.op = Op::LoopBack, .a = top, .d = roundWork(statement.body)});
         for (const std::size_t jump : toEnd)
             at(jump).b = here();
         closeLoop();
@@ -269,7 +299,7 @@ private:
             const Operand right = compileExpression(*binary.right, true);
             m_nextRegister = mark;
             const Operand value = newRegister();
-            emit({.op = Op::Binary,
+            emit({.op = binaryStep(binary.op),
                   .binary = binary.op,
                   .leftLiteral = isLiteralForm(*binary.left),
                   .rightLiteral = isLiteralForm(*binary.right),
@@ -327,6 +357,7 @@ private:
     std::vector<std::vector<Instruction>> m_argumentCode;
     std::vector<Loop> m_loops;
     std::vector<PendingExit> m_pendingExits;
+    const Stmt* m_statement = nullptr;
     const int m_firstRegister;
     int m_nextRegister;
     int m_registerEnd;

@@ -80,7 +80,7 @@ private:
         bool resumeNext = false;
     };
 
-    // A run of compiled code: its frame, the statement running and the state of its For loops.
+    // A run of compiled code: its frame and the state of its For loops.
     struct LoopState {
         Value* counter = nullptr;
         Value start;
@@ -91,8 +91,8 @@ private:
     struct Activation {
         const Code& code;
         Frame& frame;
-        const Stmt* statement = nullptr; // the statement running, where its errors are placed
         LoopState* loops = nullptr;
+        std::int32_t failedAt = -1; // the step an error came from, which places it
     };
     static constexpr int InlineLoops = 4;
 
@@ -210,6 +210,10 @@ private:
     Value callScriptCompiled(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Activation& caller,
                              std::int32_t first);
     void assignCompiled(const AssignStmt& statement, Frame& frame, Value value);
+    Value* plainVariable(const AssignStmt& statement, Frame& frame);
+    template <BinaryOp op>
+    void quickBinary(Activation& activation, const Instruction& step);
+    [[gnu::noinline]] void binaryByTheRules(Activation& activation, const Instruction& step);
     static Value loopNumber(const Value& value);
 
     // Arrays.

@@ -7,12 +7,26 @@
 #include "vbscript/operators/FastOperators.h"
 #include "vbscript/values/Coercion.h"
 
+#include <array>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 namespace kestrelon::vbs {
 
 using BindingKind = GlobalBinding::Kind;
+
+template <BinaryOp op>
+[[gnu::always_inline]] inline void Interpreter::quickBinary(Activation& activation, const Instruction& step)
+{
+    const Code& code = activation.code;
+    Frame& frame = activation.frame;
+    const auto operand = [&](Operand where) -> const Value& {
+        return isConstant(where) ? code.constants[static_cast<std::size_t>(constantIndex(where))] : frame.at(where);
+    };
+    if (!fast::tryBinary(op, operand(step.b), operand(step.c), frame.at(step.a)))
+        binaryByTheRules(activation, step);
+}
 
 void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
 {
@@ -24,17 +38,23 @@ void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& 
 
 void Interpreter::runCode(const Code& code, Frame& frame)
 {
-    LoopState inlineLoops[InlineLoops];
+    // Most bodies have a loop or two, many (small functions) none.
+    std::optional<std::array<LoopState, InlineLoops>> inlineLoops;
     std::unique_ptr<LoopState[]> moreLoops;
-    LoopState* loops = inlineLoops;
+    LoopState* loops = nullptr;
     if (code.loops > InlineLoops) {
         moreLoops = std::make_unique<LoopState[]>(static_cast<std::size_t>(code.loops));
         loops = moreLoops.get();
+    } else if (code.loops > 0) {
+        loops = inlineLoops.emplace().data();
     }
-    Activation activation{code, frame, nullptr, loops};
+    Activation activation{code, frame, loops};
     const auto place = [&](ScriptError& error) {
-        if (activation.statement)
-            error.setPositionIfUnknown(activation.statement->pos.line, activation.statement->pos.column);
+        if (activation.failedAt < 0)
+            return;
+        const Stmt* statement = code.instructions[static_cast<std::size_t>(activation.failedAt)].statement;
+        if (statement)
+            error.setPositionIfUnknown(statement->pos.line, statement->pos.column);
     };
     try {
         runFrom(activation, 0);
@@ -56,7 +76,8 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
     Frame& frame = activation.frame;
     const Instruction* const instructions = code.instructions.data();
     const Value* const constants = code.constants.data();
-    const auto slot = [&](std::int32_t index) -> Value& { return *frame.slots[static_cast<std::size_t>(index)].value; };
+    FrameSlot* const slots = frame.slots.data();
+    const auto slot = [slots](std::int32_t index) -> Value& { return *slots[index].value; };
     const auto operand = [&](Operand where) -> const Value& {
         return isConstant(where) ? constants[constantIndex(where)] : slot(where);
     };
@@ -66,19 +87,26 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             slot(where) = Value();
     };
 
-    for (std::int32_t pc = start;;) {
-        const Instruction& step = instructions[pc++];
-        switch (step.op) {
-        case Op::Statement:
-            // Every statement counts towards the time limit, as a loop's rounds do.
-            m_clock.tick();
-            activation.statement = static_cast<const Stmt*>(step.node);
-            break;
-        case Op::Jump: pc = step.a; break;
-        case Op::JumpIfFalse:
-        case Op::JumpIfTrue: {
-            const bool holds = isTrue(operand(step.a));
-            release(step.a);
+    std::int32_t pc = start;
+    try {
+        for (;;) {
+            const Instruction& step = instructions[pc++];
+            switch (step.op) {
+            case Op::Jump: pc = step.a; break;
+            case Op::LoopBack:
+                m_clock.addWork(static_cast<std::uint64_t>(step.d) * RunClock::TickWork);
+                pc = step.a;
+                break;
+            case Op::JumpIfFalse:
+            case Op::JumpIfTrue: {
+                const Value& condition = operand(step.a);
+                bool holds = false;
+                if (condition.type() == VarType::Boolean) {
+                    holds = condition.asBoolean();
+                } else {
+                    holds = isTrue(condition);
+                    release(step.a);
+            }
             if (holds == (step.op == Op::JumpIfTrue))
                 pc = step.b;
             break;
@@ -98,18 +126,21 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             break;
         }
         case Op::Unary: slot(step.a) = applyUnary(static_cast<UnaryOp>(step.unary), operand(step.b)); break;
-        case Op::Binary: {
-            const Value& left = operand(step.b);
-            const Value& right = operand(step.c);
-            if (fast::tryBinary(step.binary, left, right, slot(step.a)))
-                break;
-            Value result = applyBinary(step.binary, left, right, OperandForm{step.leftLiteral},
-                                       OperandForm{step.rightLiteral});
-            release(step.b);
-            release(step.c);
-            slot(step.a) = std::move(result);
+        case Op::Binary:
+            if (!fast::tryBinary(step.binary, operand(step.b), operand(step.c), slot(step.a)))
+                binaryByTheRules(activation, step);
             break;
-        }
+        case Op::Add: quickBinary<BinaryOp::Add>(activation, step); break;
+        case Op::Subtract: quickBinary<BinaryOp::Subtract>(activation, step); break;
+        case Op::Multiply: quickBinary<BinaryOp::Multiply>(activation, step); break;
+        case Op::IntegerDivide: quickBinary<BinaryOp::IntegerDivide>(activation, step); break;
+        case Op::Modulo: quickBinary<BinaryOp::Modulo>(activation, step); break;
+        case Op::Equal: quickBinary<BinaryOp::Equal>(activation, step); break;
+        case Op::NotEqual: quickBinary<BinaryOp::NotEqual>(activation, step); break;
+        case Op::Less: quickBinary<BinaryOp::Less>(activation, step); break;
+        case Op::Greater: quickBinary<BinaryOp::Greater>(activation, step); break;
+        case Op::LessEqual: quickBinary<BinaryOp::LessEqual>(activation, step); break;
+        case Op::GreaterEqual: quickBinary<BinaryOp::GreaterEqual>(activation, step); break;
         case Op::CallName: {
             Value result = callCompiled(activation, step);
             if (step.a >= 0)
@@ -118,9 +149,20 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
         }
         case Op::Evaluate: slot(step.a) = evaluate(*static_cast<const Expr*>(step.node), frame); break;
         case Op::Assign: {
+            const auto& statement = *static_cast<const AssignStmt*>(step.node);
             const bool own = step.a >= code.firstRegister;
-            assignCompiled(*static_cast<const AssignStmt*>(step.node), frame,
-                           own ? std::move(slot(step.a)) : Value(operand(step.a)));
+            if (Value* target = plainVariable(statement, frame); target && !statement.isSet) {
+                const Value& value = operand(step.a);
+                // A number or text into a variable holding no array: nothing but the store.
+                if (!value.isObject() && !value.isArray() && !target->isArray()) {
+                    if (own)
+                        *target = std::move(slot(step.a));
+                    else
+                        *target = value;
+                    break;
+                }
+            }
+            assignCompiled(statement, frame, own ? std::move(slot(step.a)) : Value(operand(step.a)));
             break;
         }
         case Op::Execute:
@@ -173,18 +215,59 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             break;
         }
         case Op::ForNext: {
+            m_clock.addWork(static_cast<std::uint64_t>(step.d) * RunClock::TickWork);
             LoopState& loop = activation.loops[step.a];
             Value next;
             if (!fast::tryBinary(BinaryOp::Add, *loop.counter, loop.step, next))
                 next = applyBinary(BinaryOp::Add, *loop.counter, loop.step);
             *loop.counter = std::move(next);
-            pc = step.b;
+            const double position = toDouble(*loop.counter);
+            if (!(loop.upwards ? position > loop.end : position < loop.end))
+                pc = step.b;
             break;
         }
         case Op::Return:
         case Op::EndArgument: return;
+            }
         }
+    } catch (...) {
+        // The outermost run of the body sees the error last: its step names the statement.
+        activation.failedAt = pc - 1;
+        throw;
     }
+}
+
+// A binary step whose operands are not both plain numbers, or whose result the full rules
+// must work out (an overflow, a division by zero): its registers are let go once used.
+void Interpreter::binaryByTheRules(Activation& activation, const Instruction& step)
+{
+    Frame& frame = activation.frame;
+    const Code& code = activation.code;
+    const auto operand = [&](Operand where) -> const Value& {
+        return isConstant(where) ? code.constants[static_cast<std::size_t>(constantIndex(where))] : frame.at(where);
+    };
+    Value result = applyBinary(step.binary, operand(step.b), operand(step.c), OperandForm{step.leftLiteral},
+                               OperandForm{step.rightLiteral});
+    for (const Operand used : {step.b, step.c})
+        if (used >= code.firstRegister)
+            frame.at(used) = Value();
+    frame.at(step.a) = std::move(result);
+}
+
+// The variable an assignment writes when it is a declared local or a script variable bound as
+// such; nullptr for anything that needs the full rules (constants, names yet to be made,
+// host members).
+Value* Interpreter::plainVariable(const AssignStmt& statement, Frame& frame)
+{
+    const auto& name = static_cast<const NameExpr&>(*statement.target);
+    if (name.ref.scope == NameScope::Local)
+        return name.ref.constant ? nullptr : &frame.at(name.ref.slot);
+    if (name.ref.implicitSlot >= 0)
+        return nullptr;
+    const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
+    if (binding.epoch != m_globals.epoch() || binding.kind != BindingKind::Variable || binding.variable->constant)
+        return nullptr;
+    return &binding.variable->value;
 }
 
 // name = value from compiled code: the value is made plain (or checked to be an object for
@@ -204,7 +287,9 @@ Value Interpreter::argumentValue(Activation& activation, std::int32_t index)
 {
     const Code& code = activation.code;
     const ArgumentCode& argument = code.arguments[static_cast<std::size_t>(index)];
-    runFrom(activation, argument.start);
+    // A constant or a local has no steps to run.
+    if (code.instructions[static_cast<std::size_t>(argument.start)].op != Op::EndArgument)
+        runFrom(activation, argument.start);
     if (isConstant(argument.result))
         return code.constants[static_cast<std::size_t>(constantIndex(argument.result))];
     Value& value = activation.frame.at(argument.result);

@@ -21,12 +21,38 @@ struct FrameSlot {
 
 class SlotStack {
 public:
-    // count fresh slots (Empty, each its own value), on top of the stack.
-    std::span<FrameSlot> take(std::size_t count);
+    // count fresh slots (Empty, each its own value), on top of the stack. Inline, as a call
+    // takes its slots from the chunk in use nearly always.
+    std::span<FrameSlot> take(std::size_t count)
+    {
+        if (m_current < m_chunks.size() && m_chunks[m_current].capacity - m_chunks[m_current].used >= count) {
+            Chunk& chunk = m_chunks[m_current];
+            const std::span<FrameSlot> slots(chunk.slots.get() + chunk.used, count);
+            chunk.used += count;
+            for (FrameSlot& slot : slots)
+                slot.value = &slot.own;
+            return slots;
+        }
+        return takeFromAnotherChunk(count);
+    }
     // Gives back the slots last taken, letting go of what they hold.
-    void give(std::span<FrameSlot> slots) noexcept;
+    void give(std::span<FrameSlot> slots) noexcept
+    {
+        for (FrameSlot& slot : slots) {
+            slot.own = Value();
+            slot.value = nullptr;
+            slot.live = false;
+        }
+        Chunk& chunk = m_chunks[m_current];
+        chunk.used -= slots.size();
+        if (chunk.used == 0)
+            handBackEmptyChunks();
+    }
 
 private:
+    std::span<FrameSlot> takeFromAnotherChunk(std::size_t count);
+    void handBackEmptyChunks() noexcept;
+
     struct Chunk {
         std::unique_ptr<FrameSlot[]> slots;
         std::size_t capacity = 0;

@@ -51,7 +51,7 @@ inline bool isComparison(BinaryOp op)
     return op >= BinaryOp::Equal && op <= BinaryOp::GreaterEqual;
 }
 
-inline bool wholeBinary(BinaryOp op, const Value& left, const Value& right, Value& result)
+[[gnu::always_inline]] inline bool wholeBinary(BinaryOp op, const Value& left, const Value& right, Value& result)
 {
     const std::int64_t l = whole(left), r = whole(right);
     const bool eitherLong = left.type() == VarType::Long || right.type() == VarType::Long;
@@ -69,7 +69,10 @@ inline bool wholeBinary(BinaryOp op, const Value& left, const Value& right, Valu
         // Division by zero and the one quotient past Long are raised by the full rules.
         if (r == 0 || (r == -1 && l == std::numeric_limits<std::int32_t>::min()))
             return false;
-        result = fitted(op == BinaryOp::Modulo ? l % r : l / r, eitherLong);
+        // Both are within 32 bits, and 32-bit division is the quicker one.
+        result = fitted(op == BinaryOp::Modulo ? static_cast<std::int32_t>(l) % static_cast<std::int32_t>(r)
+                                               : static_cast<std::int32_t>(l) / static_cast<std::int32_t>(r),
+                        eitherLong);
         return true;
     default:
         if (!isComparison(op))
@@ -79,7 +82,7 @@ inline bool wholeBinary(BinaryOp op, const Value& left, const Value& right, Valu
     }
 }
 
-inline bool realBinary(BinaryOp op, double l, double r, Value& result)
+[[gnu::always_inline]] inline bool realBinary(BinaryOp op, double l, double r, Value& result)
 {
     double value = 0;
     switch (op) {
@@ -104,8 +107,9 @@ inline bool realBinary(BinaryOp op, double l, double r, Value& result)
     return true;
 }
 
-// True when the operation was done here and result holds its value.
-inline bool tryBinary(BinaryOp op, const Value& left, const Value& right, Value& result)
+// True when the operation was done here and result holds its value. Always inlined: where
+// the operator is known, only its own case remains.
+[[gnu::always_inline]] inline bool tryBinary(BinaryOp op, const Value& left, const Value& right, Value& result)
 {
     const bool leftWhole = isIntegerOrLong(left), rightWhole = isIntegerOrLong(right);
     if (leftWhole && rightWhole)
