@@ -6,64 +6,82 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
 
 namespace kestrelon {
 namespace {
 
+// Digits are kept in place and texts built once: scene files write millions of numbers, and
+// most of their texts fit in a string's own storage, so writing one asks the heap for nothing.
 struct Decimal {
     bool negative = false;
-    std::string digits; // significant digits, no trailing zeros, at least one digit
-    int exponent = 0;   // value = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 stands at 10^exponent
+    char digits[24] = {}; // significant digits, no trailing zeros, at least one digit
+    int count = 0;
+    int exponent = 0; // value = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 stands at 10^exponent
+
+    std::string_view significant() const { return {digits, static_cast<std::size_t>(count)}; }
 };
 
 Decimal decompose(double value, int significantDigits)
 {
     // to_chars ignores the C locale, so a window running under a comma locale still writes ".".
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
-                                   std::chars_format::scientific, significantDigits - 1).ptr;
-    *end = '\0';
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                          significantDigits - 1)
+                                .ptr;
     Decimal result;
     const char* p = buffer;
     if (*p == '-') {
         result.negative = true;
         ++p;
     }
-    for (; *p && *p != 'e'; ++p) {
-        if (*p != '.')
-            result.digits += *p;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p != '.' && result.count < static_cast<int>(sizeof result.digits))
+            result.digits[result.count++] = *p;
     }
-    result.exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
-    while (result.digits.size() > 1 && result.digits.back() == '0')
-        result.digits.pop_back();
+    if (p != end) { // "e+05", "e-07"
+        const char* exponent = p + 1;
+        if (*exponent == '+')
+            ++exponent;
+        std::from_chars(exponent, end, result.exponent);
+    }
+    while (result.count > 1 && result.digits[result.count - 1] == '0')
+        --result.count;
     return result;
 }
 
 std::string plainForm(const Decimal& d)
 {
+    const std::string_view digits = d.significant();
     std::string text;
-    const int count = static_cast<int>(d.digits.size());
+    text.reserve(static_cast<std::size_t>(d.count + std::abs(d.exponent) + 3));
+    if (d.negative)
+        text += '-';
     if (d.exponent < 0) {
-        text = "0.";
+        text += "0.";
         text.append(static_cast<size_t>(-d.exponent - 1), '0');
-        text += d.digits;
-    } else if (d.exponent + 1 >= count) {
-        text = d.digits;
-        text.append(static_cast<size_t>(d.exponent + 1 - count), '0');
+        text += digits;
+    } else if (d.exponent + 1 >= d.count) {
+        text += digits;
+        text.append(static_cast<size_t>(d.exponent + 1 - d.count), '0');
     } else {
-        text = d.digits.substr(0, static_cast<size_t>(d.exponent + 1));
+        text += digits.substr(0, static_cast<size_t>(d.exponent + 1));
         text += '.';
-        text += d.digits.substr(static_cast<size_t>(d.exponent + 1));
+        text += digits.substr(static_cast<size_t>(d.exponent + 1));
     }
     return text;
 }
 
 std::string exponentForm(const Decimal& d)
 {
-    std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) {
+    const std::string_view digits = d.significant();
+    std::string text;
+    if (d.negative)
+        text += '-';
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) {
         text += '.';
-        text += d.digits.substr(1);
+        text += digits.substr(1);
     }
     char exponent[16];
     std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
@@ -82,11 +100,6 @@ std::optional<std::string> digitlessText(double value)
     return std::nullopt;
 }
 
-std::string withSign(const Decimal& d, std::string text)
-{
-    return d.negative ? "-" + text : text;
-}
-
 std::string formatGeneral(double value, int significantDigits)
 {
     if (auto text = digitlessText(value))
@@ -94,10 +107,9 @@ std::string formatGeneral(double value, int significantDigits)
     const Decimal d = decompose(value, significantDigits);
     // The plain form is used while it needs no more digit places than the significant digits:
     // for large values the places before the point, for small ones the zeros after it too.
-    const int places = d.exponent >= 0 ? d.exponent + 1
-                                       : -d.exponent - 1 + static_cast<int>(d.digits.size());
+    const int places = d.exponent >= 0 ? d.exponent + 1 : -d.exponent - 1 + d.count;
     const bool plain = d.exponent >= 0 ? d.exponent < significantDigits : places <= significantDigits;
-    return withSign(d, plain ? plainForm(d) : exponentForm(d));
+    return plain ? plainForm(d) : exponentForm(d);
 }
 
 } // namespace
@@ -116,8 +128,7 @@ std::string formatPlainDouble(double value)
 {
     if (auto text = digitlessText(value))
         return *text;
-    const Decimal d = decompose(value, 15);
-    return withSign(d, plainForm(d));
+    return plainForm(decompose(value, 15));
 }
 
 std::string formatSingle(float value)
