@@ -33,8 +33,13 @@ enum class Op : std::uint8_t {
     Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,
     CallName,    // slot a = name(args), or no slot (a < 0); node: CallExpr (c = 0) or CallStmt
                  // (c = 1), b: the index of its first argument's code
+    GetMember,   // slot a = name.member (node: MemberExpr whose object is a name)
+    CallMember,  // slot a (or none) = name.member(args): as CallName, the callee a MemberExpr
     Evaluate,    // slot a = the expression node, through the tree interpreter
     Assign,      // name = operand a, or Set name = operand a (node: AssignStmt)
+    AssignMember, // name.member = operand a (node: AssignStmt)
+    Append,      // s = s & tail or x.m = x.m & tail (node: AssignStmt), the tail's operands
+                 // as argument code from b on
     Execute,     // the statement node, through the tree interpreter; Exit Do to b, Exit For to c
     ForCounter,  // loop a's counter is the variable of the For node's counter name
     ForBound,    // loop a's start (c = 0), end (1) or step (2) is operand b, taken as a number

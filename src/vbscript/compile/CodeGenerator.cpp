@@ -64,6 +64,13 @@ Op binaryStep(BinaryOp op)
     }
 }
 
+// name.member: the object a plain name (a variable, a named object, Err ...).
+bool isMemberOfName(const Expr& expression)
+{
+    return expression.kind == ExprKind::Member &&
+           static_cast<const MemberExpr&>(expression).object->kind == ExprKind::Name;
+}
+
 bool isLiteralForm(const Expr& expression)
 {
     return expression.kind == ExprKind::Literal && static_cast<const LiteralExpr&>(expression).literalForm;
@@ -166,17 +173,25 @@ private:
         switch (statement.kind) {
         case StmtKind::Assign: {
             const auto& assign = static_cast<const AssignStmt&>(statement);
-            if (assign.target->kind != ExprKind::Name || appendsToItself(assign))
+            const bool toName = assign.target->kind == ExprKind::Name;
+            if (!toName && !isMemberOfName(*assign.target))
                 break;
+            if (appendsToItself(assign)) {
+                compileAppend(assign);
+                return;
+            }
             const Operand value = compileExpression(*assign.value, true);
-            emit({.op = Op::Assign, .a = value, .node = &assign});
+            emit({.op = toName ? Op::Assign : Op::AssignMember, .a = value, .node = &assign});
             return;
         }
         case StmtKind::Call: {
             const auto& call = static_cast<const CallStmt&>(statement);
-            if (call.callee->kind != ExprKind::Name)
+            if (call.callee->kind == ExprKind::Name)
+                compileCall(Op::CallName, &call, true, call.args, -1);
+            else if (isMemberOfName(*call.callee))
+                compileCall(Op::CallMember, &call, true, call.args, -1);
+            else
                 break;
-            compileCall(&call, true, call.args, -1);
             return;
         }
         case StmtKind::If: compileIf(static_cast<const IfStmt&>(statement)); return;
@@ -308,12 +323,20 @@ private:
                   .c = right});
             return value;
         }
-        case ExprKind::Call: {
-            const auto& call = static_cast<const CallExpr&>(expression);
-            if (call.callee->kind != ExprKind::Name)
+        case ExprKind::Member: {
+            if (!isMemberOfName(expression))
                 break;
             const Operand value = newRegister();
-            compileCall(&call, false, call.args, value);
+            emit({.op = Op::GetMember, .a = value, .node = &expression});
+            return value;
+        }
+        case ExprKind::Call: {
+            const auto& call = static_cast<const CallExpr&>(expression);
+            const bool ofName = call.callee->kind == ExprKind::Name;
+            if (!ofName && !isMemberOfName(*call.callee))
+                break;
+            const Operand value = newRegister();
+            compileCall(ofName ? Op::CallName : Op::CallMember, &call, false, call.args, value);
             return value;
         }
         default: break;
@@ -323,20 +346,48 @@ private:
         return value;
     }
 
-    // name args: the call, then each argument's own code, to be run as the call binds it.
+    // name args or name.member args: the call, then each argument's own code, to be run as the
+    // call binds it.
     template <typename Node>
-    void compileCall(const Node* node, bool isStatement, const std::vector<ExprPtr>& args, Operand result)
+    void compileCall(Op op, const Node* node, bool isStatement, const std::vector<ExprPtr>& args, Operand result)
+    {
+        std::vector<const Expr*> operands;
+        for (const ExprPtr& argument : args)
+            operands.push_back(argument.get());
+        const std::int32_t first = reserveArguments(operands.size());
+        emit({.op = op, .a = result, .b = first, .c = isStatement ? 1 : 0, .node = node});
+        compileArguments(first, operands);
+    }
+
+    // "s = s & a & b": the operands after the start, left to right, run one by one as the
+    // append joins them.
+    void compileAppend(const AssignStmt& statement)
+    {
+        std::vector<const Expr*> operands;
+        for (const Expr* link = statement.value.get(); link != &chainStart(*statement.value);
+             link = static_cast<const BinaryExpr*>(link)->left.get())
+            operands.insert(operands.begin(), static_cast<const BinaryExpr*>(link)->right.get());
+        const std::int32_t first = reserveArguments(operands.size());
+        emit({.op = Op::Append, .b = first, .node = &statement});
+        compileArguments(first, operands);
+    }
+
+    std::int32_t reserveArguments(std::size_t count)
     {
         const auto first = static_cast<std::int32_t>(m_code->arguments.size());
-        emit({.op = Op::CallName, .a = result, .b = first, .c = isStatement ? 1 : 0, .node = node});
-        m_code->arguments.resize(m_code->arguments.size() + args.size());
+        m_code->arguments.resize(m_code->arguments.size() + count);
         m_argumentCode.resize(m_code->arguments.size());
+        return first;
+    }
+
+    void compileArguments(std::int32_t first, const std::vector<const Expr*>& operands)
+    {
         const Operand mark = m_nextRegister;
-        for (std::size_t i = 0; i < args.size(); ++i) {
+        for (std::size_t i = 0; i < operands.size(); ++i) {
             std::vector<Instruction> code;
             std::vector<Instruction>* outer = std::exchange(m_out, &code);
             m_nextRegister = mark;
-            const Operand value = compileExpression(*args[i], true);
+            const Operand value = compileExpression(*operands[i], true);
             emit({Op::EndArgument});
             m_out = outer;
             const std::size_t index = static_cast<std::size_t>(first) + i;

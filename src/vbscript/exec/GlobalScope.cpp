@@ -47,7 +47,8 @@ bool GlobalScope::defineProcedure(const std::string& folded, ProcedureEntry proc
 void GlobalScope::addItem(const std::string& name, std::shared_ptr<Object> object, bool addMembers)
 {
     const std::string folded = binding::foldName(name);
-    NamedItem item{name, std::move(object), addMembers};
+    Value value = Value::object(object);
+    NamedItem item{name, std::move(object), addMembers, std::move(value)};
     if (const auto found = m_itemIndex.find(folded); found != m_itemIndex.end()) {
         m_items[found->second] = std::move(item);
     } else {

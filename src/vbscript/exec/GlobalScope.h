@@ -34,6 +34,9 @@ struct NamedItem {
     std::string name;
     std::shared_ptr<Object> object;
     bool addMembers = false;
+    // The object as a script value, made once: scripts read their named objects at nearly
+    // every step, and a copy of this only counts one more user.
+    Value value;
 };
 
 // What a global name of a program stands for, as last looked up.

@@ -89,8 +89,8 @@ void Interpreter::assignIndexedName(const NameExpr& name, const std::vector<Expr
     }
     switch (binding->kind) {
     case BindingKind::HostMember: invokeItemMember(*binding, InvokeKind::Put, args); return;
-    case BindingKind::Item: putDefault(Value::object(m_globals.items()[binding->item].object), std::move(args)); return;
-    case BindingKind::Err: putDefault(Value::object(m_err), std::move(args)); return;
+    case BindingKind::Item: putDefault(m_globals.items()[binding->item].value, std::move(args)); return;
+    case BindingKind::Err: putDefault(m_errValue, std::move(args)); return;
     default: throw ScriptError::runtime(501);
     }
 }

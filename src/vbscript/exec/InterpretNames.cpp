@@ -105,10 +105,10 @@ Value Interpreter::readName(const NameExpr& name, Frame& frame)
         return *variable;
     switch (binding->kind) {
     case BindingKind::Procedure: return callScript(binding->procedure, {}, frame);
-    case BindingKind::Item: return Value::object(m_globals.items()[binding->item].object);
+    case BindingKind::Item: return m_globals.items()[binding->item].value;
     case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, {});
     case BindingKind::Constant: return binding->constant->value();
-    case BindingKind::Err: return Value::object(m_err);
+    case BindingKind::Err: return m_errValue;
     case BindingKind::HostMember: return invokeItemMember(*binding, InvokeKind::Get, {});
     case BindingKind::Randomize: throw ScriptError::runtime(13);
     default: break;
@@ -153,9 +153,9 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
     case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
     case BindingKind::HostMember: return invokeItemMember(*binding, kind, ArgumentValues(*this, args, frame));
     case BindingKind::Item:
-        return callValue(Value::object(m_globals.items()[binding->item].object), evaluateArguments(args, frame), kind);
+        return callValue(m_globals.items()[binding->item].value, evaluateArguments(args, frame), kind);
     case BindingKind::Constant: return callValue(binding->constant->value(), evaluateArguments(args, frame), kind);
-    case BindingKind::Err: return callValue(Value::object(m_err), evaluateArguments(args, frame), kind);
+    case BindingKind::Err: return callValue(m_errValue, evaluateArguments(args, frame), kind);
     case BindingKind::Randomize: {
         if (kind != InvokeKind::Call)
             throw ScriptError::runtime(13);
@@ -287,7 +287,8 @@ bool Interpreter::isSelfAppend(const AssignStmt& statement)
 // The text the operands after the chain's start add, each evaluated and joined in the order
 // the operator would: "s & a & b" adds "" & a & b. Each step's length is checked with the
 // start's, so a text too long fails where joining it would, before later operands run.
-Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength)
+Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength,
+                              const CompiledTail* compiled)
 {
     std::vector<const Expr*> operands;
     for (const Expr* link = statement.value.get();
@@ -295,8 +296,10 @@ Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::si
          link = static_cast<const BinaryExpr*>(link)->left.get())
         operands.push_back(static_cast<const BinaryExpr*>(link)->right.get());
     Value joined = Value::string(std::string());
+    std::int32_t index = compiled ? compiled->first : 0;
     for (auto operand = operands.rbegin(); operand != operands.rend(); ++operand) {
-        joined = applyBinary(BinaryOp::Concatenate, joined, evaluate(**operand, frame), {}, {});
+        const Value value = compiled ? argumentValue(compiled->activation, index++) : evaluate(**operand, frame);
+        joined = applyBinary(BinaryOp::Concatenate, joined, value, {}, {});
         requireStringLength(startLength + joined.asString().size());
     }
     return joined;
@@ -305,18 +308,18 @@ Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::si
 // "s = s & tail" on a variable holding a text no other value shares: the tail is appended to
 // the text itself. Should the tail change s, or another value share the text, the statement
 // joins the text it read first, as written. False: the statement takes the ordinary way.
-bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame)
+bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame, const CompiledTail* compiled)
 {
     const auto& name = static_cast<const NameExpr&>(*statement.target);
     const GlobalBinding* binding = nullptr;
     const Value* variable = existingVariable(name, frame, &binding);
     if (!variable)
-        return binding && appendToBareMember(statement, frame, *binding);
+        return binding && appendToBareMember(statement, frame, *binding, compiled);
     const bool constant = binding ? binding->variable->constant : name.ref.constant;
     if (constant || !variable->isString())
         return false;
     Value before = *variable;
-    const Value tail = joinedTail(statement, frame, before.asString().size());
+    const Value tail = joinedTail(statement, frame, before.asString().size(), compiled);
     Value* now = existingVariable(name, frame, &binding);
     const std::string& added = tail.asString(); // its length with the start's was checked
     if (now && now->sharesTextWith(before)) {
@@ -341,7 +344,7 @@ std::optional<Value> Interpreter::quietObject(const NameExpr& name, Frame& frame
     if (const Value* variable = existingVariable(name, frame, &binding))
         return *variable;
     if (binding && binding->kind == BindingKind::Item)
-        return Value::object(m_globals.items()[binding->item].object);
+        return m_globals.items()[binding->item].value;
     return std::nullopt;
 }
 
@@ -349,13 +352,13 @@ std::optional<Value> Interpreter::quietObject(const NameExpr& name, Frame& frame
 // stillMeant tells, once the tail has run, whether the statement still writes this member, and
 // put writes a joined text the ordinary way when it does not, or when the tail wrote the member.
 template <typename StillMeant, typename Put>
-bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::string& text, StillMeant stillMeant,
-                               Put put)
+bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::string& text,
+                               const CompiledTail* compiled, StillMeant stillMeant, Put put)
 {
     Value joined;
     {
         PendingAppend pending(text);
-        joined = joinedTail(statement, frame, text.size());
+        joined = joinedTail(statement, frame, text.size(), compiled);
         if (pending.before() || !stillMeant()) {
             const std::string& before = pending.before() ? *pending.before() : text;
             put(Value::string(before + joined.asString()));
@@ -372,7 +375,7 @@ bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::s
 // "x.m = x.m & tail" on a text member its object lets grow in place. The statement writes to
 // the object its name holds once the tail is done, so a tail that points the name elsewhere
 // sends the joined text there. False: the statement takes the ordinary way.
-bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
+bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame, const CompiledTail* compiled)
 {
     const auto& target = static_cast<const MemberExpr&>(*statement.target);
     const auto& name = static_cast<const NameExpr&>(*target.object);
@@ -383,7 +386,7 @@ bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
     if (!text)
         return false;
     return appendToText(
-        statement, frame, *text,
+        statement, frame, *text, compiled,
         [&] {
             const auto now = quietObject(name, frame);
             return now && now->isObject() && now->asObject() == object->asObject();
@@ -393,7 +396,8 @@ bool Interpreter::appendToMember(const AssignStmt& statement, Frame& frame)
 
 // "m = m & tail" where m is a text member of an object added with its members (posOutput for
 // ThisGuy.posOutput), while no variable has the name.
-bool Interpreter::appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding)
+bool Interpreter::appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding,
+                                     const CompiledTail* compiled)
 {
     if (binding.kind != BindingKind::HostMember)
         return false;
@@ -405,7 +409,7 @@ bool Interpreter::appendToBareMember(const AssignStmt& statement, Frame& frame, 
     const std::size_t item = binding.item;
     const MemberId member = binding.member;
     return appendToText(
-        statement, frame, *text,
+        statement, frame, *text, compiled,
         [&] {
             const GlobalBinding* now = nullptr;
             return !existingVariable(name, frame, &now) && now && now->kind == BindingKind::HostMember &&

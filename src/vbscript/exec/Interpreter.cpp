@@ -12,7 +12,8 @@
 namespace kestrelon::vbs {
 
 Interpreter::Interpreter(GlobalScope& globals)
-    : m_globals(globals), m_err(std::make_shared<ErrObject>()), m_lastRandom(m_random.current())
+    : m_globals(globals), m_err(std::make_shared<ErrObject>()), m_errValue(Value::object(m_err)),
+      m_lastRandom(m_random.current())
 {
 }
 

@@ -191,12 +191,20 @@ private:
     static Value invokeObject(Object& object, MemberId member, InvokeKind kind, std::span<const Value> args);
     bool isSelfAppend(const AssignStmt& statement);
     std::optional<Value> quietObject(const NameExpr& name, Frame& frame);
-    bool appendToMember(const AssignStmt& statement, Frame& frame);
-    bool appendToVariable(const AssignStmt& statement, Frame& frame);
-    bool appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding);
+    // The operands of an append's tail as compiled code: argument code from first on, in order.
+    struct CompiledTail {
+        Activation& activation;
+        std::int32_t first;
+    };
+    bool appendToMember(const AssignStmt& statement, Frame& frame, const CompiledTail* compiled = nullptr);
+    bool appendToVariable(const AssignStmt& statement, Frame& frame, const CompiledTail* compiled = nullptr);
+    bool appendToBareMember(const AssignStmt& statement, Frame& frame, const GlobalBinding& binding,
+                            const CompiledTail* compiled);
     template <typename StillMeant, typename Put>
-    bool appendToText(const AssignStmt& statement, Frame& frame, std::string& text, StillMeant stillMeant, Put put);
-    Value joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength);
+    bool appendToText(const AssignStmt& statement, Frame& frame, std::string& text, const CompiledTail* compiled,
+                      StillMeant stillMeant, Put put);
+    Value joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength,
+                     const CompiledTail* compiled);
     Value invokeItemMember(const GlobalBinding& binding, InvokeKind kind, std::span<const Value> args);
     Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);
     void assignMember(const Expr& target, Frame& frame, Value value);
@@ -207,6 +215,8 @@ private:
     void runFrom(Activation& activation, std::int32_t start);
     Value argumentValue(Activation& activation, std::int32_t index);
     Value callCompiled(Activation& activation, const Instruction& instruction);
+    Value callMemberCompiled(Activation& activation, const Instruction& instruction);
+    void appendCompiled(Activation& activation, const Instruction& instruction);
     Value callScriptCompiled(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Activation& caller,
                              std::int32_t first);
     void assignCompiled(const AssignStmt& statement, Frame& frame, Value value);
@@ -233,6 +243,7 @@ private:
     GlobalScope& m_globals;
     SlotStack m_slots;
     std::shared_ptr<ErrObject> m_err;
+    Value m_errValue; // m_err as a script value, made once
     Dialogs* m_dialogs = nullptr;
     RandomGenerator m_random;
     float m_lastRandom;

@@ -111,123 +111,142 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 pc = step.b;
             break;
         }
-        case Op::Move: slot(step.a) = operand(step.b); break;
-        case Op::ReadName: {
-            const auto& name = *static_cast<const NameExpr*>(step.node);
-            const int implicit = name.ref.implicitSlot;
-            if (implicit < 0 || !frame.slots[static_cast<std::size_t>(implicit)].live) {
-                const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
-                if (binding.epoch == m_globals.epoch() && binding.kind == BindingKind::Variable) {
-                    slot(step.a) = binding.variable->value;
-                    break;
+            case Op::Move: slot(step.a) = operand(step.b); break;
+            case Op::ReadName: {
+                const auto& name = *static_cast<const NameExpr*>(step.node);
+                const int implicit = name.ref.implicitSlot;
+                if (implicit < 0 || !frame.slots[static_cast<std::size_t>(implicit)].live) {
+                    const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
+                    if (binding.epoch == m_globals.epoch() && binding.kind == BindingKind::Variable) {
+                        slot(step.a) = binding.variable->value;
+                        break;
+                    }
                 }
+                slot(step.a) = readName(name, frame);
+                break;
             }
-            slot(step.a) = readName(name, frame);
-            break;
-        }
-        case Op::Unary: slot(step.a) = applyUnary(static_cast<UnaryOp>(step.unary), operand(step.b)); break;
-        case Op::Binary:
-            if (!fast::tryBinary(step.binary, operand(step.b), operand(step.c), slot(step.a)))
-                binaryByTheRules(activation, step);
-            break;
-        case Op::Add: quickBinary<BinaryOp::Add>(activation, step); break;
-        case Op::Subtract: quickBinary<BinaryOp::Subtract>(activation, step); break;
-        case Op::Multiply: quickBinary<BinaryOp::Multiply>(activation, step); break;
-        case Op::IntegerDivide: quickBinary<BinaryOp::IntegerDivide>(activation, step); break;
-        case Op::Modulo: quickBinary<BinaryOp::Modulo>(activation, step); break;
-        case Op::Equal: quickBinary<BinaryOp::Equal>(activation, step); break;
-        case Op::NotEqual: quickBinary<BinaryOp::NotEqual>(activation, step); break;
-        case Op::Less: quickBinary<BinaryOp::Less>(activation, step); break;
-        case Op::Greater: quickBinary<BinaryOp::Greater>(activation, step); break;
-        case Op::LessEqual: quickBinary<BinaryOp::LessEqual>(activation, step); break;
-        case Op::GreaterEqual: quickBinary<BinaryOp::GreaterEqual>(activation, step); break;
-        case Op::CallName: {
-            Value result = callCompiled(activation, step);
-            if (step.a >= 0)
-                slot(step.a) = std::move(result);
-            break;
-        }
-        case Op::Evaluate: slot(step.a) = evaluate(*static_cast<const Expr*>(step.node), frame); break;
-        case Op::Assign: {
-            const auto& statement = *static_cast<const AssignStmt*>(step.node);
-            const bool own = step.a >= code.firstRegister;
-            if (Value* target = plainVariable(statement, frame); target && !statement.isSet) {
-                const Value& value = operand(step.a);
-                // A number or text into a variable holding no array: nothing but the store.
-                if (!value.isObject() && !value.isArray() && !target->isArray()) {
-                    if (own)
-                        *target = std::move(slot(step.a));
-                    else
-                        *target = value;
-                    break;
+            case Op::Unary: slot(step.a) = applyUnary(static_cast<UnaryOp>(step.unary), operand(step.b)); break;
+            case Op::Binary:
+                if (!fast::tryBinary(step.binary, operand(step.b), operand(step.c), slot(step.a)))
+                    binaryByTheRules(activation, step);
+                break;
+            case Op::Add: quickBinary<BinaryOp::Add>(activation, step); break;
+            case Op::Subtract: quickBinary<BinaryOp::Subtract>(activation, step); break;
+            case Op::Multiply: quickBinary<BinaryOp::Multiply>(activation, step); break;
+            case Op::IntegerDivide: quickBinary<BinaryOp::IntegerDivide>(activation, step); break;
+            case Op::Modulo: quickBinary<BinaryOp::Modulo>(activation, step); break;
+            case Op::Equal: quickBinary<BinaryOp::Equal>(activation, step); break;
+            case Op::NotEqual: quickBinary<BinaryOp::NotEqual>(activation, step); break;
+            case Op::Less: quickBinary<BinaryOp::Less>(activation, step); break;
+            case Op::Greater: quickBinary<BinaryOp::Greater>(activation, step); break;
+            case Op::LessEqual: quickBinary<BinaryOp::LessEqual>(activation, step); break;
+            case Op::GreaterEqual: quickBinary<BinaryOp::GreaterEqual>(activation, step); break;
+            case Op::CallName: {
+                Value result = callCompiled(activation, step);
+                if (step.a >= 0)
+                    slot(step.a) = std::move(result);
+                break;
+            }
+            case Op::GetMember: {
+                const auto& member = *static_cast<const MemberExpr*>(step.node);
+                const Value target = readName(static_cast<const NameExpr&>(*member.object), frame);
+                slot(step.a) = invokeMember(target, member.name, member.cache, InvokeKind::Get, {});
+                break;
+            }
+            case Op::CallMember: {
+                Value result = callMemberCompiled(activation, step);
+                if (step.a >= 0)
+                    slot(step.a) = std::move(result);
+                break;
+            }
+            case Op::Evaluate: slot(step.a) = evaluate(*static_cast<const Expr*>(step.node), frame); break;
+            case Op::AssignMember: {
+                const auto& statement = *static_cast<const AssignStmt*>(step.node);
+                Value value = step.a >= code.firstRegister ? std::move(slot(step.a)) : Value(operand(step.a));
+                assignMember(*statement.target, frame, plainValue(std::move(value), statement.isSet));
+                break;
+            }
+            case Op::Append: appendCompiled(activation, step); break;
+            case Op::Assign: {
+                const auto& statement = *static_cast<const AssignStmt*>(step.node);
+                const bool own = step.a >= code.firstRegister;
+                if (Value* target = plainVariable(statement, frame); target && !statement.isSet) {
+                    const Value& value = operand(step.a);
+                    // A number or text into a variable holding no array: nothing but the store.
+                    if (!value.isObject() && !value.isArray() && !target->isArray()) {
+                        if (own)
+                            *target = std::move(slot(step.a));
+                        else
+                            *target = value;
+                        break;
+                    }
                 }
-            }
-            assignCompiled(statement, frame, own ? std::move(slot(step.a)) : Value(operand(step.a)));
-            break;
-        }
-        case Op::Execute:
-            switch (execute(*static_cast<const Stmt*>(step.node), frame)) {
-            case Flow::Normal: break;
-            case Flow::ExitDo:
-                if (step.b < 0)
-                    return;
-                pc = step.b;
+                assignCompiled(statement, frame, own ? std::move(slot(step.a)) : Value(operand(step.a)));
                 break;
-            case Flow::ExitFor:
-                if (step.c < 0)
-                    return;
-                pc = step.c;
-                break;
-            case Flow::ExitProcedure: return;
             }
-            break;
-        case Op::ForCounter: {
-            LoopState& loop = activation.loops[step.a];
-            loop.counter = variableOf(*static_cast<const ForStmt*>(step.node)->counter, frame);
-            if (!loop.counter)
-                throw ScriptError::runtime(501);
-            loop.step = Value::integer(1);
-            break;
-        }
-        case Op::ForBound: {
-            LoopState& loop = activation.loops[step.a];
-            Value number = loopNumber(operand(step.b));
-            release(step.b);
-            if (step.c == 0)
-                loop.start = std::move(number);
-            else if (step.c == 1)
-                loop.end = toDouble(number);
-            else
-                loop.step = std::move(number);
-            break;
-        }
-        case Op::ForStart: {
-            LoopState& loop = activation.loops[step.a];
-            *loop.counter = std::move(loop.start);
-            loop.upwards = toDouble(loop.step) >= 0;
-            break;
-        }
-        case Op::ForTest: {
-            const LoopState& loop = activation.loops[step.a];
-            const double position = toDouble(*loop.counter);
-            if (loop.upwards ? position > loop.end : position < loop.end)
-                pc = step.b;
-            break;
-        }
-        case Op::ForNext: {
-            m_clock.addWork(static_cast<std::uint64_t>(step.d) * RunClock::TickWork);
-            LoopState& loop = activation.loops[step.a];
-            Value next;
-            if (!fast::tryBinary(BinaryOp::Add, *loop.counter, loop.step, next))
-                next = applyBinary(BinaryOp::Add, *loop.counter, loop.step);
-            *loop.counter = std::move(next);
-            const double position = toDouble(*loop.counter);
-            if (!(loop.upwards ? position > loop.end : position < loop.end))
-                pc = step.b;
-            break;
-        }
-        case Op::Return:
-        case Op::EndArgument: return;
+            case Op::Execute:
+                switch (execute(*static_cast<const Stmt*>(step.node), frame)) {
+                case Flow::Normal: break;
+                case Flow::ExitDo:
+                    if (step.b < 0)
+                        return;
+                    pc = step.b;
+                    break;
+                case Flow::ExitFor:
+                    if (step.c < 0)
+                        return;
+                    pc = step.c;
+                    break;
+                case Flow::ExitProcedure: return;
+                }
+                break;
+            case Op::ForCounter: {
+                LoopState& loop = activation.loops[step.a];
+                loop.counter = variableOf(*static_cast<const ForStmt*>(step.node)->counter, frame);
+                if (!loop.counter)
+                    throw ScriptError::runtime(501);
+                loop.step = Value::integer(1);
+                break;
+            }
+            case Op::ForBound: {
+                LoopState& loop = activation.loops[step.a];
+                Value number = loopNumber(operand(step.b));
+                release(step.b);
+                if (step.c == 0)
+                    loop.start = std::move(number);
+                else if (step.c == 1)
+                    loop.end = toDouble(number);
+                else
+                    loop.step = std::move(number);
+                break;
+            }
+            case Op::ForStart: {
+                LoopState& loop = activation.loops[step.a];
+                *loop.counter = std::move(loop.start);
+                loop.upwards = toDouble(loop.step) >= 0;
+                break;
+            }
+            case Op::ForTest: {
+                const LoopState& loop = activation.loops[step.a];
+                const double position = toDouble(*loop.counter);
+                if (loop.upwards ? position > loop.end : position < loop.end)
+                    pc = step.b;
+                break;
+            }
+            case Op::ForNext: {
+                m_clock.addWork(static_cast<std::uint64_t>(step.d) * RunClock::TickWork);
+                LoopState& loop = activation.loops[step.a];
+                Value next;
+                if (!fast::tryBinary(BinaryOp::Add, *loop.counter, loop.step, next))
+                    next = applyBinary(BinaryOp::Add, *loop.counter, loop.step);
+                *loop.counter = std::move(next);
+                const double position = toDouble(*loop.counter);
+                if (!(loop.upwards ? position > loop.end : position < loop.end))
+                    pc = step.b;
+                break;
+            }
+            case Op::Return:
+            case Op::EndArgument: return;
             }
         }
     } catch (...) {
@@ -341,6 +360,45 @@ Value Interpreter::callCompiled(Activation& activation, const Instruction& instr
     }
     default: return callName(name, *args, frame, kind);
     }
+}
+
+// name.member args: the object is read first, then the arguments, as the tree interpreter does.
+Value Interpreter::callMemberCompiled(Activation& activation, const Instruction& instruction)
+{
+    const bool isStatement = instruction.c == 1;
+    const Expr* callee = nullptr;
+    std::size_t count = 0;
+    if (isStatement) {
+        const auto& statement = *static_cast<const CallStmt*>(instruction.node);
+        callee = statement.callee.get();
+        count = statement.args.size();
+    } else {
+        if (m_stack.exhausted())
+            throw ScriptError::runtime(28);
+        const auto& expression = *static_cast<const CallExpr*>(instruction.node);
+        callee = expression.callee.get();
+        count = expression.args.size();
+    }
+    const auto& member = static_cast<const MemberExpr&>(*callee);
+    const Value target = readName(static_cast<const NameExpr&>(*member.object), activation.frame);
+    return invokeMember(target, member.name, member.cache, isStatement ? InvokeKind::Call : InvokeKind::Get,
+                        ArgumentValues(*this, activation, instruction.b, count));
+}
+
+// An append from compiled code: in place where it can be, else as the plain assignment.
+void Interpreter::appendCompiled(Activation& activation, const Instruction& instruction)
+{
+    const auto& statement = *static_cast<const AssignStmt*>(instruction.node);
+    const CompiledTail tail{activation, instruction.b};
+    Frame& frame = activation.frame;
+    if (statement.target->kind == ExprKind::Name) {
+        if (!appendToVariable(statement, frame, &tail))
+            assignName(static_cast<const NameExpr&>(*statement.target), frame,
+                       plainValue(*statement.value, frame, statement.isSet));
+        return;
+    }
+    if (!appendToMember(statement, frame, &tail))
+        assignMember(*statement.target, frame, plainValue(*statement.value, frame, statement.isSet));
 }
 
 Value Interpreter::callScriptCompiled(const ProcedureEntry& entry, const std::vector<ExprPtr>& args,
