@@ -38,6 +38,8 @@ enum class Op : std::uint8_t {
     Evaluate,    // slot a = the expression node, through the tree interpreter
     Assign,      // name = operand a, or Set name = operand a (node: AssignStmt)
     AssignMember, // name.member = operand a (node: AssignStmt)
+    AssignIndexed, // name(i, j) = value (node: AssignStmt): c indices, then the value, as
+                   // argument code from b on
     Append,      // s = s & tail or x.m = x.m & tail (node: AssignStmt), the tail's operands
                  // as argument code from b on
     Execute,     // the statement node, through the tree interpreter; Exit Do to b, Exit For to c

@@ -71,6 +71,12 @@ bool isMemberOfName(const Expr& expression)
            static_cast<const MemberExpr&>(expression).object->kind == ExprKind::Name;
 }
 
+bool isCallOfName(const Expr& expression)
+{
+    return expression.kind == ExprKind::Call &&
+           static_cast<const CallExpr&>(expression).callee->kind == ExprKind::Name;
+}
+
 bool isLiteralForm(const Expr& expression)
 {
     return expression.kind == ExprKind::Literal && static_cast<const LiteralExpr&>(expression).literalForm;
@@ -173,6 +179,10 @@ private:
         switch (statement.kind) {
         case StmtKind::Assign: {
             const auto& assign = static_cast<const AssignStmt&>(statement);
+            if (isCallOfName(*assign.target)) {
+                compileIndexedAssign(assign);
+                return;
+            }
             const bool toName = assign.target->kind == ExprKind::Name;
             if (!toName && !isMemberOfName(*assign.target))
                 break;
@@ -369,6 +379,22 @@ private:
             operands.insert(operands.begin(), static_cast<const BinaryExpr*>(link)->right.get());
         const std::int32_t first = reserveArguments(operands.size());
         emit({.op = Op::Append, .b = first, .node = &statement});
+        compileArguments(first, operands);
+    }
+
+    // name(i, j) = value: the indices, then the value, each as argument code.
+    void compileIndexedAssign(const AssignStmt& statement)
+    {
+        const auto& target = static_cast<const CallExpr&>(*statement.target);
+        std::vector<const Expr*> operands;
+        for (const ExprPtr& index : target.args)
+            operands.push_back(index.get());
+        operands.push_back(statement.value.get());
+        const std::int32_t first = reserveArguments(operands.size());
+        emit({.op = Op::AssignIndexed,
+              .b = first,
+              .c = static_cast<std::int32_t>(target.args.size()),
+              .node = &statement});
         compileArguments(first, operands);
     }
 

@@ -71,15 +71,23 @@ void Interpreter::assignIndexedName(const NameExpr& name, const std::vector<Expr
             throw ScriptError::runtime(500);
         variable = &createVariable(name, frame);
     }
-    std::vector<Value> args = evaluateArguments(indices, frame);
-    Value value = plainValue(valueExpression, frame, isSet);
+    const std::vector<Value> args = evaluateArguments(indices, frame);
+    storeIndexed(variable, binding, args, plainValue(valueExpression, frame, isSet));
+}
+
+// The store of name(i, j) = value once the indices and the value are known: variable is the
+// name's variable (nullptr when it is not one), binding what the name is otherwise.
+void Interpreter::storeIndexed(Value* variable, const GlobalBinding* binding, std::span<const Value> indices,
+                               Value value)
+{
     if (variable && variable->isArray()) {
-        Value* element = writableArray(*variable).find(indicesOf(args));
+        Value* element = writableArray(*variable).find(ElementIndices(indices));
         if (!element)
             throw ScriptError::runtime(9);
         storeInto(*element, std::move(value));
         return;
     }
+    std::vector<Value> args(indices.begin(), indices.end());
     args.push_back(std::move(value));
     if (variable) {
         if (!variable->isObject())
@@ -106,7 +114,7 @@ Value* Interpreter::elementReference(const CallExpr& argument, Frame& frame, Arr
     Value* variable = existingVariable(name, frame, &binding);
     if (!variable || !variable->isArray())
         return nullptr;
-    const std::vector<std::int32_t> indices = indicesOf(evaluateArguments(argument.args, frame));
+    const ElementIndices indices(evaluateArguments(argument.args, frame));
     if (!variable->isArray()) // the indices' evaluation may have replaced the array
         return nullptr;
     Value* element = writableArray(*variable).find(indices);
@@ -180,20 +188,23 @@ void Interpreter::storeInto(Value& target, Value value)
 
 Value Interpreter::readElement(const Array& array, std::span<const Value> indices)
 {
-    const Value* element = array.find(indicesOf(indices));
+    const Value* element = array.find(ElementIndices(indices));
     if (!element)
         throw ScriptError::runtime(9);
     return *element;
 }
 
 // Indices are whole numbers, fractions rounding half to even.
-std::vector<std::int32_t> Interpreter::indicesOf(std::span<const Value> args)
+Interpreter::ElementIndices::ElementIndices(std::span<const Value> args)
 {
-    std::vector<std::int32_t> indices;
-    indices.reserve(args.size());
+    std::int32_t* out = m_inline;
+    if (args.size() > Inline) {
+        m_spilled.resize(args.size());
+        out = m_spilled.data();
+    }
     for (const Value& arg : args)
-        indices.push_back(toLong(arg));
-    return indices;
+        out[m_count++] = toLong(arg);
+    m_indices = out;
 }
 
 Value Interpreter::newArray(std::vector<std::int32_t> bounds, bool fixed)

@@ -221,6 +221,7 @@ private:
                              std::int32_t first);
     void assignCompiled(const AssignStmt& statement, Frame& frame, Value value);
     Value* plainVariable(const AssignStmt& statement, Frame& frame);
+    const Value* boundVariable(const NameExpr& name, Frame& frame) const;
     template <BinaryOp op>
     void quickBinary(Activation& activation, const Instruction& step);
     [[gnu::noinline]] void binaryByTheRules(Activation& activation, const Instruction& step);
@@ -237,7 +238,23 @@ private:
     bool locked(const Array* array) const;
     void storeInto(Value& target, Value value);
     static Value readElement(const Array& array, std::span<const Value> indices);
-    static std::vector<std::int32_t> indicesOf(std::span<const Value> args);
+    // The indices of an element; the few an element has live in the list itself.
+    class ElementIndices {
+    public:
+        explicit ElementIndices(std::span<const Value> args);
+        ElementIndices(const ElementIndices&) = delete;
+        ElementIndices& operator=(const ElementIndices&) = delete;
+        operator std::span<const std::int32_t>() const { return {m_indices, m_count}; }
+
+    private:
+        static constexpr std::size_t Inline = 4;
+        std::int32_t m_inline[Inline] = {};
+        std::vector<std::int32_t> m_spilled;
+        const std::int32_t* m_indices = m_inline;
+        std::size_t m_count = 0;
+    };
+    void storeIndexed(Value* variable, const GlobalBinding* binding, std::span<const Value> indices, Value value);
+    void assignIndexedCompiled(Activation& activation, const Instruction& instruction);
     static Value newArray(std::vector<std::int32_t> bounds, bool fixed);
 
     GlobalScope& m_globals;

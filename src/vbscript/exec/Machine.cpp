@@ -114,15 +114,10 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             case Op::Move: slot(step.a) = operand(step.b); break;
             case Op::ReadName: {
                 const auto& name = *static_cast<const NameExpr*>(step.node);
-                const int implicit = name.ref.implicitSlot;
-                if (implicit < 0 || !frame.slots[static_cast<std::size_t>(implicit)].live) {
-                    const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
-                    if (binding.epoch == m_globals.epoch() && binding.kind == BindingKind::Variable) {
-                        slot(step.a) = binding.variable->value;
-                        break;
-                    }
-                }
-                slot(step.a) = readName(name, frame);
+                if (const Value* variable = boundVariable(name, frame))
+                    slot(step.a) = *variable;
+                else
+                    slot(step.a) = readName(name, frame);
                 break;
             }
             case Op::Unary: slot(step.a) = applyUnary(static_cast<UnaryOp>(step.unary), operand(step.b)); break;
@@ -167,6 +162,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 break;
             }
             case Op::Append: appendCompiled(activation, step); break;
+            case Op::AssignIndexed: assignIndexedCompiled(activation, step); break;
             case Op::Assign: {
                 const auto& statement = *static_cast<const AssignStmt*>(step.node);
                 const bool own = step.a >= code.firstRegister;
@@ -273,6 +269,19 @@ void Interpreter::binaryByTheRules(Activation& activation, const Instruction& st
     frame.at(step.a) = std::move(result);
 }
 
+// The script variable a name not local to the frame stands for, as bound already; nullptr
+// when the full rules must look (a name not bound yet, or not a variable).
+[[gnu::always_inline]] inline const Value* Interpreter::boundVariable(const NameExpr& name, Frame& frame) const
+{
+    const int implicit = name.ref.implicitSlot;
+    if (implicit >= 0 && frame.slots[static_cast<std::size_t>(implicit)].live)
+        return nullptr;
+    const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
+    if (binding.epoch != m_globals.epoch() || binding.kind != BindingKind::Variable)
+        return nullptr;
+    return &binding.variable->value;
+}
+
 // The variable an assignment writes when it is a declared local or a script variable bound as
 // such; nullptr for anything that needs the full rules (constants, names yet to be made,
 // host members).
@@ -306,8 +315,13 @@ Value Interpreter::argumentValue(Activation& activation, std::int32_t index)
 {
     const Code& code = activation.code;
     const ArgumentCode& argument = code.arguments[static_cast<std::size_t>(index)];
-    // A constant or a local has no steps to run.
-    if (code.instructions[static_cast<std::size_t>(argument.start)].op != Op::EndArgument)
+    // A constant or a local has no steps to run, and a script variable is read on the spot.
+    const Instruction& first = code.instructions[static_cast<std::size_t>(argument.start)];
+    if (first.op == Op::ReadName && code.instructions[static_cast<std::size_t>(argument.start) + 1].op == Op::EndArgument) {
+        if (const Value* variable = boundVariable(*static_cast<const NameExpr*>(first.node), activation.frame))
+            return *variable;
+    }
+    if (first.op != Op::EndArgument)
         runFrom(activation, argument.start);
     if (isConstant(argument.result))
         return code.constants[static_cast<std::size_t>(constantIndex(argument.result))];
@@ -383,6 +397,26 @@ Value Interpreter::callMemberCompiled(Activation& activation, const Instruction&
     const Value target = readName(static_cast<const NameExpr&>(*member.object), activation.frame);
     return invokeMember(target, member.name, member.cache, isStatement ? InvokeKind::Call : InvokeKind::Get,
                         ArgumentValues(*this, activation, instruction.b, count));
+}
+
+// name(i, j) = value from compiled code: the name is looked up (and made a variable when it is
+// new), then the indices and the value are evaluated, as the tree interpreter does.
+void Interpreter::assignIndexedCompiled(Activation& activation, const Instruction& instruction)
+{
+    const auto& statement = *static_cast<const AssignStmt*>(instruction.node);
+    const auto& target = static_cast<const CallExpr&>(*statement.target);
+    const auto& name = static_cast<const NameExpr&>(*target.callee);
+    Frame& frame = activation.frame;
+    const GlobalBinding* binding = nullptr;
+    Value* variable = existingVariable(name, frame, &binding);
+    if (!variable && binding->kind == BindingKind::Unresolved) {
+        if (frame.instance.program->optionExplicit)
+            throw ScriptError::runtime(500);
+        variable = &createVariable(name, frame);
+    }
+    const ArgumentValues indices(*this, activation, instruction.b, static_cast<std::size_t>(instruction.c));
+    Value value = plainValue(argumentValue(activation, instruction.b + instruction.c), statement.isSet);
+    storeIndexed(variable, binding, indices, std::move(value));
 }
 
 // An append from compiled code: in place where it can be, else as the plain assignment.

@@ -1,8 +1,9 @@
 // What script values hold, counted for the whole program as values are made and freed: the
 // heap bytes of their texts and the element slots of their arrays. A script whose values would
 // hold more than its budget gets "Out of memory" (7) at the value that would pass it.
-// Counting at the values is exact and cheap (an atomic add for each text or array, which
-// allocates anyway); reading the heap instead would count the host's own data as well.
+// Counting at the values is exact and cheap (each thread counts its own texts and arrays,
+// which allocate anyway, and passes its count on in batches); reading the heap instead would
+// count the host's own data as well.
 #pragma once
 
 #include <cstddef>
