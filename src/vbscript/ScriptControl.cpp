@@ -81,6 +81,11 @@ void ScriptControl::setDialogs(Dialogs* dialogs)
     m_engine->interpreter.setDialogs(dialogs);
 }
 
+void ScriptControl::setCompiledCode(bool enabled)
+{
+    m_engine->interpreter.setCompiledCode(enabled);
+}
+
 void ScriptControl::setTimeLimit(std::chrono::milliseconds limit)
 {
     m_engine->timeLimit = limit;

@@ -54,6 +54,9 @@ public:
 
     // Where MsgBox and InputBox go; nullptr: MsgBox shows nothing, InputBox answers "".
     void setDialogs(Dialogs* dialogs);
+    // false: every script runs through the tree interpreter, never as compiled code. Both give
+    // the same results; the conformance suite runs each script both ways to keep it so.
+    void setCompiledCode(bool enabled);
 
     // Runaway protection: one AddCode or Run call may compute this long before keepWaiting is
     // asked (true: wait as long again; false or no callback: stop the script with an error).

@@ -32,6 +32,7 @@ public:
     float& lastRandom() override { return m_lastRandom; }
 
     void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
+    void setCompiledCode(bool enabled) { m_compiledCode = enabled; }
     ErrObject& err() { return *m_err; }
     RunClock& clock() { return m_clock; }
 
@@ -268,6 +269,7 @@ private:
     StackGuard m_stack;
     int m_depth = 0;
     bool m_running = false;
+    bool m_compiledCode = true;
     std::unordered_map<const Array*, int> m_lockedArrays;
 };
 

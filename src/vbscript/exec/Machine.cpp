@@ -30,7 +30,7 @@ template <BinaryOp op>
 
 void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
 {
-    if (code)
+    if (code && m_compiledCode)
         runCode(*code, frame);
     else
         executeBlock(body, frame);

@@ -4,6 +4,7 @@
 // With --battle the script also finds the battle's own Game and ThisGuy: ThisGuy is unit 1 of
 // a table of three units, units 2 and 3 have life 100, and Game has no contacts until the
 // script calls SetNumContacts. Attack's messages are output like MsgBox's.
+// With --tree-only the script runs through the tree interpreter alone, never as compiled code.
 #include "platform/Dialogs.h"
 #include "platform/FileError.h"
 #include "platform/RandomGenerator.h"
@@ -13,6 +14,7 @@
 #include "vbscript/ScriptControl.h"
 #include "vbscript/runner/Expectations.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -99,10 +101,18 @@ int report(const std::string& path, const Expectations& expected, const std::vec
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const bool battle = !args.empty() && args[0] == "--battle";
-    if (args.size() != (battle ? 2u : 1u)) {
-        std::cerr << "usage: vbs_conformance [--battle] FILE.vbs\n";
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto option = [&](const std::string& name) {
+        const auto found = std::find(args.begin(), args.end(), name);
+        if (found == args.end())
+            return false;
+        args.erase(found);
+        return true;
+    };
+    const bool battle = option("--battle");
+    const bool treeOnly = option("--tree-only");
+    if (args.size() != 1) {
+        std::cerr << "usage: vbs_conformance [--battle] [--tree-only] FILE.vbs\n";
         return 2;
     }
     const std::string& path = args.back();
@@ -123,6 +133,7 @@ int main(int argc, char** argv)
     OutputDialogs dialogs;
     vbs::ScriptControl host;
     host.setDialogs(&dialogs);
+    host.setCompiledCode(!treeOnly);
     std::optional<Battle> hosts;
     if (battle)
         hosts.emplace(host, dialogs);
