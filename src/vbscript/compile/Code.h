@@ -43,12 +43,13 @@ enum class Op : std::uint8_t {
     Append,      // s = s & tail or x.m = x.m & tail (node: AssignStmt), the tail's operands
                  // as argument code from b on
     Execute,     // the statement node, through the tree interpreter; Exit Do to b, Exit For to c
-    ForCounter,  // loop a's counter is the variable of the For node's counter name
-    ForBound,    // loop a's start (c = 0), end (1) or step (2) is operand b, taken as a number
-    ForStart,    // loop a's counter takes its start
-    ForTest,     // loop a has passed its end: to b
-    ForNext,     // loop a comes round (the work of d statements): its counter takes its step, and
-                 // unless that passes its end, to b
+    // For loops: a is the first of the loop's slots (LoopSlots).
+    ForCounter,  // the loop's counter is the variable of the For node's counter name
+    ForBound,    // the loop's start (c = 0), end (1) or step (2) is operand b, taken as a number
+    ForStart,    // the loop's counter takes its start
+    ForTest,     // the loop has passed its end: to b
+    ForNext,     // the loop comes round (the work of d statements): its counter takes its step,
+                 // and unless that passes its end, to b
     Return,      // the body ends (Exit Sub, Exit Function, or the last statement done)
     EndArgument, // an argument's code is done
 };
@@ -83,12 +84,18 @@ struct ArgumentCode {
     Operand result = 0;
 };
 
+// The slots of a For loop's state, from its first: the counter variable itself (the slot
+// refers to it, as a ByRef parameter refers to its argument), the start (then whether the
+// loop counts upwards), the step and the end.
+enum LoopSlot : std::int32_t { LoopCounter, LoopStart, LoopStep, LoopEnd, LoopSlots };
+constexpr std::int32_t LoopUpwards = LoopStart;
+
 struct Code {
     std::vector<Instruction> instructions;
     std::vector<Value> constants;
     std::vector<ArgumentCode> arguments;
-    int loops = 0;         // For loops, each with a state of its own while the body runs
-    int firstRegister = 0; // slots from here on hold what the code computes
+    int loops = 0;         // For loops, each with slots of its own for its state
+    int firstRegister = 0; // slots from here on hold what statements compute
 };
 
 } // namespace kestrelon::vbs

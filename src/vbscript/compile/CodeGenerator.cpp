@@ -30,6 +30,16 @@ bool setsErrorHandling(const Block& block)
     return false;
 }
 
+int forLoopsIn(const Block& block)
+{
+    int loops = 0;
+    for (const StmtPtr& statement : block) {
+        loops += statement->kind == StmtKind::For ? 1 : 0;
+        forEachChildBlock(const_cast<Stmt&>(*statement), [&](Block& child) { loops += forLoopsIn(child); });
+    }
+    return loops;
+}
+
 // An operand whose value nothing can change between being reached and being read.
 bool isSteady(const Expr& expression)
 {
@@ -84,8 +94,11 @@ bool isLiteralForm(const Expr& expression)
 
 class Generator {
 public:
-    explicit Generator(int firstRegister)
-        : m_firstRegister(firstRegister), m_nextRegister(firstRegister), m_registerEnd(firstRegister)
+    // Each For loop keeps its state in slots of its own (LoopSlots), right after the
+    // procedure's variables; what statements compute comes after those.
+    Generator(int firstSlot, int forLoops)
+        : m_loopSlots(firstSlot), m_firstRegister(firstSlot + forLoops * LoopSlots), m_nextRegister(m_firstRegister),
+          m_registerEnd(m_firstRegister)
     {
     }
 
@@ -243,7 +256,7 @@ private:
 
     void compileFor(const ForStmt& statement)
     {
-        const std::int32_t loop = m_code->loops++;
+        const std::int32_t loop = m_loopSlots + LoopSlots * m_code->loops++;
         emit({.op = Op::ForCounter, .a = loop, .node = &statement});
         // Each bound is taken as a number before the next one is evaluated.
         const auto bound = [&](const Expr& expression, std::int32_t which) {
@@ -435,6 +448,7 @@ private:
     std::vector<Loop> m_loops;
     std::vector<PendingExit> m_pendingExits;
     const Stmt* m_statement = nullptr;
+    const int m_loopSlots;
     const int m_firstRegister;
     int m_nextRegister;
     int m_registerEnd;
@@ -446,7 +460,7 @@ std::shared_ptr<const Code> generateBlockCode(const Block& block, int& slotCount
 {
     if (setsErrorHandling(block))
         return nullptr;
-    Generator generator(slotCount);
+    Generator generator(slotCount, forLoopsIn(block));
     std::shared_ptr<const Code> code = generator.run(block);
     slotCount = generator.registerEnd();
     return code;

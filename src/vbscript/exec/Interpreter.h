@@ -81,21 +81,12 @@ private:
         bool resumeNext = false;
     };
 
-    // A run of compiled code: its frame and the state of its For loops.
-    struct LoopState {
-        Value* counter = nullptr;
-        Value start;
-        Value step;
-        double end = 0;
-        bool upwards = true;
-    };
+    // A run of compiled code: its frame, and where an error came from.
     struct Activation {
         const Code& code;
         Frame& frame;
-        LoopState* loops = nullptr;
         std::int32_t failedAt = -1; // the step an error came from, which places it
     };
-    static constexpr int InlineLoops = 4;
 
     // Arrays whose elements are passed by reference stay locked (no ReDim or Erase) until the
     // call returns, so the reference can never dangle.

@@ -7,9 +7,7 @@
 #include "vbscript/operators/FastOperators.h"
 #include "vbscript/values/Coercion.h"
 
-#include <array>
 #include <new>
-#include <optional>
 #include <stdexcept>
 
 namespace kestrelon::vbs {
@@ -28,6 +26,14 @@ template <BinaryOp op>
         binaryByTheRules(activation, step);
 }
 
+// The end is a number already; the counter is taken as one at every test (the body may have
+// written anything to it).
+[[gnu::always_inline]] inline bool passedEnd(const Value& counter, const Value& upwards, const Value& end)
+{
+    const double position = toDouble(counter);
+    return upwards.asBoolean() ? position > end.asDouble() : position < end.asDouble();
+}
+
 void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
 {
     if (code && m_compiledCode)
@@ -38,17 +44,7 @@ void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& 
 
 void Interpreter::runCode(const Code& code, Frame& frame)
 {
-    // Most bodies have a loop or two, many (small functions) none.
-    std::optional<std::array<LoopState, InlineLoops>> inlineLoops;
-    std::unique_ptr<LoopState[]> moreLoops;
-    LoopState* loops = nullptr;
-    if (code.loops > InlineLoops) {
-        moreLoops = std::make_unique<LoopState[]>(static_cast<std::size_t>(code.loops));
-        loops = moreLoops.get();
-    } else if (code.loops > 0) {
-        loops = inlineLoops.emplace().data();
-    }
-    Activation activation{code, frame, loops};
+    Activation activation{code, frame};
     const auto place = [&](ScriptError& error) {
         if (activation.failedAt < 0)
             return;
@@ -197,47 +193,41 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 }
                 break;
             case Op::ForCounter: {
-                LoopState& loop = activation.loops[step.a];
-                loop.counter = variableOf(*static_cast<const ForStmt*>(step.node)->counter, frame);
-                if (!loop.counter)
+                Value* counter = variableOf(*static_cast<const ForStmt*>(step.node)->counter, frame);
+                if (!counter)
                     throw ScriptError::runtime(501);
-                loop.step = Value::integer(1);
+                slots[step.a + LoopCounter].value = counter;
+                slot(step.a + LoopStep) = Value::integer(1);
                 break;
             }
             case Op::ForBound: {
-                LoopState& loop = activation.loops[step.a];
                 Value number = loopNumber(operand(step.b));
                 release(step.b);
                 if (step.c == 0)
-                    loop.start = std::move(number);
+                    slot(step.a + LoopStart) = std::move(number);
                 else if (step.c == 1)
-                    loop.end = toDouble(number);
+                    slot(step.a + LoopEnd) = Value::doubleValue(toDouble(number));
                 else
-                    loop.step = std::move(number);
+                    slot(step.a + LoopStep) = std::move(number);
                 break;
             }
-            case Op::ForStart: {
-                LoopState& loop = activation.loops[step.a];
-                *loop.counter = std::move(loop.start);
-                loop.upwards = toDouble(loop.step) >= 0;
+            case Op::ForStart:
+                slot(step.a + LoopCounter) = std::move(slot(step.a + LoopStart));
+                slot(step.a + LoopUpwards) = Value::boolean(toDouble(slot(step.a + LoopStep)) >= 0);
                 break;
-            }
-            case Op::ForTest: {
-                const LoopState& loop = activation.loops[step.a];
-                const double position = toDouble(*loop.counter);
-                if (loop.upwards ? position > loop.end : position < loop.end)
+            case Op::ForTest:
+                if (passedEnd(slot(step.a + LoopCounter), slot(step.a + LoopUpwards), slot(step.a + LoopEnd)))
                     pc = step.b;
                 break;
-            }
             case Op::ForNext: {
                 m_clock.addWork(static_cast<std::uint64_t>(step.d) * RunClock::TickWork);
-                LoopState& loop = activation.loops[step.a];
+                Value& counter = slot(step.a + LoopCounter);
+                const Value& stepBy = slot(step.a + LoopStep);
                 Value next;
-                if (!fast::tryBinary(BinaryOp::Add, *loop.counter, loop.step, next))
-                    next = applyBinary(BinaryOp::Add, *loop.counter, loop.step);
-                *loop.counter = std::move(next);
-                const double position = toDouble(*loop.counter);
-                if (!(loop.upwards ? position > loop.end : position < loop.end))
+                if (!fast::tryBinary(BinaryOp::Add, counter, stepBy, next))
+                    next = applyBinary(BinaryOp::Add, counter, stepBy);
+                counter = std::move(next);
+                if (!passedEnd(counter, slot(step.a + LoopUpwards), slot(step.a + LoopEnd)))
                     pc = step.b;
                 break;
             }
