@@ -305,13 +305,23 @@ Value Interpreter::argumentValue(Activation& activation, std::int32_t index)
 {
     const Code& code = activation.code;
     const ArgumentCode& argument = code.arguments[static_cast<std::size_t>(index)];
-    // A constant or a local has no steps to run, and a script variable is read on the spot.
+    // A constant or a local has no steps to run; a script variable is read, and a sum of
+    // numbers such as n - 1 worked out, on the spot.
     const Instruction& first = code.instructions[static_cast<std::size_t>(argument.start)];
-    if (first.op == Op::ReadName && code.instructions[static_cast<std::size_t>(argument.start) + 1].op == Op::EndArgument) {
+    const bool single = first.op != Op::EndArgument &&
+                        code.instructions[static_cast<std::size_t>(argument.start) + 1].op == Op::EndArgument;
+    bool done = first.op == Op::EndArgument;
+    if (single && first.op == Op::ReadName) {
         if (const Value* variable = boundVariable(*static_cast<const NameExpr*>(first.node), activation.frame))
             return *variable;
+    } else if (single && first.op >= Op::Add && first.op <= Op::GreaterEqual) {
+        const auto operand = [&](Operand where) -> const Value& {
+            return isConstant(where) ? code.constants[static_cast<std::size_t>(constantIndex(where))]
+                                     : activation.frame.at(where);
+        };
+        done = fast::tryBinary(first.binary, operand(first.b), operand(first.c), activation.frame.at(first.a));
     }
-    if (first.op != Op::EndArgument)
+    if (!done)
         runFrom(activation, argument.start);
     if (isConstant(argument.result))
         return code.constants[static_cast<std::size_t>(constantIndex(argument.result))];
