@@ -290,15 +290,29 @@ bool Interpreter::isSelfAppend(const AssignStmt& statement)
 Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::size_t startLength,
                               const CompiledTail* compiled)
 {
-    std::vector<const Expr*> operands;
-    for (const Expr* link = statement.value.get();
-         link->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(link)->op == BinaryOp::Concatenate;
-         link = static_cast<const BinaryExpr*>(link)->left.get())
-        operands.push_back(static_cast<const BinaryExpr*>(link)->right.get());
+    const auto isLink = [](const Expr* link) {
+        return link->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(link)->op == BinaryOp::Concatenate;
+    };
+    // The operands after the start, left to right; a chain has a few, which need no heap.
+    std::size_t count = 0;
+    for (const Expr* link = statement.value.get(); isLink(link); link = static_cast<const BinaryExpr*>(link)->left.get())
+        ++count;
+    const Expr* inlineOperands[8];
+    std::vector<const Expr*> moreOperands(count > std::size(inlineOperands) ? count : 0);
+    const Expr** operands = moreOperands.empty() ? inlineOperands : moreOperands.data();
+    std::size_t slot = count;
+    for (const Expr* link = statement.value.get(); isLink(link); link = static_cast<const BinaryExpr*>(link)->left.get())
+        operands[--slot] = static_cast<const BinaryExpr*>(link)->right.get();
+
     Value joined = Value::string(std::string());
     std::int32_t index = compiled ? compiled->first : 0;
-    for (auto operand = operands.rbegin(); operand != operands.rend(); ++operand) {
-        const Value value = compiled ? argumentValue(compiled->activation, index++) : evaluate(**operand, frame);
+    for (std::size_t i = 0; i < count; ++i) {
+        Value value = compiled ? argumentValue(compiled->activation, index++) : evaluate(*operands[i], frame);
+        // One text joined to nothing is that text: the key a battle script appends.
+        if (count == 1 && value.isString()) {
+            requireStringLength(startLength + value.asString().size());
+            return value;
+        }
         joined = applyBinary(BinaryOp::Concatenate, joined, value, {}, {});
         requireStringLength(startLength + joined.asString().size());
     }
