@@ -214,6 +214,7 @@ private:
     void assignCompiled(const AssignStmt& statement, Frame& frame, Value value);
     Value* plainVariable(const AssignStmt& statement, Frame& frame);
     const Value* boundVariable(const NameExpr& name, Frame& frame) const;
+    const Value* boundItem(const NameExpr& name, Frame& frame) const;
     template <BinaryOp op>
     void quickBinary(Activation& activation, const Instruction& step);
     [[gnu::noinline]] void binaryByTheRules(Activation& activation, const Instruction& step);

@@ -140,8 +140,11 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             }
             case Op::GetMember: {
                 const auto& member = *static_cast<const MemberExpr*>(step.node);
-                const Value target = readName(static_cast<const NameExpr&>(*member.object), frame);
-                slot(step.a) = invokeMember(target, member.name, member.cache, InvokeKind::Get, {});
+                const auto& name = static_cast<const NameExpr&>(*member.object);
+                if (const Value* item = boundItem(name, frame))
+                    slot(step.a) = invokeMember(*item, member.name, member.cache, InvokeKind::Get, {});
+                else
+                    slot(step.a) = invokeMember(readName(name, frame), member.name, member.cache, InvokeKind::Get, {});
                 break;
             }
             case Op::CallMember: {
@@ -272,6 +275,22 @@ void Interpreter::binaryByTheRules(Activation& activation, const Instruction& st
     return &binding.variable->value;
 }
 
+// The object a name stands for when it names an object the host added (ThisGuy, Game), as
+// bound already; nullptr otherwise. Such objects stay in place while a script runs, so they
+// are used where they are, not copied.
+[[gnu::always_inline]] inline const Value* Interpreter::boundItem(const NameExpr& name, Frame& frame) const
+{
+    if (name.ref.scope == NameScope::Local)
+        return nullptr;
+    const int implicit = name.ref.implicitSlot;
+    if (implicit >= 0 && frame.slots[static_cast<std::size_t>(implicit)].live)
+        return nullptr;
+    const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
+    if (binding.epoch != m_globals.epoch() || binding.kind != BindingKind::Item)
+        return nullptr;
+    return &m_globals.items()[binding.item].value;
+}
+
 // The variable an assignment writes when it is a declared local or a script variable bound as
 // such; nullptr for anything that needs the full rules (constants, names yet to be made,
 // host members).
@@ -394,9 +413,12 @@ Value Interpreter::callMemberCompiled(Activation& activation, const Instruction&
         count = expression.args.size();
     }
     const auto& member = static_cast<const MemberExpr&>(*callee);
-    const Value target = readName(static_cast<const NameExpr&>(*member.object), activation.frame);
-    return invokeMember(target, member.name, member.cache, isStatement ? InvokeKind::Call : InvokeKind::Get,
-                        ArgumentValues(*this, activation, instruction.b, count));
+    const auto& name = static_cast<const NameExpr&>(*member.object);
+    const InvokeKind kind = isStatement ? InvokeKind::Call : InvokeKind::Get;
+    if (const Value* item = boundItem(name, activation.frame))
+        return invokeMember(*item, member.name, member.cache, kind, ArgumentValues(*this, activation, instruction.b, count));
+    const Value target = readName(name, activation.frame);
+    return invokeMember(target, member.name, member.cache, kind, ArgumentValues(*this, activation, instruction.b, count));
 }
 
 // name(i, j) = value from compiled code: the name is looked up (and made a variable when it is
