@@ -65,14 +65,22 @@ void Interpreter::assignIndexedName(const NameExpr& name, const std::vector<Expr
                                     const Expr& valueExpression, bool isSet)
 {
     const GlobalBinding* binding = nullptr;
-    Value* variable = existingVariable(name, frame, &binding);
-    if (!variable && binding->kind == BindingKind::Unresolved) {
+    Value* variable = indexedVariable(name, frame, &binding);
+    const std::vector<Value> args = evaluateArguments(indices, frame);
+    storeIndexed(variable, binding, args, plainValue(valueExpression, frame, isSet));
+}
+
+// The variable name(i, j) = value writes, made when the name is new (nullptr when the name is
+// not a variable: binding says what it is then).
+Value* Interpreter::indexedVariable(const NameExpr& name, Frame& frame, const GlobalBinding** binding)
+{
+    Value* variable = existingVariable(name, frame, binding);
+    if (!variable && (*binding)->kind == BindingKind::Unresolved) {
         if (frame.instance.program->optionExplicit)
             throw ScriptError::runtime(500);
         variable = &createVariable(name, frame);
     }
-    const std::vector<Value> args = evaluateArguments(indices, frame);
-    storeIndexed(variable, binding, args, plainValue(valueExpression, frame, isSet));
+    return variable;
 }
 
 // The store of name(i, j) = value once the indices and the value are known: variable is the

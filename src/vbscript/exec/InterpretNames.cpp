@@ -295,13 +295,14 @@ Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::si
     };
     // The operands after the start, left to right; a chain has a few, which need no heap.
     std::size_t count = 0;
-    for (const Expr* link = statement.value.get(); isLink(link); link = static_cast<const BinaryExpr*>(link)->left.get())
+    const auto next = [](const Expr* link) { return static_cast<const BinaryExpr*>(link)->left.get(); };
+    for (const Expr* link = statement.value.get(); isLink(link); link = next(link))
         ++count;
     const Expr* inlineOperands[8];
     std::vector<const Expr*> moreOperands(count > std::size(inlineOperands) ? count : 0);
     const Expr** operands = moreOperands.empty() ? inlineOperands : moreOperands.data();
     std::size_t slot = count;
-    for (const Expr* link = statement.value.get(); isLink(link); link = static_cast<const BinaryExpr*>(link)->left.get())
+    for (const Expr* link = statement.value.get(); isLink(link); link = next(link))
         operands[--slot] = static_cast<const BinaryExpr*>(link)->right.get();
 
     Value joined = Value::string(std::string());

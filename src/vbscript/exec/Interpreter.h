@@ -215,6 +215,7 @@ private:
     Value* plainVariable(const AssignStmt& statement, Frame& frame);
     const Value* boundVariable(const NameExpr& name, Frame& frame) const;
     const Value* boundItem(const NameExpr& name, Frame& frame) const;
+    static const Value& operandValue(const Activation& activation, Operand where);
     template <BinaryOp op>
     void quickBinary(Activation& activation, const Instruction& step);
     [[gnu::noinline]] void binaryByTheRules(Activation& activation, const Instruction& step);
@@ -246,6 +247,7 @@ private:
         const std::int32_t* m_indices = m_inline;
         std::size_t m_count = 0;
     };
+    Value* indexedVariable(const NameExpr& name, Frame& frame, const GlobalBinding** binding);
     void storeIndexed(Value* variable, const GlobalBinding* binding, std::span<const Value> indices, Value value);
     void assignIndexedCompiled(Activation& activation, const Instruction& instruction);
     static Value newArray(std::vector<std::int32_t> bounds, bool fixed);

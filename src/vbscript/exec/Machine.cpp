@@ -14,15 +14,19 @@ namespace kestrelon::vbs {
 
 using BindingKind = GlobalBinding::Kind;
 
+// Where an operand's value is: the code's constants or the frame's slots.
+[[gnu::always_inline]] inline const Value& Interpreter::operandValue(const Activation& activation, Operand where)
+{
+    if (isConstant(where))
+        return activation.code.constants[static_cast<std::size_t>(constantIndex(where))];
+    return activation.frame.at(where);
+}
+
 template <BinaryOp op>
 [[gnu::always_inline]] inline void Interpreter::quickBinary(Activation& activation, const Instruction& step)
 {
-    const Code& code = activation.code;
-    Frame& frame = activation.frame;
-    const auto operand = [&](Operand where) -> const Value& {
-        return isConstant(where) ? code.constants[static_cast<std::size_t>(constantIndex(where))] : frame.at(where);
-    };
-    if (!fast::tryBinary(op, operand(step.b), operand(step.c), frame.at(step.a)))
+    if (!fast::tryBinary(op, operandValue(activation, step.b), operandValue(activation, step.c),
+                         activation.frame.at(step.a)))
         binaryByTheRules(activation, step);
 }
 
@@ -251,11 +255,8 @@ void Interpreter::binaryByTheRules(Activation& activation, const Instruction& st
 {
     Frame& frame = activation.frame;
     const Code& code = activation.code;
-    const auto operand = [&](Operand where) -> const Value& {
-        return isConstant(where) ? code.constants[static_cast<std::size_t>(constantIndex(where))] : frame.at(where);
-    };
-    Value result = applyBinary(step.binary, operand(step.b), operand(step.c), OperandForm{step.leftLiteral},
-                               OperandForm{step.rightLiteral});
+    Value result = applyBinary(step.binary, operandValue(activation, step.b), operandValue(activation, step.c),
+                               OperandForm{step.leftLiteral}, OperandForm{step.rightLiteral});
     for (const Operand used : {step.b, step.c})
         if (used >= code.firstRegister)
             frame.at(used) = Value();
@@ -334,11 +335,8 @@ Value Interpreter::argumentValue(Activation& activation, std::int32_t index)
         if (const Value* variable = boundVariable(*static_cast<const NameExpr*>(first.node), activation.frame))
             return *variable;
     } else if (single && first.op >= Op::Add && first.op <= Op::GreaterEqual) {
-        const auto operand = [&](Operand where) -> const Value& {
-            return isConstant(where) ? code.constants[static_cast<std::size_t>(constantIndex(where))]
-                                     : activation.frame.at(where);
-        };
-        done = fast::tryBinary(first.binary, operand(first.b), operand(first.c), activation.frame.at(first.a));
+        done = fast::tryBinary(first.binary, operandValue(activation, first.b), operandValue(activation, first.c),
+                               activation.frame.at(first.a));
     }
     if (!done)
         runFrom(activation, argument.start);
@@ -416,9 +414,11 @@ Value Interpreter::callMemberCompiled(Activation& activation, const Instruction&
     const auto& name = static_cast<const NameExpr&>(*member.object);
     const InvokeKind kind = isStatement ? InvokeKind::Call : InvokeKind::Get;
     if (const Value* item = boundItem(name, activation.frame))
-        return invokeMember(*item, member.name, member.cache, kind, ArgumentValues(*this, activation, instruction.b, count));
+        return invokeMember(*item, member.name, member.cache, kind,
+                            ArgumentValues(*this, activation, instruction.b, count));
     const Value target = readName(name, activation.frame);
-    return invokeMember(target, member.name, member.cache, kind, ArgumentValues(*this, activation, instruction.b, count));
+    return invokeMember(target, member.name, member.cache, kind,
+                        ArgumentValues(*this, activation, instruction.b, count));
 }
 
 // name(i, j) = value from compiled code: the name is looked up (and made a variable when it is
@@ -430,12 +430,7 @@ void Interpreter::assignIndexedCompiled(Activation& activation, const Instructio
     const auto& name = static_cast<const NameExpr&>(*target.callee);
     Frame& frame = activation.frame;
     const GlobalBinding* binding = nullptr;
-    Value* variable = existingVariable(name, frame, &binding);
-    if (!variable && binding->kind == BindingKind::Unresolved) {
-        if (frame.instance.program->optionExplicit)
-            throw ScriptError::runtime(500);
-        variable = &createVariable(name, frame);
-    }
+    Value* variable = indexedVariable(name, frame, &binding);
     const ArgumentValues indices(*this, activation, instruction.b, static_cast<std::size_t>(instruction.c));
     Value value = plainValue(argumentValue(activation, instruction.b + instruction.c), statement.isSet);
     storeIndexed(variable, binding, indices, std::move(value));

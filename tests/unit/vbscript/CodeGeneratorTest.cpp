@@ -32,11 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
     Bodies, CompiledBodies,
     ::testing::Values(BodyCase{"Plain", "x = 1 + 2", true},
                       BodyCase{"Loops", "For i = 1 To 3\nDo While i < 2 : i = i + 1 : Loop\nNext", true},
-                      BodyCase{"FallbackStatements", "With Err : .Clear : End With\nSelect Case 1 : Case 1 : End Select",
-                               true},
+                      BodyCase{"FallbackStatements",
+                               "With Err : .Clear : End With\nSelect Case 1 : Case 1 : End Select", true},
                       BodyCase{"ResumeNext", "On Error Resume Next\nx = 1 / 0", false},
                       BodyCase{"GoToZero", "On Error GoTo 0", false},
-                      BodyCase{"NestedDeep", "If True Then\nFor i = 1 To 2\nOn Error Resume Next\nNext\nEnd If", false}),
+                      BodyCase{"NestedDeep",
+                               "If True Then\nFor i = 1 To 2\nOn Error Resume Next\nNext\nEnd If", false}),
     [](const ::testing::TestParamInfo<BodyCase>& info) { return info.param.name; });
 
 TEST(CompiledBodies, ComputedValuesGetSlotsOfTheirOwnAfterTheVariables)
