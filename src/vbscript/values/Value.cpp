@@ -12,15 +12,7 @@ struct Value::TextBox : Box {
     HeldText text;
 };
 
-struct Value::ObjectBox : Box {
-    explicit ObjectBox(std::shared_ptr<Object> o) : object(std::move(o)) {}
-    std::shared_ptr<Object> object;
-};
-
-struct Value::ArrayBox : Box {
-    explicit ArrayBox(std::shared_ptr<Array> a) : array(std::move(a)) {}
-    std::shared_ptr<Array> array;
-};
+const std::shared_ptr<Object> Value::s_nothing;
 
 void HeldText::append(std::string_view tail)
 {
@@ -78,18 +70,6 @@ const std::string& Value::asString() const
     return static_cast<const TextBox*>(m_data.box)->text.str();
 }
 
-const std::shared_ptr<Object>& Value::asObject() const
-{
-    assert(isObject());
-    static const std::shared_ptr<Object> nothing;
-    return m_data.box ? static_cast<const ObjectBox*>(m_data.box)->object : nothing;
-}
-
-const std::shared_ptr<Array>& Value::asArray() const
-{
-    assert(isArray());
-    return static_cast<const ArrayBox*>(m_data.box)->array;
-}
 
 // The array is copied when another value shares this one's box, or when someone outside the
 // values (a lock on an array passed by reference) holds it too.

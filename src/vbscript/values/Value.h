@@ -241,6 +241,8 @@ private:
     }
     void destroyBox() noexcept;
 
+    static const std::shared_ptr<Object> s_nothing; // what Nothing holds
+
     VarType m_type = VarType::Empty;
     union Data {
         bool boolean;
@@ -255,5 +257,29 @@ private:
 };
 
 static_assert(sizeof(Value) == 16, "a value is its subtype and one machine word");
+
+// The boxes of objects and arrays, here so that reading them is inline: scripts read the
+// objects they hold at nearly every step.
+struct Value::ObjectBox : Box {
+    explicit ObjectBox(std::shared_ptr<Object> o) : object(std::move(o)) {}
+    std::shared_ptr<Object> object;
+};
+
+struct Value::ArrayBox : Box {
+    explicit ArrayBox(std::shared_ptr<Array> a) : array(std::move(a)) {}
+    std::shared_ptr<Array> array;
+};
+
+inline const std::shared_ptr<Object>& Value::asObject() const
+{
+    assert(isObject());
+    return m_data.box ? static_cast<const ObjectBox*>(m_data.box)->object : s_nothing;
+}
+
+inline const std::shared_ptr<Array>& Value::asArray() const
+{
+    assert(isArray());
+    return static_cast<const ArrayBox*>(m_data.box)->array;
+}
 
 } // namespace kestrelon::vbs
