@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -114,6 +117,84 @@ TEST(FormatInteger, WritesPlainDecimal)
     EXPECT_EQ(formatInteger(0), "0");
     EXPECT_EQ(formatInteger(-42), "-42");
     EXPECT_EQ(formatInteger(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+}
+
+// The digits of printf's "%.Ne", which rounds the exact value correctly: what every number
+// text must agree with.
+std::string roundedDigits(double value, int significantDigits, int* exponent)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*e", significantDigits - 1, std::fabs(value));
+    std::string digits;
+    const char* p = text;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            digits += *p;
+    *exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    return digits;
+}
+
+// The digits of a formatted number, without sign, point and leading zeros, and the place of
+// its first digit.
+std::string digitsOfText(const std::string& text, int* exponent)
+{
+    std::string digits;
+    int beforePoint = 0;
+    bool seenPoint = false;
+    for (const char c : text.substr(0, text.find('E'))) {
+        if (c == '.') {
+            seenPoint = true;
+        } else if (c >= '0' && c <= '9') {
+            if (digits.empty() && c == '0') {
+                if (seenPoint)
+                    --beforePoint;
+                continue;
+            }
+            digits += c;
+            if (!seenPoint)
+                ++beforePoint;
+        }
+    }
+    const std::size_t mark = text.find('E');
+    *exponent = beforePoint - 1 + (mark != std::string::npos ? std::atoi(text.c_str() + mark + 1) : 0);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    return digits;
+}
+
+TEST(NumberDigits, AgreeWithCorrectRoundingAcrossTheRange)
+{
+    // Doubles from every binade, subnormals included, and floats widened to doubles.
+    std::uint64_t state = 0x9e3779b97f4a7c15u;
+    const auto next = [&] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        double value = 0;
+        // Two in three with the exponent bits cleared: subnormal numbers.
+        const std::uint64_t exponentBits = std::uint64_t{0x7ff} << 52;
+        const std::uint64_t bits = i % 3 == 0 ? next() : next() & ~exponentBits;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        int expectedExponent = 0;
+        int actualExponent = 0;
+        const std::string expected = roundedDigits(value, 15, &expectedExponent);
+        ASSERT_EQ(digitsOfText(formatPlainDouble(value), &actualExponent), expected) << value;
+        ASSERT_EQ(actualExponent, expectedExponent) << value;
+        ASSERT_EQ(digitsOfText(formatDouble(value), &actualExponent), expected) << value;
+        const float single = static_cast<float>(value);
+        if (std::isfinite(single) && single != 0) {
+            const std::string expectedSingle = roundedDigits(single, 7, &expectedExponent);
+            ASSERT_EQ(digitsOfText(formatSingle(single), &actualExponent), expectedSingle) << single;
+            ASSERT_EQ(actualExponent, expectedExponent) << single;
+        }
+    }
 }
 
 } // namespace
