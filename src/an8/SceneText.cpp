@@ -15,15 +15,38 @@ std::string quoted(const std::string& text)
 
 // "x y z", each coordinate in plain decimal form: the animation package reads no exponents,
 // and coordinates near 0 are common.
-std::string coordinates(double x, double y, double z)
+void appendCoordinates(std::string& text, double x, double y, double z)
 {
-    return formatPlainDouble(x) + " " + formatPlainDouble(y) + " " + formatPlainDouble(z);
+    text += formatPlainDouble(x);
+    text += ' ';
+    text += formatPlainDouble(y);
+    text += ' ';
+    text += formatPlainDouble(z);
 }
 
-// The key that position and facing keys share, up to their closing brace.
-std::string pointKeyBody(double x, double y, double z, std::int32_t frame)
+std::string coordinates(double x, double y, double z)
 {
-    return " pointkey { " + formatInteger(frame) + " ( " + coordinates(x, y, z) + " ) " + quoted("?");
+    std::string text;
+    appendCoordinates(text, x, y, z);
+    return text;
+}
+
+// Room for a whole key with its closing brace: a battle writes one for every unit in every
+// frame, and building each in one piece spares the heap the pieces.
+constexpr std::size_t KeyRoom = 96;
+
+// A key from "pointkey { frame (" to its closing brace: opening is what stands before the
+// coordinates, closing what follows them.
+std::string pointKey(std::int32_t frame, const char* opening, double x, double y, double z, const char* closing)
+{
+    std::string key;
+    key.reserve(KeyRoom);
+    key += " pointkey { ";
+    key += formatInteger(frame);
+    key += opening;
+    appendCoordinates(key, x, y, z);
+    key += closing;
+    return key;
 }
 
 } // namespace
@@ -92,18 +115,18 @@ std::string sceneTail()
 
 std::string positionKey(double x, double y, double z, std::int32_t frame)
 {
-    return pointKeyBody(x, y, z, frame) + " }  ";
+    return pointKey(frame, " ( ", x, y, z, " ) \"?\" }  ");
 }
 
 std::string facingKey(double x, double y, double z, std::int32_t frame)
 {
-    return pointKeyBody(x, y, z, frame) + " } ";
+    return pointKey(frame, " ( ", x, y, z, " ) \"?\" } ");
 }
 
 // The contact's facing key has its own, tighter spacing; scenes already made rely on it.
 std::string contactFacingKey(double x, double y, double z, std::int32_t frame)
 {
-    return " pointkey { " + formatInteger(frame) + " (" + coordinates(x, y, z) + ") " + quoted("?") + "}";
+    return pointKey(frame, " (", x, y, z, ") \"?\"}");
 }
 
 std::string namedSequenceKey(const std::string& name, std::int32_t frame)
