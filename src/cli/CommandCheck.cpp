@@ -78,7 +78,7 @@ int checkProject(const std::vector<std::string>& args, std::ostream& out, std::o
 
 } // namespace
 
-KESTRELON_COMMAND("check", "check [--time-limit SECONDS] PROJECT.kst", "compile every unit type's script and report the errors", 30,
-                  checkProject);
+KESTRELON_COMMAND("check", "check [--time-limit SECONDS] PROJECT.kst",
+                  "compile every unit type's script and report the errors", 30, checkProject);
 
 } // namespace kestrelon::cli

@@ -106,11 +106,11 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 } else {
                     holds = isTrue(condition);
                     release(step.a);
+                }
+                if (holds == (step.op == Op::JumpIfTrue))
+                    pc = step.b;
+                break;
             }
-            if (holds == (step.op == Op::JumpIfTrue))
-                pc = step.b;
-            break;
-        }
             case Op::Move: slot(step.a) = operand(step.b); break;
             case Op::ReadName: {
                 const auto& name = *static_cast<const NameExpr*>(step.node);
