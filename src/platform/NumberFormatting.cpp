@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -22,15 +23,62 @@ struct Decimal {
     std::string_view significant() const { return {digits, static_cast<std::size_t>(count)}; }
 };
 
+Decimal digitsOf(const char* text, const char* end);
+Decimal roundedAt(const Decimal& digits, int count);
+
+// The digits of a value rounded to significantDigits. They come from the shortest digits that
+// read back as the value, which to_chars finds far quicker than a rounding to a precision (a
+// scene writes millions of coordinates): for a normal double, those digits and the value lie
+// on the same side of every rounding boundary of fewer digits, since a boundary between them
+// would itself read back and be shorter or nearer. Only a shortest form that ends exactly on a
+// boundary (one digit too many, and that digit a 5) leaves the side to the value itself.
 Decimal decompose(double value, int significantDigits)
 {
     // to_chars ignores the C locale, so a window running under a comma locale still writes ".".
     char buffer[64];
+    if (std::abs(value) >= std::numeric_limits<double>::min()) {
+        const char* const end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+        const Decimal shortest = digitsOf(buffer, end);
+        if (shortest.count <= significantDigits)
+            return shortest;
+        const bool onBoundary = shortest.count == significantDigits + 1 && shortest.digits[significantDigits] == '5';
+        if (!onBoundary)
+            return roundedAt(shortest, significantDigits);
+    }
     const char* const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
                                           significantDigits - 1)
                                 .ptr;
+    return digitsOf(buffer, end);
+}
+
+// Digits cut to count, the last one rounded up when the first digit cut is 5 or more.
+Decimal roundedAt(const Decimal& digits, int count)
+{
+    Decimal result = digits;
+    result.count = count;
+    if (digits.digits[count] >= '5') {
+        int i = count - 1;
+        while (i >= 0 && result.digits[i] == '9')
+            result.digits[i--] = '0';
+        if (i < 0) { // 9.99… became 10
+            result.digits[0] = '1';
+            result.count = 1;
+            ++result.exponent;
+        } else {
+            ++result.digits[i];
+        }
+    }
+    while (result.count > 1 && result.digits[result.count - 1] == '0')
+        --result.count;
+    return result;
+}
+
+// The digits and exponent of to_chars' scientific form ("-1.2345e+02").
+Decimal digitsOf(const char* text, const char* end)
+{
     Decimal result;
-    const char* p = buffer;
+    const char* p = text;
     if (*p == '-') {
         result.negative = true;
         ++p;

@@ -164,6 +164,25 @@ std::string digitsOfText(const std::string& text, int* exponent)
     return digits;
 }
 
+TEST(NumberDigits, AgreeWithCorrectRoundingWhereRoundingIsDelicate)
+{
+    // Sums that leave 16 or 17 digits, nines that carry into a new place, halves at the digit
+    // cut, the edges of the normal range and widened floats.
+    for (const double value : {0.1 + 0.2, 1.0000000000000002, 9.999999999999998, 99999.99999999999, 0.9999999999999999,
+                               123456789012345.6, 1234567890123455.0, 0.1234567890123455, 2.5e-16 + 1,
+                               1.0 / 3, 2.0 / 3, 1e23, 9.007199254740993e15, 4.35, 2.675, 1.005,
+                               std::numeric_limits<double>::min(), std::numeric_limits<double>::max(),
+                               static_cast<double>(0.1f), static_cast<double>(3.14159274f)}) {
+        for (const double signed_ : {value, -value}) {
+            int expectedExponent = 0;
+            int actualExponent = 0;
+            const std::string expected = roundedDigits(signed_, 15, &expectedExponent);
+            EXPECT_EQ(digitsOfText(formatPlainDouble(signed_), &actualExponent), expected) << signed_;
+            EXPECT_EQ(actualExponent, expectedExponent) << signed_;
+        }
+    }
+}
+
 TEST(NumberDigits, AgreeWithCorrectRoundingAcrossTheRange)
 {
     // Doubles from every binade, subnormals included, and floats widened to doubles.
