@@ -11,22 +11,54 @@ const GlobalScope::Entry* GlobalScope::find(const std::string& folded) const
     return found == m_entries.end() ? nullptr : &found->second;
 }
 
+// The entry of that key and whether it is new, made (with a default value) from a node a reset
+// kept when there is one.
+template <typename Map>
+std::pair<typename Map::iterator, bool> GlobalScope::emplaceReusing(Map& map,
+                                                                    std::vector<typename Map::node_type>& spare,
+                                                                    const std::string& key)
+{
+    if (const auto found = map.find(key); found != map.end())
+        return {found, false};
+    if (spare.empty())
+        return map.try_emplace(key);
+    typename Map::node_type node = std::move(spare.back());
+    spare.pop_back();
+    node.key() = key;
+    node.mapped() = typename Map::mapped_type();
+    return {map.insert(std::move(node)).position, true};
+}
+
+template <typename Map>
+void GlobalScope::clearKeeping(Map& map, std::vector<typename Map::node_type>& spare)
+{
+    while (!map.empty())
+        spare.push_back(map.extract(map.begin()));
+}
+
+GlobalVariable& GlobalScope::newVariable()
+{
+    if (m_variablesInUse == m_variables.size())
+        m_variables.emplace_back();
+    return m_variables[m_variablesInUse++];
+}
+
 GlobalVariable& GlobalScope::variable(const std::string& folded)
 {
-    Entry& entry = m_entries[folded];
+    Entry& entry = emplaceReusing(m_entries, m_spareEntries, folded).first->second;
     if (entry.variable && entry.kind == EntryKind::Variable && !entry.variable->constant)
         return *entry.variable;
-    entry = Entry{EntryKind::Variable, &m_variables.emplace_back(), {}};
+    entry = Entry{EntryKind::Variable, &newVariable(), {}};
     ++m_epoch;
     return *entry.variable;
 }
 
 bool GlobalScope::addConstant(const std::string& folded, Value value)
 {
-    const auto [found, added] = m_entries.try_emplace(folded);
+    const auto [found, added] = emplaceReusing(m_entries, m_spareEntries, folded);
     if (!added)
         return false;
-    GlobalVariable& constant = m_variables.emplace_back();
+    GlobalVariable& constant = newVariable();
     constant.value = std::move(value);
     constant.constant = true;
     found->second = Entry{EntryKind::Variable, &constant, {}};
@@ -36,7 +68,7 @@ bool GlobalScope::addConstant(const std::string& folded, Value value)
 
 bool GlobalScope::defineProcedure(const std::string& folded, ProcedureEntry procedure)
 {
-    const auto [found, added] = m_entries.try_emplace(folded);
+    const auto [found, added] = emplaceReusing(m_entries, m_spareEntries, folded);
     if (!added && found->second.kind != EntryKind::Procedure)
         return false;
     found->second = Entry{EntryKind::Procedure, nullptr, procedure};
@@ -52,7 +84,7 @@ void GlobalScope::addItem(const std::string& name, std::shared_ptr<Object> objec
     if (const auto found = m_itemIndex.find(folded); found != m_itemIndex.end()) {
         m_items[found->second] = std::move(item);
     } else {
-        m_itemIndex.emplace(folded, m_items.size());
+        emplaceReusing(m_itemIndex, m_spareItemIndex, folded).first->second = m_items.size();
         m_items.push_back(std::move(item));
     }
     ++m_epoch;
@@ -70,20 +102,26 @@ const NamedItem* GlobalScope::findItem(const std::string& folded, std::size_t* i
 
 ProgramInstance& GlobalScope::addInstance(std::shared_ptr<const Program> program)
 {
-    auto instance = std::make_unique<ProgramInstance>();
-    instance->bindings.resize(program->globalNames.size());
-    instance->program = std::move(program);
-    m_instances.push_back(std::move(instance));
-    return *m_instances.back();
+    if (m_instancesInUse == m_instances.size())
+        m_instances.push_back(std::make_unique<ProgramInstance>());
+    ProgramInstance& instance = *m_instances[m_instancesInUse++];
+    // Bindings of the level before the reset are stale: their epoch is an old one.
+    instance.bindings.assign(program->globalNames.size(), GlobalBinding());
+    instance.program = std::move(program);
+    return instance;
 }
 
 void GlobalScope::clear()
 {
-    m_entries.clear();
-    m_variables.clear();
+    clearKeeping(m_entries, m_spareEntries);
+    for (std::size_t i = 0; i < m_variablesInUse; ++i)
+        m_variables[i] = GlobalVariable();
+    m_variablesInUse = 0;
     m_items.clear();
-    m_itemIndex.clear();
-    m_instances.clear();
+    clearKeeping(m_itemIndex, m_spareItemIndex);
+    for (std::size_t i = 0; i < m_instancesInUse; ++i)
+        m_instances[i]->program.reset();
+    m_instancesInUse = 0;
     ++m_epoch;
 }
 

@@ -93,11 +93,27 @@ public:
     void clear();
 
 private:
-    std::unordered_map<std::string, Entry> m_entries;
+    // A battle resets the level and builds it again for every unit's turn, so a reset keeps the
+    // storage it had (map nodes, variables, added codes) for the next build to take again.
+    using Entries = std::unordered_map<std::string, Entry>;
+    using ItemIndex = std::unordered_map<std::string, std::size_t>;
+    template <typename Map>
+    static std::pair<typename Map::iterator, bool> emplaceReusing(Map& map,
+                                                                  std::vector<typename Map::node_type>& spare,
+                                                                  const std::string& key);
+    template <typename Map>
+    static void clearKeeping(Map& map, std::vector<typename Map::node_type>& spare);
+    GlobalVariable& newVariable();
+
+    Entries m_entries;
+    std::vector<Entries::node_type> m_spareEntries;
     std::deque<GlobalVariable> m_variables; // a deque: variables never move while referenced
+    std::size_t m_variablesInUse = 0;
     std::vector<NamedItem> m_items;
-    std::unordered_map<std::string, std::size_t> m_itemIndex;
+    ItemIndex m_itemIndex;
+    std::vector<ItemIndex::node_type> m_spareItemIndex;
     std::vector<std::unique_ptr<ProgramInstance>> m_instances;
+    std::size_t m_instancesInUse = 0;
     std::uint64_t m_epoch = 1;
 };
 
