@@ -50,6 +50,10 @@ enum class Op : std::uint8_t {
     ForTest,     // the loop has passed its end: to b
     ForNext,     // the loop comes round (the work of d statements): its counter takes its step,
                  // and unless that passes its end, to b
+    // Script variables read and written where they lie (GlobalAlias):
+    CheckGlobals, // unless the aliases of guard c refer to their variables, to b (the piece's
+                  // plain version, which looks its names up)
+    Store,       // alias slot a = operand b, as name = value (node: AssignStmt)
     Return,      // the body ends (Exit Sub, Exit Function, or the last statement done)
     EndArgument, // an argument's code is done
 };
@@ -90,11 +94,29 @@ struct ArgumentCode {
 enum LoopSlot : std::int32_t { LoopCounter, LoopStart, LoopStep, LoopEnd, LoopSlots };
 constexpr std::int32_t LoopUpwards = LoopStart;
 
+// A script variable (a global name) that code reads and writes through a slot of its own, which
+// refers to the variable as a ByRef parameter refers to its argument. The slot is pointed at
+// the variable when a guard first runs after the script level changed; a name that is not a
+// variable then (a constant of the host, a procedure, a name not made yet) leaves the guard's
+// pieces to their plain versions, which look the name up at every use.
+struct GlobalAlias {
+    std::int32_t binding = 0;       // the program's global name index
+    std::int32_t implicitSlot = -1; // in a procedure: the slot the name takes when undeclared
+    std::int32_t slot = 0;
+    bool written = false;           // assigned through the slot, so a constant will not do
+};
+
+// At most this many names per body are aliased; the guards test them as bits of one word.
+constexpr std::size_t MaxAliases = 64;
+
 struct Code {
     std::vector<Instruction> instructions;
+    std::vector<GlobalAlias> aliases;
+    std::vector<std::uint64_t> guards; // the aliases each guard needs, as bits
     std::vector<Value> constants;
     std::vector<ArgumentCode> arguments;
     int loops = 0;         // For loops, each with slots of its own for its state
+    int firstAlias = 0;    // the aliases' slots, after the loops' and before the registers
     int firstRegister = 0; // slots from here on hold what statements compute
 };
 

@@ -40,14 +40,6 @@ int forLoopsIn(const Block& block)
     return loops;
 }
 
-// An operand whose value nothing can change between being reached and being read.
-bool isSteady(const Expr& expression)
-{
-    if (expression.kind == ExprKind::Name)
-        return static_cast<const NameExpr&>(expression).ref.scope == NameScope::Local;
-    return expression.kind == ExprKind::Literal;
-}
-
 // The work one round of a loop counts: its statements and the loop's own step, each as much as
 // a statement run by the tree interpreter counts.
 std::int32_t roundWork(const Block& body)
@@ -96,8 +88,10 @@ class Generator {
 public:
     // Each For loop keeps its state in slots of its own (LoopSlots), right after the
     // procedure's variables; what statements compute comes after those.
-    Generator(int firstSlot, int forLoops)
-        : m_loopSlots(firstSlot), m_firstRegister(firstSlot + forLoops * LoopSlots), m_nextRegister(m_firstRegister),
+    // The aliases of script variables (GlobalAlias) come next, as many as aliasCapacity.
+    Generator(int firstSlot, int forLoops, std::size_t aliasCapacity)
+        : m_loopSlots(firstSlot), m_firstAlias(firstSlot + forLoops * LoopSlots), m_aliasCapacity(aliasCapacity),
+          m_firstRegister(m_firstAlias + static_cast<int>(aliasCapacity)), m_nextRegister(m_firstRegister),
           m_registerEnd(m_firstRegister)
     {
     }
@@ -112,11 +106,13 @@ public:
             m_code->arguments[i].start = static_cast<std::int32_t>(m_code->instructions.size());
             m_code->instructions.insert(m_code->instructions.end(), m_argumentCode[i].begin(), m_argumentCode[i].end());
         }
+        m_code->firstAlias = m_firstAlias;
         m_code->firstRegister = m_firstRegister;
         return m_code;
     }
 
     int registerEnd() const { return m_registerEnd; }
+    std::size_t aliasCount() const { return m_code->aliases.size(); }
 
 private:
     enum class LoopKind { For, Do, Wend };
@@ -193,26 +189,34 @@ private:
         case StmtKind::Assign: {
             const auto& assign = static_cast<const AssignStmt&>(statement);
             if (isCallOfName(*assign.target)) {
-                compileIndexedAssign(assign);
+                guarded([&] { compileIndexedAssign(assign); });
                 return;
             }
             const bool toName = assign.target->kind == ExprKind::Name;
             if (!toName && !isMemberOfName(*assign.target))
                 break;
             if (appendsToItself(assign)) {
-                compileAppend(assign);
+                guarded([&] { compileAppend(assign); });
                 return;
             }
-            const Operand value = compileExpression(*assign.value, true);
-            emit({.op = toName ? Op::Assign : Op::AssignMember, .a = value, .node = &assign});
+            guarded([&] {
+                const Operand value = compileExpression(*assign.value, true);
+                if (toName && !assign.isSet) {
+                    if (const auto target = variableSlot(static_cast<const NameExpr&>(*assign.target))) {
+                        emit({.op = Op::Store, .a = *target, .b = value, .node = &assign});
+                        return;
+                    }
+                }
+                emit({.op = toName ? Op::Assign : Op::AssignMember, .a = value, .node = &assign});
+            });
             return;
         }
         case StmtKind::Call: {
             const auto& call = static_cast<const CallStmt&>(statement);
             if (call.callee->kind == ExprKind::Name)
-                compileCall(Op::CallName, &call, true, call.args, -1);
+                guarded([&] { compileCall(Op::CallName, &call, true, call.args, -1); });
             else if (isMemberOfName(*call.callee))
-                compileCall(Op::CallMember, &call, true, call.args, -1);
+                guarded([&] { compileCall(Op::CallMember, &call, true, call.args, -1); });
             else
                 break;
             return;
@@ -243,11 +247,14 @@ private:
         std::vector<std::size_t> toEnd;
         for (const auto& branch : statement.branches) {
             m_nextRegister = m_firstRegister;
-            const Operand condition = compileExpression(*branch.condition, true);
-            const std::size_t skip = emit({.op = Op::JumpIfFalse, .a = condition});
+            const std::vector<std::size_t> skips = guarded([&] {
+                const Operand condition = compileExpression(*branch.condition, true);
+                emit({.op = Op::JumpIfFalse, .a = condition});
+            });
             compileBlock(branch.body);
             toEnd.push_back(emit({Op::Jump}));
-            at(skip).b = here();
+            for (const std::size_t skip : skips)
+                at(skip).b = here();
         }
         compileBlock(statement.elseBody);
         for (const std::size_t jump : toEnd)
@@ -286,20 +293,105 @@ private:
         std::vector<std::size_t> toEnd;
         const auto test = [&](bool continueWhen) {
             m_nextRegister = m_firstRegister;
-            const Operand condition = compileExpression(*statement.condition, true);
-            return emit({.op = continueWhen ? Op::JumpIfFalse : Op::JumpIfTrue, .a = condition});
+            const std::vector<std::size_t> jumps = guarded([&] {
+                const Operand condition = compileExpression(*statement.condition, true);
+                emit({.op = continueWhen ? Op::JumpIfFalse : Op::JumpIfTrue, .a = condition});
+            });
+            toEnd.insert(toEnd.end(), jumps.begin(), jumps.end());
         };
         if (statement.test == Test::WhileBefore || statement.test == Test::UntilBefore)
-            toEnd.push_back(test(statement.test == Test::WhileBefore));
+            test(statement.test == Test::WhileBefore);
         m_loops.push_back({statement.isWhileWend ? LoopKind::Wend : LoopKind::Do});
         compileBlock(statement.body);
         if (statement.test == Test::WhileAfter || statement.test == Test::UntilAfter)
-            toEnd.push_back(test(statement.test == Test::WhileAfter));
+            test(statement.test == Test::WhileAfter);
         emit({.op = Op::LoopBack, .a = top, .d = roundWork(statement.body)});
         for (const std::size_t jump : toEnd)
             at(jump).b = here();
         closeLoop();
         m_loops.pop_back();
+    }
+
+    // A piece of straight-line code (a statement, or a condition and its jump) that may read
+    // and write script variables through their aliases: a guard, the aliased version, a jump
+    // over, and the plain version the guard turns to while a name is not a bound variable.
+    // A piece that names no script variable is emitted once, without a guard. Returns where
+    // the piece's last step landed in each version, for the caller to point its jumps.
+    template <typename Piece>
+    std::vector<std::size_t> guarded(Piece&& piece)
+    {
+        const Operand registers = m_nextRegister;
+        const std::size_t guard = emit({Op::CheckGlobals});
+        m_aliasing = true;
+        m_guardMask = 0;
+        piece();
+        m_aliasing = false;
+        if (m_guardMask == 0) {
+            // Nothing in the piece records where its own steps are, so they move up as they are.
+            m_out->erase(m_out->begin() + static_cast<std::ptrdiff_t>(guard));
+            return {m_out->size() - 1};
+        }
+        std::vector<std::size_t> lasts{m_out->size() - 1};
+        const std::size_t over = emit({Op::Jump});
+        at(guard).b = here();
+        at(guard).c = static_cast<std::int32_t>(m_code->guards.size());
+        m_code->guards.push_back(m_guardMask);
+        m_nextRegister = registers;
+        piece();
+        lasts.push_back(m_out->size() - 1);
+        at(over).a = here();
+        return lasts;
+    }
+
+    // The alias slot of a script variable named in a guarded piece; none outside one, for a
+    // name local to the procedure, or once the aliases are all taken.
+    std::optional<Operand> aliasOf(const NameExpr& name, bool written)
+    {
+        if (!m_aliasing || name.ref.scope != NameScope::Global)
+            return std::nullopt;
+        std::vector<GlobalAlias>& aliases = m_code->aliases;
+        auto found = std::find_if(aliases.begin(), aliases.end(),
+                                  [&](const GlobalAlias& alias) { return alias.binding == name.ref.slot; });
+        if (found == aliases.end()) {
+            if (aliases.size() >= m_aliasCapacity)
+                return std::nullopt;
+            aliases.push_back({.binding = name.ref.slot,
+                               .implicitSlot = name.ref.implicitSlot,
+                               .slot = m_firstAlias + static_cast<std::int32_t>(aliases.size())});
+            found = aliases.end() - 1;
+        }
+        found->written = found->written || written;
+        m_guardMask |= std::uint64_t{1} << static_cast<std::size_t>(found - aliases.begin());
+        return found->slot;
+    }
+
+    // The slot an assignment to the name stores into: a local that is no constant, or a
+    // script variable's alias.
+    std::optional<Operand> variableSlot(const NameExpr& name)
+    {
+        if (name.ref.scope == NameScope::Local)
+            return name.ref.constant ? std::nullopt : std::optional<Operand>(name.ref.slot);
+        return aliasOf(name, true);
+    }
+
+    // An operand whose value nothing can change between being reached and being read: a
+    // literal, a local, or a script variable read through its alias (a name that is a function
+    // runs its plain version, where it is not steady).
+    bool isSteady(const Expr& expression) const
+    {
+        if (expression.kind == ExprKind::Literal)
+            return true;
+        if (expression.kind != ExprKind::Name)
+            return false;
+        const auto& name = static_cast<const NameExpr&>(expression);
+        if (name.ref.scope == NameScope::Local)
+            return true;
+        if (!m_aliasing || name.ref.scope != NameScope::Global)
+            return false;
+        const auto& aliases = m_code->aliases;
+        return aliases.size() < m_aliasCapacity ||
+               std::any_of(aliases.begin(), aliases.end(),
+                           [&](const GlobalAlias& alias) { return alias.binding == name.ref.slot; });
     }
 
     // The operand holding the expression's value. A local may be read in place (inPlace) when
@@ -315,6 +407,13 @@ private:
                     return name.ref.slot;
                 const Operand copy = newRegister();
                 emit({.op = Op::Move, .a = copy, .b = name.ref.slot});
+                return copy;
+            }
+            if (const auto alias = aliasOf(name, false)) {
+                if (inPlace)
+                    return *alias;
+                const Operand copy = newRegister();
+                emit({.op = Op::Move, .a = copy, .b = *alias});
                 return copy;
             }
             const Operand value = newRegister();
@@ -449,6 +548,10 @@ private:
     std::vector<PendingExit> m_pendingExits;
     const Stmt* m_statement = nullptr;
     const int m_loopSlots;
+    const int m_firstAlias;
+    const std::size_t m_aliasCapacity;
+    bool m_aliasing = false;      // compiling the aliased version of a guarded piece
+    std::uint64_t m_guardMask = 0; // the aliases that version uses
     const int m_firstRegister;
     int m_nextRegister;
     int m_registerEnd;
@@ -460,7 +563,11 @@ std::shared_ptr<const Code> generateBlockCode(const Block& block, int& slotCount
 {
     if (setsErrorHandling(block))
         return nullptr;
-    Generator generator(slotCount, forLoopsIn(block));
+    // A first pass finds the script variables worth an alias, so that their slots can come
+    // before the registers.
+    Generator discovery(slotCount, forLoopsIn(block), MaxAliases);
+    discovery.run(block);
+    Generator generator(slotCount, forLoopsIn(block), discovery.aliasCount());
     std::shared_ptr<const Code> code = generator.run(block);
     slotCount = generator.registerEnd();
     return code;

@@ -86,6 +86,8 @@ private:
         const Code& code;
         Frame& frame;
         std::int32_t failedAt = -1; // the step an error came from, which places it
+        std::uint64_t aliasEpoch = 0;   // the script level's epoch when the aliases were bound
+        std::uint64_t boundAliases = 0; // the aliases that refer to their variables, as bits
     };
 
     // Arrays whose elements are passed by reference stay locked (no ReDim or Erase) until the
@@ -216,8 +218,10 @@ private:
     const Value* boundVariable(const NameExpr& name, Frame& frame) const;
     const Value* boundItem(const NameExpr& name, Frame& frame) const;
     static const Value& operandValue(const Activation& activation, Operand where);
+    struct Operands;
     template <BinaryOp op>
-    void quickBinary(Activation& activation, const Instruction& step);
+    void quickBinary(Activation& activation, const Operands& operand, const Instruction& step);
+    void bindAliases(Activation& activation);
     [[gnu::noinline]] void binaryByTheRules(Activation& activation, const Instruction& step);
     static Value loopNumber(const Value& value);
 

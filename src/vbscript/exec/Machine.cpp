@@ -22,11 +22,23 @@ using BindingKind = GlobalBinding::Kind;
     return activation.frame.at(where);
 }
 
+// The constants and slots a running body reads its operands from, held where the loop keeps
+// them in registers rather than reached through the activation at every step.
+struct Interpreter::Operands {
+    const Value* constants;
+    FrameSlot* slots;
+    Value& slot(std::int32_t index) const { return *slots[index].value; }
+    const Value& operator()(Operand where) const
+    {
+        return isConstant(where) ? constants[constantIndex(where)] : slot(where);
+    }
+};
+
 template <BinaryOp op>
-[[gnu::always_inline]] inline void Interpreter::quickBinary(Activation& activation, const Instruction& step)
+[[gnu::always_inline]] inline void Interpreter::quickBinary(Activation& activation, const Operands& operand,
+                                                            const Instruction& step)
 {
-    if (!fast::tryBinary(op, operandValue(activation, step.b), operandValue(activation, step.c),
-                         activation.frame.at(step.a)))
+    if (!fast::tryBinary(op, operand(step.b), operand(step.c), operand.slot(step.a)))
         binaryByTheRules(activation, step);
 }
 
@@ -34,7 +46,9 @@ template <BinaryOp op>
 // written anything to it).
 [[gnu::always_inline]] inline bool passedEnd(const Value& counter, const Value& upwards, const Value& end)
 {
-    const double position = toDouble(counter);
+    const double position = fast::isIntegerOrLong(counter)         ? static_cast<double>(fast::whole(counter))
+                            : counter.type() == VarType::Double ? counter.asDouble()
+                                                                : toDouble(counter);
     return upwards.asBoolean() ? position > end.asDouble() : position < end.asDouble();
 }
 
@@ -75,12 +89,9 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
     const Code& code = activation.code;
     Frame& frame = activation.frame;
     const Instruction* const instructions = code.instructions.data();
-    const Value* const constants = code.constants.data();
     FrameSlot* const slots = frame.slots.data();
-    const auto slot = [slots](std::int32_t index) -> Value& { return *slots[index].value; };
-    const auto operand = [&](Operand where) -> const Value& {
-        return isConstant(where) ? constants[constantIndex(where)] : slot(where);
-    };
+    const Operands operand{code.constants.data(), slots};
+    const auto slot = [&operand](std::int32_t index) -> Value& { return operand.slot(index); };
     // What a register held is let go once used, so no text or object lives on in it.
     const auto release = [&](Operand where) {
         if (where >= code.firstRegister)
@@ -125,17 +136,17 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 if (!fast::tryBinary(step.binary, operand(step.b), operand(step.c), slot(step.a)))
                     binaryByTheRules(activation, step);
                 break;
-            case Op::Add: quickBinary<BinaryOp::Add>(activation, step); break;
-            case Op::Subtract: quickBinary<BinaryOp::Subtract>(activation, step); break;
-            case Op::Multiply: quickBinary<BinaryOp::Multiply>(activation, step); break;
-            case Op::IntegerDivide: quickBinary<BinaryOp::IntegerDivide>(activation, step); break;
-            case Op::Modulo: quickBinary<BinaryOp::Modulo>(activation, step); break;
-            case Op::Equal: quickBinary<BinaryOp::Equal>(activation, step); break;
-            case Op::NotEqual: quickBinary<BinaryOp::NotEqual>(activation, step); break;
-            case Op::Less: quickBinary<BinaryOp::Less>(activation, step); break;
-            case Op::Greater: quickBinary<BinaryOp::Greater>(activation, step); break;
-            case Op::LessEqual: quickBinary<BinaryOp::LessEqual>(activation, step); break;
-            case Op::GreaterEqual: quickBinary<BinaryOp::GreaterEqual>(activation, step); break;
+            case Op::Add: quickBinary<BinaryOp::Add>(activation, operand, step); break;
+            case Op::Subtract: quickBinary<BinaryOp::Subtract>(activation, operand, step); break;
+            case Op::Multiply: quickBinary<BinaryOp::Multiply>(activation, operand, step); break;
+            case Op::IntegerDivide: quickBinary<BinaryOp::IntegerDivide>(activation, operand, step); break;
+            case Op::Modulo: quickBinary<BinaryOp::Modulo>(activation, operand, step); break;
+            case Op::Equal: quickBinary<BinaryOp::Equal>(activation, operand, step); break;
+            case Op::NotEqual: quickBinary<BinaryOp::NotEqual>(activation, operand, step); break;
+            case Op::Less: quickBinary<BinaryOp::Less>(activation, operand, step); break;
+            case Op::Greater: quickBinary<BinaryOp::Greater>(activation, operand, step); break;
+            case Op::LessEqual: quickBinary<BinaryOp::LessEqual>(activation, operand, step); break;
+            case Op::GreaterEqual: quickBinary<BinaryOp::GreaterEqual>(activation, operand, step); break;
             case Op::CallName: {
                 Value result = callCompiled(activation, step);
                 if (step.a >= 0)
@@ -230,12 +241,32 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 m_clock.addWork(static_cast<std::uint64_t>(step.d) * RunClock::TickWork);
                 Value& counter = slot(step.a + LoopCounter);
                 const Value& stepBy = slot(step.a + LoopStep);
-                Value next;
-                if (!fast::tryBinary(BinaryOp::Add, counter, stepBy, next))
-                    next = applyBinary(BinaryOp::Add, counter, stepBy);
-                counter = std::move(next);
+                if (!fast::tryBinary(BinaryOp::Add, counter, stepBy, counter))
+                    counter = applyBinary(BinaryOp::Add, counter, stepBy);
                 if (!passedEnd(counter, slot(step.a + LoopUpwards), slot(step.a + LoopEnd)))
                     pc = step.b;
+                break;
+            }
+            case Op::CheckGlobals:
+                if (activation.aliasEpoch != m_globals.epoch())
+                    bindAliases(activation);
+                if ((code.guards[static_cast<std::size_t>(step.c)] & ~activation.boundAliases) != 0)
+                    pc = step.b;
+                break;
+            case Op::Store: {
+                Value& target = slot(step.a);
+                const Value& value = operand(step.b);
+                const bool own = step.b >= code.firstRegister;
+                // A number or text into a variable holding no array: nothing but the store.
+                if (!value.isObject() && !value.isArray() && !target.isArray()) {
+                    if (own)
+                        target = std::move(slot(step.b));
+                    else
+                        target = value;
+                    break;
+                }
+                assignCompiled(*static_cast<const AssignStmt*>(step.node), frame,
+                               own ? std::move(slot(step.b)) : Value(value));
                 break;
             }
             case Op::Return:
@@ -247,6 +278,29 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
         activation.failedAt = pc - 1;
         throw;
     }
+}
+
+// Points each alias slot at its script variable as the script level stands now, noting which
+// names are variables. Once a name is a variable it stays that variable until the level is
+// reset (names are only ever added), so a slot bound here stays right until the epoch moves on.
+void Interpreter::bindAliases(Activation& activation)
+{
+    Frame& frame = activation.frame;
+    std::uint64_t bound = 0;
+    for (std::size_t index = 0; index < activation.code.aliases.size(); ++index) {
+        const GlobalAlias& alias = activation.code.aliases[index];
+        FrameSlot& slot = frame.slots[static_cast<std::size_t>(alias.slot)];
+        slot.value = &slot.own;
+        if (alias.implicitSlot >= 0 && frame.slots[static_cast<std::size_t>(alias.implicitSlot)].live)
+            continue;
+        const GlobalBinding& binding = globalBinding(frame.instance, alias.binding);
+        if (binding.kind != BindingKind::Variable || (alias.written && binding.variable->constant))
+            continue;
+        slot.value = &binding.variable->value;
+        bound |= std::uint64_t{1} << index;
+    }
+    activation.boundAliases = bound;
+    activation.aliasEpoch = m_globals.epoch();
 }
 
 // A binary step whose operands are not both plain numbers, or whose result the full rules

@@ -24,25 +24,26 @@ inline std::int64_t whole(const Value& v)
 
 // A whole result in Integer when both operands were Integer and it fits, else in Long, else
 // in Double: the way a whole-number result moves up when it overflows.
-inline Value fitted(std::int64_t result, bool eitherLong)
+inline void fit(std::int64_t result, bool eitherLong, Value& into)
 {
     if (!eitherLong && result >= -32768 && result <= 32767)
-        return Value::integer(static_cast<std::int16_t>(result));
-    if (result >= std::numeric_limits<std::int32_t>::min() && result <= std::numeric_limits<std::int32_t>::max())
-        return Value::longValue(static_cast<std::int32_t>(result));
-    return Value::doubleValue(static_cast<double>(result));
+        into.setInteger(static_cast<std::int16_t>(result));
+    else if (result >= std::numeric_limits<std::int32_t>::min() && result <= std::numeric_limits<std::int32_t>::max())
+        into.setLong(static_cast<std::int32_t>(result));
+    else
+        into.setDouble(static_cast<double>(result));
 }
 
 template <typename T>
-inline Value compared(BinaryOp op, T l, T r)
+inline bool compared(BinaryOp op, T l, T r)
 {
     switch (op) {
-    case BinaryOp::Equal: return Value::boolean(l == r);
-    case BinaryOp::NotEqual: return Value::boolean(l != r);
-    case BinaryOp::Less: return Value::boolean(l < r);
-    case BinaryOp::Greater: return Value::boolean(l > r);
-    case BinaryOp::LessEqual: return Value::boolean(l <= r);
-    default: return Value::boolean(l >= r);
+    case BinaryOp::Equal: return l == r;
+    case BinaryOp::NotEqual: return l != r;
+    case BinaryOp::Less: return l < r;
+    case BinaryOp::Greater: return l > r;
+    case BinaryOp::LessEqual: return l <= r;
+    default: return l >= r;
     }
 }
 
@@ -56,13 +57,13 @@ inline bool isComparison(BinaryOp op)
     const std::int64_t l = whole(left), r = whole(right);
     const bool eitherLong = left.type() == VarType::Long || right.type() == VarType::Long;
     switch (op) {
-    case BinaryOp::Add: result = fitted(l + r, eitherLong); return true;
-    case BinaryOp::Subtract: result = fitted(l - r, eitherLong); return true;
-    case BinaryOp::Multiply: result = fitted(l * r, eitherLong); return true;
+    case BinaryOp::Add: fit(l + r, eitherLong, result); return true;
+    case BinaryOp::Subtract: fit(l - r, eitherLong, result); return true;
+    case BinaryOp::Multiply: fit(l * r, eitherLong, result); return true;
     case BinaryOp::Divide:
         if (r == 0)
             return false;
-        result = Value::doubleValue(static_cast<double>(l) / static_cast<double>(r));
+        result.setDouble(static_cast<double>(l) / static_cast<double>(r));
         return true;
     case BinaryOp::IntegerDivide:
     case BinaryOp::Modulo:
@@ -70,14 +71,14 @@ inline bool isComparison(BinaryOp op)
         if (r == 0 || (r == -1 && l == std::numeric_limits<std::int32_t>::min()))
             return false;
         // Both are within 32 bits, and 32-bit division is the quicker one.
-        result = fitted(op == BinaryOp::Modulo ? static_cast<std::int32_t>(l) % static_cast<std::int32_t>(r)
-                                               : static_cast<std::int32_t>(l) / static_cast<std::int32_t>(r),
-                        eitherLong);
+        fit(op == BinaryOp::Modulo ? static_cast<std::int32_t>(l) % static_cast<std::int32_t>(r)
+                                   : static_cast<std::int32_t>(l) / static_cast<std::int32_t>(r),
+            eitherLong, result);
         return true;
     default:
         if (!isComparison(op))
             return false;
-        result = compared(op, l, r);
+        result.setBoolean(compared(op, l, r));
         return true;
     }
 }
@@ -97,13 +98,13 @@ inline bool isComparison(BinaryOp op)
     default:
         if (!isComparison(op))
             return false;
-        result = compared(op, l, r);
+        result.setBoolean(compared(op, l, r));
         return true;
     }
     // Overflow is raised by the full rules.
     if (!std::isfinite(value))
         return false;
-    result = Value::doubleValue(value);
+    result.setDouble(value);
     return true;
 }
 

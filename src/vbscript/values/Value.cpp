@@ -45,7 +45,7 @@ void Value::appendToOwnText(std::string_view tail)
 Value Value::string(std::string s)
 {
     Value v(VarType::String);
-    v.m_data.box = new TextBox(std::move(s));
+    v.holdBox(new TextBox(std::move(s)));
     return v;
 }
 
@@ -53,14 +53,14 @@ Value Value::object(std::shared_ptr<Object> o)
 {
     Value v(VarType::Object);
     if (o)
-        v.m_data.box = new ObjectBox(std::move(o));
+        v.holdBox(new ObjectBox(std::move(o)));
     return v;
 }
 
 Value Value::array(std::shared_ptr<Array> a)
 {
     Value v(VarType::Array);
-    v.m_data.box = new ArrayBox(std::move(a));
+    v.holdBox(new ArrayBox(std::move(a)));
     return v;
 }
 
@@ -97,7 +97,7 @@ void Value::destroyBox() noexcept
     case VarType::Array: delete static_cast<ArrayBox*>(m_data.box); break;
     default: assert(false && "only texts, arrays and objects are boxed");
     }
-    m_data.box = nullptr;
+    holdBox(nullptr);
 }
 
 } // namespace kestrelon::vbs

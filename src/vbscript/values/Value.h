@@ -88,10 +88,11 @@ enum class VarType : std::uint16_t {
 class Value {
 public:
     Value() { m_data.whole = 0; } // Empty
-    Value(const Value& other) : m_type(other.m_type), m_data(other.m_data) { retain(); }
-    Value(Value&& other) noexcept : m_type(other.m_type), m_data(other.m_data)
+    Value(const Value& other) : m_type(other.m_type), m_boxed(other.m_boxed), m_data(other.m_data) { retain(); }
+    Value(Value&& other) noexcept : m_type(other.m_type), m_boxed(other.m_boxed), m_data(other.m_data)
     {
         other.m_type = VarType::Empty;
+        other.m_boxed = false;
         other.m_data.whole = 0;
     }
     // A value holding a number takes the other's word directly; one holding a box lets go of
@@ -111,8 +112,10 @@ public:
     {
         if (!boxed() && this != &other) {
             m_type = other.m_type;
+            m_boxed = other.m_boxed;
             m_data = other.m_data;
             other.m_type = VarType::Empty;
+            other.m_boxed = false;
             other.m_data.whole = 0;
             return *this;
         }
@@ -125,6 +128,7 @@ public:
     void swap(Value& other) noexcept
     {
         std::swap(m_type, other.m_type);
+        std::swap(m_boxed, other.m_boxed);
         std::swap(m_data, other.m_data);
     }
 
@@ -145,6 +149,13 @@ public:
     static Value object(std::shared_ptr<Object> o);
     static Value nothing() { return Value(VarType::Object); }
     static Value array(std::shared_ptr<Array> a);
+
+    // Overwrite the value with a number held inline, letting go of any box it held: the
+    // operators' quick cases write their results where they go without a value in between.
+    void setBoolean(bool b) { setInline(VarType::Boolean).boolean = b; }
+    void setInteger(std::int16_t i) { setInline(VarType::Integer).integer = i; }
+    void setLong(std::int32_t l) { setInline(VarType::Long).whole32 = l; }
+    void setDouble(double d) { setInline(VarType::Double).real = d; }
 
     VarType type() const { return m_type; }
 
@@ -216,6 +227,15 @@ private:
     explicit Value(VarType type) : m_type(type) { m_data.whole = 0; }
 
     union Data;
+    Data& setInline(VarType type)
+    {
+        release();
+        m_type = type;
+        m_boxed = false;
+        m_data.whole = 0;
+        return m_data;
+    }
+
     // A value of a subtype held inline, in that field of the data.
     template <typename T>
     static Value holding(VarType type, T Data::*field, T content)
@@ -225,9 +245,12 @@ private:
         return v;
     }
 
-    bool boxed() const
+    // A text, an array or an object other than Nothing: the value counts as a user of a box.
+    bool boxed() const { return m_boxed; }
+    void holdBox(Box* box)
     {
-        return (m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array) && m_data.box;
+        m_data.box = box;
+        m_boxed = box != nullptr;
     }
     void retain() const
     {
@@ -244,6 +267,9 @@ private:
     static const std::shared_ptr<Object> s_nothing; // what Nothing holds
 
     VarType m_type = VarType::Empty;
+    // Kept beside the subtype (in what would be padding) so that copies and stores of numbers
+    // decide with one test that no box is involved.
+    bool m_boxed = false;
     union Data {
         bool boolean;
         std::uint8_t byte;
