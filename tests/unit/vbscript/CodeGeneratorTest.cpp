@@ -50,5 +50,42 @@ TEST(CompiledBodies, ComputedValuesGetSlotsOfTheirOwnAfterTheVariables)
     EXPECT_GT(f.slotCount, f.code->firstRegister);
 }
 
+std::size_t stepsOf(const Code& code, Op op)
+{
+    std::size_t count = 0;
+    for (const Instruction& instruction : code.instructions)
+        count += instruction.op == op ? 1 : 0;
+    return count;
+}
+
+// Script variables get one alias each, between the loops' slots and the registers; a statement
+// naming any of them has a guard and a plain version, one naming none has neither.
+TEST(CompiledBodies, ScriptVariablesAreAliasedOncePerBodyBehindAGuardPerStatement)
+{
+    const auto program = compileProgram("total = 0\nFor i = 1 To 3\ntotal = total + i\nNext\nDim d : d = 1\n");
+    const Code& code = *program->topLevelCode;
+    // total, i (read in the body; the loop itself reaches its counter as a ByRef parameter
+    // would) and d, which a Dim of the script level makes a script variable too.
+    ASSERT_EQ(code.aliases.size(), 3u);
+    EXPECT_TRUE(code.aliases[0].written);
+    EXPECT_FALSE(code.aliases[1].written);
+    EXPECT_TRUE(code.aliases[2].written);
+    EXPECT_EQ(code.firstAlias, LoopSlots);
+    EXPECT_EQ(code.firstRegister, code.firstAlias + 3);
+    // total = 0, total = total + i, d = 1.
+    EXPECT_EQ(stepsOf(code, Op::CheckGlobals), 3u);
+    EXPECT_EQ(code.guards.size(), 3u);
+    EXPECT_EQ(stepsOf(code, Op::Store), 3u);
+}
+
+TEST(CompiledBodies, LocalsNeedNoGuard)
+{
+    const auto program = compileProgram("Sub P(a)\nDim b\nb = a + 1\nEnd Sub\n");
+    const Code& code = *program->procedures[0]->code;
+    EXPECT_TRUE(code.aliases.empty());
+    EXPECT_EQ(stepsOf(code, Op::CheckGlobals), 0u);
+    EXPECT_EQ(stepsOf(code, Op::Store), 1u);
+}
+
 } // namespace
 } // namespace kestrelon::vbs
