@@ -27,12 +27,7 @@ Interpreter::Session::Session(Interpreter& interpreter, std::chrono::millisecond
     interpreter.m_stack.start();
 }
 
-Interpreter::Frame::Frame(SlotStack& slotStack, ProgramInstance& program, const Procedure* owner, int slotCount)
-    : stack(slotStack), instance(program), procedure(owner), slots(slotStack.take(static_cast<size_t>(slotCount)))
-{
-}
-
-Interpreter::ArrayLocks::~ArrayLocks()
+void Interpreter::ArrayLocks::unlockAll()
 {
     for (const auto& array : m_arrays) {
         auto found = m_interpreter.m_lockedArrays.find(array.get());
@@ -49,11 +44,9 @@ void Interpreter::ArrayLocks::lock(std::shared_ptr<Array> array)
 
 // Past the deepest nesting a script may reach, or near the end of the thread's stack, a call
 // raises "Out of stack space" (28), which the caller may catch like any run-time error.
-Interpreter::CallDepth::CallDepth(Interpreter& interpreter) : m_interpreter(interpreter)
+void Interpreter::CallDepth::outOfStackSpace()
 {
-    if (m_interpreter.m_depth >= MaxCallDepth || m_interpreter.m_stack.exhausted())
-        throw ScriptError::runtime(28);
-    ++m_interpreter.m_depth;
+    throw ScriptError::runtime(28);
 }
 
 void Interpreter::runTopLevel(ProgramInstance& instance)

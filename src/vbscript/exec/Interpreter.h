@@ -67,7 +67,11 @@ private:
     enum class Flow { Normal, ExitDo, ExitFor, ExitProcedure };
 
     struct Frame {
-        Frame(SlotStack& stack, ProgramInstance& program, const Procedure* owner, int slotCount);
+        Frame(SlotStack& slotStack, ProgramInstance& program, const Procedure* owner, int slotCount)
+            : stack(slotStack), instance(program), procedure(owner),
+              slots(slotStack.take(static_cast<std::size_t>(slotCount)))
+        {
+        }
         ~Frame() { stack.give(slots); }
         Frame(const Frame&) = delete;
         Frame& operator=(const Frame&) = delete;
@@ -95,24 +99,36 @@ private:
     class ArrayLocks {
     public:
         explicit ArrayLocks(Interpreter& interpreter) : m_interpreter(interpreter) {}
-        ~ArrayLocks();
+        ~ArrayLocks()
+        {
+            if (!m_arrays.empty())
+                unlockAll();
+        }
         ArrayLocks(const ArrayLocks&) = delete;
         ArrayLocks& operator=(const ArrayLocks&) = delete;
         void lock(std::shared_ptr<Array> array);
 
     private:
+        void unlockAll();
         Interpreter& m_interpreter;
         std::vector<std::shared_ptr<Array>> m_arrays;
     };
 
     class CallDepth {
     public:
-        explicit CallDepth(Interpreter& interpreter);
+        // Inline, as every call passes here.
+        explicit CallDepth(Interpreter& interpreter) : m_interpreter(interpreter)
+        {
+            if (m_interpreter.m_depth >= MaxCallDepth || m_interpreter.m_stack.exhausted())
+                outOfStackSpace();
+            ++m_interpreter.m_depth;
+        }
         ~CallDepth() { --m_interpreter.m_depth; }
         CallDepth(const CallDepth&) = delete;
         CallDepth& operator=(const CallDepth&) = delete;
 
     private:
+        [[noreturn]] static void outOfStackSpace();
         Interpreter& m_interpreter;
     };
 
@@ -208,6 +224,7 @@ private:
     void runCode(const Code& code, Frame& frame);
     void runFrom(Activation& activation, std::int32_t start);
     Value argumentValue(Activation& activation, std::int32_t index);
+    void argumentInto(Activation& activation, std::int32_t index, Value& target);
     Value callCompiled(Activation& activation, const Instruction& instruction);
     Value callMemberCompiled(Activation& activation, const Instruction& instruction);
     void appendCompiled(Activation& activation, const Instruction& instruction);

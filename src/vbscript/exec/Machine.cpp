@@ -5,6 +5,7 @@
 #include "vbscript/exec/Interpreter.h"
 
 #include "vbscript/operators/FastOperators.h"
+#include "vbscript/values/Array.h"
 #include "vbscript/values/Coercion.h"
 
 #include <new>
@@ -377,27 +378,43 @@ void Interpreter::assignCompiled(const AssignStmt& statement, Frame& frame, Valu
 
 Value Interpreter::argumentValue(Activation& activation, std::int32_t index)
 {
+    Value value;
+    argumentInto(activation, index, value);
+    return value;
+}
+
+// An argument's value, written into target, which holds nothing the argument's code reads (a
+// fresh slot of the callee, or a value of the caller's own).
+void Interpreter::argumentInto(Activation& activation, std::int32_t index, Value& target)
+{
     const Code& code = activation.code;
     const ArgumentCode& argument = code.arguments[static_cast<std::size_t>(index)];
     // A constant or a local has no steps to run; a script variable is read, and a sum of
     // numbers such as n - 1 worked out, on the spot.
     const Instruction& first = code.instructions[static_cast<std::size_t>(argument.start)];
-    const bool single = first.op != Op::EndArgument &&
-                        code.instructions[static_cast<std::size_t>(argument.start) + 1].op == Op::EndArgument;
-    bool done = first.op == Op::EndArgument;
-    if (single && first.op == Op::ReadName) {
-        if (const Value* variable = boundVariable(*static_cast<const NameExpr*>(first.node), activation.frame))
-            return *variable;
-    } else if (single && first.op >= Op::Add && first.op <= Op::GreaterEqual) {
-        done = fast::tryBinary(first.binary, operandValue(activation, first.b), operandValue(activation, first.c),
-                               activation.frame.at(first.a));
-    }
-    if (!done)
+    if (first.op != Op::EndArgument) {
+        const bool single = code.instructions[static_cast<std::size_t>(argument.start) + 1].op == Op::EndArgument;
+        if (single && first.op == Op::ReadName) {
+            if (const Value* variable = boundVariable(*static_cast<const NameExpr*>(first.node), activation.frame)) {
+                target = *variable;
+                return;
+            }
+        } else if (single && first.op >= Op::Add && first.op <= Op::GreaterEqual &&
+                   fast::tryBinary(first.binary, operandValue(activation, first.b),
+                                   operandValue(activation, first.c), target)) {
+            return;
+        }
         runFrom(activation, argument.start);
-    if (isConstant(argument.result))
-        return code.constants[static_cast<std::size_t>(constantIndex(argument.result))];
+    }
+    if (isConstant(argument.result)) {
+        target = code.constants[static_cast<std::size_t>(constantIndex(argument.result))];
+        return;
+    }
     Value& value = activation.frame.at(argument.result);
-    return argument.result >= code.firstRegister ? std::move(value) : value;
+    if (argument.result >= code.firstRegister)
+        target = std::move(value);
+    else
+        target = value;
 }
 
 // name(args) and name args: a script procedure gets its arguments bound one by one, so a ByRef
@@ -422,6 +439,15 @@ Value Interpreter::callCompiled(Activation& activation, const Instruction& instr
     const auto& name = static_cast<const NameExpr&>(*callee);
     const InvokeKind kind = isStatement ? InvokeKind::Call : InvokeKind::Get;
     Frame& frame = activation.frame;
+    // The commonest call of all, a script procedure bound already, goes straight to it.
+    if (name.ref.scope == NameScope::Global &&
+        (name.ref.implicitSlot < 0 || !frame.slots[static_cast<std::size_t>(name.ref.implicitSlot)].live)) {
+        const GlobalBinding& bound = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
+        if (bound.epoch == m_globals.epoch() && bound.kind == BindingKind::Procedure) {
+            const ProcedureEntry entry = bound.procedure;
+            return callScriptCompiled(entry, *args, activation, instruction.b);
+        }
+    }
     const GlobalBinding* binding = nullptr;
     if (const Value* variable = existingVariable(name, frame, &binding)) {
         const ArgumentValues values(*this, activation, instruction.b, args->size());
@@ -516,13 +542,19 @@ Value Interpreter::callScriptCompiled(const ProcedureEntry& entry, const std::ve
     ArrayLocks locks(*this);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const Expr& argument = *args[i];
-        if (!procedure.params[i].byVal && !argument.parenthesized) {
+        // Only a variable or an element can be passed by reference; anything else is a copy.
+        const bool named = argument.kind == ExprKind::Name || argument.kind == ExprKind::Call;
+        if (named && !procedure.params[i].byVal && !argument.parenthesized) {
             if (Value* reference = argumentReference(argument, caller.frame, locks)) {
                 frame.slots[i].value = reference;
                 continue;
             }
         }
-        storeInto(frame.slots[i].own, argumentValue(caller, first + static_cast<std::int32_t>(i)));
+        Value& own = frame.slots[i].own;
+        argumentInto(caller, first + static_cast<std::int32_t>(i), own);
+        // An array still locked by a ByRef element is given to the callee as a copy.
+        if (own.isArray() && locked(own.asArray().get()))
+            own = Value::array(std::make_shared<Array>(*own.asArray()));
     }
     return invokeFrame(frame);
 }

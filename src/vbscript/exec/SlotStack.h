@@ -39,7 +39,7 @@ public:
     void give(std::span<FrameSlot> slots) noexcept
     {
         for (FrameSlot& slot : slots) {
-            slot.own = Value();
+            slot.own.clear();
             slot.value = nullptr;
             slot.live = false;
         }

@@ -150,12 +150,21 @@ public:
     static Value nothing() { return Value(VarType::Object); }
     static Value array(std::shared_ptr<Array> a);
 
+    // Makes the value Empty, letting go of any box it held.
+    void clear() noexcept
+    {
+        release();
+        m_type = VarType::Empty;
+        m_boxed = false;
+        m_data.whole = 0;
+    }
+
     // Overwrite the value with a number held inline, letting go of any box it held: the
     // operators' quick cases write their results where they go without a value in between.
-    void setBoolean(bool b) { setInline(VarType::Boolean).boolean = b; }
-    void setInteger(std::int16_t i) { setInline(VarType::Integer).integer = i; }
-    void setLong(std::int32_t l) { setInline(VarType::Long).whole32 = l; }
-    void setDouble(double d) { setInline(VarType::Double).real = d; }
+    void setBoolean(bool b) { setInline(VarType::Boolean, &Data::boolean, b); }
+    void setInteger(std::int16_t i) { setInline(VarType::Integer, &Data::integer, i); }
+    void setLong(std::int32_t l) { setInline(VarType::Long, &Data::whole32, l); }
+    void setDouble(double d) { setInline(VarType::Double, &Data::real, d); }
 
     VarType type() const { return m_type; }
 
@@ -227,13 +236,24 @@ private:
     explicit Value(VarType type) : m_type(type) { m_data.whole = 0; }
 
     union Data;
-    Data& setInline(VarType type)
+    // The data word of a number held inline, made whole before it is stored: a store of the
+    // full word after a narrower one to part of it would make the next read of the word wait
+    // for both to reach memory, which costs more than the arithmetic.
+    template <typename T>
+    static Data inlineData(T Data::*field, T content)
+    {
+        Data data;
+        data.whole = 0;
+        data.*field = content;
+        return data;
+    }
+    template <typename T>
+    void setInline(VarType type, T Data::*field, T content)
     {
         release();
         m_type = type;
         m_boxed = false;
-        m_data.whole = 0;
-        return m_data;
+        m_data = inlineData(field, content);
     }
 
     // A value of a subtype held inline, in that field of the data.
@@ -241,7 +261,7 @@ private:
     static Value holding(VarType type, T Data::*field, T content)
     {
         Value v(type);
-        v.m_data.*field = content;
+        v.m_data = inlineData(field, content);
         return v;
     }
 
