@@ -44,8 +44,112 @@ public:
     std::function<bool()> keepWaiting;
     std::size_t memoryBudget = DefaultMemoryBudget;
 
+    // A battle resets the script level for every unit's turn and builds it again from the same
+    // pieces: the same named objects (another unit each time), then the same compiled code.
+    // Taking such a level apart and making it again would look up every name anew each turn.
+    // Instead the pieces a level was built from are noted, a reset only marks the level for
+    // rebuilding, and while the same pieces come again the built level is put back: its
+    // variables as they were once built, the new objects in the old ones' places, its names
+    // still bound. Anything else makes the reset real first, so the result is always that of
+    // a level made afresh.
+    struct Recipe {
+        std::vector<std::pair<std::string, bool>> objects; // names and addMembers, in order
+        std::shared_ptr<const Program> program;              // then this code
+        bool complete = false; // objects then one code, nothing else added since
+    } recipe;
+    struct Rebuild {
+        bool pending = false;
+        std::vector<std::shared_ptr<Object>> objects; // given again so far, in order
+    } rebuild;
+
     void link(ProgramInstance& instance);
+    void reset();
+    void addObject(const std::string& name, std::shared_ptr<Object> object, bool addMembers);
+    // Runs through the level's own code again when it is the one the rebuild expects;
+    // false when the rebuild cannot go on (it was made real).
+    bool rebuiltWith(const std::shared_ptr<const Program>& program);
+    void addProgram(std::shared_ptr<const Program> program);
+    // A rebuild the next step does not continue becomes a real reset and the objects given
+    // so far are added for real.
+    void settle();
 };
+
+void ScriptControl::Engine::reset()
+{
+    if (rebuild.pending || (recipe.complete && globals.unchangedSinceBuilt())) {
+        rebuild.pending = true;
+        rebuild.objects.clear();
+        return;
+    }
+    globals.clear();
+    recipe = {};
+}
+
+void ScriptControl::Engine::settle()
+{
+    if (!rebuild.pending)
+        return;
+    rebuild.pending = false;
+    const std::vector<std::pair<std::string, bool>> objects = std::move(recipe.objects);
+    globals.clear();
+    recipe = {};
+    for (std::size_t i = 0; i < rebuild.objects.size(); ++i)
+        addObject(objects[i].first, std::move(rebuild.objects[i]), objects[i].second);
+    rebuild.objects.clear();
+}
+
+void ScriptControl::Engine::addObject(const std::string& name, std::shared_ptr<Object> object, bool addMembers)
+{
+    if (rebuild.pending) {
+        const std::size_t next = rebuild.objects.size();
+        if (!recipe.program || next >= recipe.objects.size() || recipe.objects[next].first != name ||
+            recipe.objects[next].second != addMembers) {
+            settle();
+        } else {
+            rebuild.objects.push_back(std::move(object));
+            return;
+        }
+    }
+    globals.addItem(name, std::move(object), addMembers);
+    if (recipe.program)
+        recipe.complete = false;
+    else
+        recipe.objects.emplace_back(name, addMembers);
+}
+
+bool ScriptControl::Engine::rebuiltWith(const std::shared_ptr<const Program>& program)
+{
+    if (!rebuild.pending)
+        return false;
+    if (program != recipe.program || rebuild.objects.size() != recipe.objects.size()) {
+        settle();
+        return false;
+    }
+    rebuild.pending = false;
+    for (std::size_t i = 0; i < rebuild.objects.size(); ++i)
+        globals.replaceItemObject(i, std::move(rebuild.objects[i]));
+    rebuild.objects.clear();
+    globals.restoreBuilt();
+    interpreter.runTopLevel(globals.instance(0));
+    return true;
+}
+
+void ScriptControl::Engine::addProgram(std::shared_ptr<const Program> program)
+{
+    if (rebuiltWith(program))
+        return;
+    // Only a level of one code, linked without fault, is kept for rebuilding.
+    const bool first = !recipe.program;
+    recipe.program = program;
+    recipe.complete = false;
+    ProgramInstance& instance = globals.addInstance(std::move(program));
+    link(instance);
+    if (first) {
+        recipe.complete = true;
+        globals.markBuilt();
+    }
+    interpreter.runTopLevel(instance);
+}
 
 // Makes a program's script-level names exist before its first statement runs: its Dim and
 // Const names and its procedures.
@@ -116,7 +220,7 @@ void ScriptControl::Reset()
     // A host object cannot pull the script level from under the script that calls it.
     if (m_engine->interpreter.running())
         return;
-    m_engine->globals.clear();
+    m_engine->reset();
     m_engine->modules.clear();
     m_engine->interpreter.err().clear();
 }
@@ -145,27 +249,32 @@ void ScriptControl::AddObject(const std::string& name, std::shared_ptr<Object> o
 {
     if (m_engine->interpreter.running())
         return;
-    m_engine->globals.addItem(name, std::move(object), addMembers);
+    m_engine->addObject(name, std::move(object), addMembers);
 }
 
 bool ScriptControl::AddCode(const std::string& code)
 {
     return guarded([&] {
-        ProgramInstance& instance = m_engine->globals.addInstance(m_engine->cache.compile(code));
-        m_engine->link(instance);
-        m_engine->interpreter.runTopLevel(instance);
+        std::shared_ptr<const Program> program;
+        try {
+            program = m_engine->cache.compile(code);
+        } catch (...) {
+            m_engine->settle();
+            throw;
+        }
+        m_engine->addProgram(std::move(program));
     });
 }
 
 bool ScriptControl::AddCode(const CompiledCode& code)
 {
     return guarded([&] {
-        if (code.m_error)
+        if (code.m_error) {
+            m_engine->settle();
             throw *code.m_error;
+        }
         assert(code.m_program && "a compiled code holds its program or its error");
-        ProgramInstance& instance = m_engine->globals.addInstance(code.m_program);
-        m_engine->link(instance);
-        m_engine->interpreter.runTopLevel(instance);
+        m_engine->addProgram(code.m_program);
     });
 }
 
@@ -185,6 +294,7 @@ CompiledCode ScriptControl::compile(const std::string& code)
 bool ScriptControl::Run(const std::string& procedure)
 {
     return guarded([&] {
+        m_engine->settle();
         const auto* entry = m_engine->globals.find(binding::foldName(procedure));
         if (!entry || entry->kind != GlobalScope::EntryKind::Procedure)
             throw ScriptError::runtime(MissingProcedureError);

@@ -3,6 +3,8 @@
 
 #include "vbscript/host/HostBinding.h"
 
+#include <cassert>
+
 namespace kestrelon::vbs {
 
 const GlobalScope::Entry* GlobalScope::find(const std::string& folded) const
@@ -50,6 +52,7 @@ GlobalVariable& GlobalScope::variable(const std::string& folded)
         return *entry.variable;
     entry = Entry{EntryKind::Variable, &newVariable(), {}};
     ++m_epoch;
+    m_changedSinceBuilt = true;
     return *entry.variable;
 }
 
@@ -63,6 +66,7 @@ bool GlobalScope::addConstant(const std::string& folded, Value value)
     constant.constant = true;
     found->second = Entry{EntryKind::Variable, &constant, {}};
     ++m_epoch;
+    m_changedSinceBuilt = true;
     return true;
 }
 
@@ -73,6 +77,7 @@ bool GlobalScope::defineProcedure(const std::string& folded, ProcedureEntry proc
         return false;
     found->second = Entry{EntryKind::Procedure, nullptr, procedure};
     ++m_epoch;
+    m_changedSinceBuilt = true;
     return true;
 }
 
@@ -88,6 +93,7 @@ void GlobalScope::addItem(const std::string& name, std::shared_ptr<Object> objec
         m_items.push_back(std::move(item));
     }
     ++m_epoch;
+    m_changedSinceBuilt = true;
 }
 
 const NamedItem* GlobalScope::findItem(const std::string& folded, std::size_t* index) const
@@ -108,6 +114,7 @@ ProgramInstance& GlobalScope::addInstance(std::shared_ptr<const Program> program
     // Bindings of the level before the reset are stale: their epoch is an old one.
     instance.bindings.assign(program->globalNames.size(), GlobalBinding());
     instance.program = std::move(program);
+    m_changedSinceBuilt = true;
     return instance;
 }
 
@@ -123,6 +130,36 @@ void GlobalScope::clear()
         m_instances[i]->program.reset();
     m_instancesInUse = 0;
     ++m_epoch;
+    m_built = false;
+}
+
+void GlobalScope::markBuilt()
+{
+    m_builtValues.clear();
+    for (std::size_t i = 0; i < m_variablesInUse; ++i)
+        m_builtValues.push_back(m_variables[i].value);
+    m_built = true;
+    m_changedSinceBuilt = false;
+}
+
+void GlobalScope::restoreBuilt()
+{
+    assert(unchangedSinceBuilt() && m_builtValues.size() == m_variablesInUse);
+    for (std::size_t i = 0; i < m_variablesInUse; ++i)
+        m_variables[i].value = m_builtValues[i];
+}
+
+void GlobalScope::replaceItemObject(std::size_t index, std::shared_ptr<Object> object)
+{
+    NamedItem& item = m_items[index];
+    // A binding to one of the members the old object added holds for an object that answers
+    // the same table of members; any other object has its names looked up again.
+    const void* const oldTable = item.object ? item.object->memberTable() : nullptr;
+    const void* const newTable = object ? object->memberTable() : nullptr;
+    if (!oldTable || oldTable != newTable)
+        ++m_epoch;
+    item.value = Value::object(object);
+    item.object = std::move(object);
 }
 
 } // namespace kestrelon::vbs

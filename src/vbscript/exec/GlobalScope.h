@@ -92,6 +92,19 @@ public:
     std::uint64_t epoch() const { return m_epoch; }
     void clear();
 
+    // A level built again from the same pieces can come back to how it stood once built
+    // instead (ScriptControl::Reset says when): its names, and so every binding of them, stay.
+    // markBuilt keeps the variables' values of the level as it stands now.
+    void markBuilt();
+    // True after markBuilt while no name was added or redefined, whatever the values did.
+    bool unchangedSinceBuilt() const { return m_built && !m_changedSinceBuilt; }
+    // Every variable takes its value at markBuilt again.
+    void restoreBuilt();
+    // The named object at index is now object; its name stays bound as it was, unless the new
+    // object's members may differ from the old one's.
+    void replaceItemObject(std::size_t index, std::shared_ptr<Object> object);
+    ProgramInstance& instance(std::size_t index) { return *m_instances[index]; }
+
 private:
     // A battle resets the level and builds it again for every unit's turn, so a reset keeps the
     // storage it had (map nodes, variables, added codes) for the next build to take again.
@@ -115,6 +128,9 @@ private:
     std::vector<std::unique_ptr<ProgramInstance>> m_instances;
     std::size_t m_instancesInUse = 0;
     std::uint64_t m_epoch = 1;
+    bool m_built = false;
+    bool m_changedSinceBuilt = false;
+    std::vector<Value> m_builtValues; // the variables' values at markBuilt, in order
 };
 
 } // namespace kestrelon::vbs

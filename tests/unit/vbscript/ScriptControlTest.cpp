@@ -176,6 +176,77 @@ TEST_F(ScriptControlTest, ReusedTextWithASyntaxErrorFailsTheSameWay)
     }
 }
 
+// A battle's turn: a reset, then a unit of its own, then the same compiled code, then Main.
+// After the first turn the host puts the level it built back instead of making it again;
+// every turn must still see what a level made afresh shows.
+class LevelRebuildTest : public ScriptControlTest {
+protected:
+    std::string turn(const CompiledCode& code, double x, const char* objectName = "ThisGuy")
+    {
+        host.Reset();
+        dialogs.shown.clear();
+        auto unit = std::make_shared<Unit>();
+        unit->xPos = x;
+        host.AddObject(objectName, unit, true);
+        const bool added = host.AddCode(code);
+        std::string outcome = joinedMessages(dialogs);
+        if (!added)
+            return outcome + " !" + errorMessage(host.Error());
+        return outcome + runMain();
+    }
+};
+
+TEST_F(LevelRebuildTest, EveryTurnStartsFromTheLevelAsBuiltWithItsOwnObject)
+{
+    const CompiledCode code = host.compile("Dim count, cells(1), later()\nConst Step = 2\n"
+                                           "count = count + Step\ncells(0) = cells(0) & \"c\"\n"
+                                           "Sub Main\nReDim Preserve later(0)\nlater(0) = later(0) + 1\n"
+                                           "MsgBox count & cells(0) & later(0) & \" \" & xPos & ThisGuy.xPos\nEnd Sub");
+    for (const double x : {1.0, 2.0, 3.0})
+        EXPECT_EQ(turn(code, x), "2c1 " + std::to_string(static_cast<int>(x)) + std::to_string(static_cast<int>(x)));
+}
+
+// A script variable made by one turn (here only when xPos is 1) is not there in the next:
+// there Main's name is its own local, and Peek finds no script variable.
+TEST_F(LevelRebuildTest, AVariableOneTurnMadeIsGoneInTheNext)
+{
+    const CompiledCode code = host.compile("If xPos = 1 Then made = \"top\"\n"
+                                           "Sub Main\nmade = made & \"main\"\nMsgBox made & \"|\" & Peek()\nEnd Sub\n"
+                                           "Function Peek()\nPeek = TypeName(made)\nEnd Function");
+    EXPECT_EQ(turn(code, 1), "topmain|String");
+    EXPECT_EQ(turn(code, 2), "main|Empty");
+    EXPECT_EQ(turn(code, 2), "main|Empty");
+    EXPECT_EQ(turn(code, 1), "topmain|String");
+}
+
+TEST_F(LevelRebuildTest, OtherPiecesGetALevelMadeAfresh)
+{
+    const CompiledCode code = host.compile("Sub Main\nMsgBox TypeName(ThisGuy) & \" \" & xPos\nEnd Sub");
+    EXPECT_EQ(turn(code, 4), "Unit 4");
+    EXPECT_EQ(turn(code, 5, "Other"), "Empty 5");
+    EXPECT_EQ(turn(code, 6), "Unit 6");
+    EXPECT_EQ(turn(host.compile("Sub Main\nMsgBox \"other code \" & xPos\nEnd Sub"), 7), "other code 7");
+    EXPECT_EQ(turn(code, 8), "Unit 8");
+}
+
+// A reset followed by anything but the same pieces is a real reset: the objects added since
+// are there, nothing of the code is.
+TEST_F(LevelRebuildTest, AnUnfinishedRebuildIsARealReset)
+{
+    const CompiledCode code = host.compile("Sub Main\nMsgBox xPos\nEnd Sub");
+    EXPECT_EQ(turn(code, 1), "1");
+    host.Reset();
+    host.AddObject("ThisGuy", std::make_shared<Unit>(), true);
+    EXPECT_EQ(runMain(), " !Error Sub or Function not defined line: 0 column: 0");
+    dialogs.shown.clear();
+    EXPECT_EQ(add("MsgBox TypeName(ThisGuy)"), "Unit");
+
+    EXPECT_EQ(turn(code, 2), "2");
+    EXPECT_EQ(turn(host.compile("Sub Main\nx = \nEnd Sub"), 3), " !Error Syntax error line: 2 column: 5");
+    dialogs.shown.clear();
+    EXPECT_EQ(add("MsgBox xPos"), "3");
+}
+
 TEST_F(ScriptControlTest, AnEndlessLoopIsStoppedByTheTimeLimitWhateverTheErrorHandling)
 {
     host.setTimeLimit(std::chrono::milliseconds(200));
