@@ -36,16 +36,6 @@ void AvatarTable::prefetchUnit(std::int32_t index) const
         __builtin_prefetch(first + offset, 1);
 }
 
-void AvatarTable::prefetchTextEnds(std::int32_t index) const
-{
-    const Avatar* avatar = find(index);
-    if (!avatar)
-        return;
-    // Keys are appended at the ends of these, which nothing else touches between turns.
-    for (const std::string* text : {&avatar->FaceOutput, &avatar->seqOutput, &avatar->posOutput})
-        __builtin_prefetch(text->data() + text->size(), 1);
-}
-
 Avatar& AvatarTable::grow()
 {
     m_slots.push_back(std::make_shared<Avatar>());

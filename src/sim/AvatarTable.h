@@ -33,14 +33,11 @@ public:
 
     void reserve(std::int32_t count) { m_slots.reserve(static_cast<std::size_t>(count) + 1); }
 
-    // Hints that the run will soon give unit index its turn. A big battle's units are far
-    // more than the processor's caches hold, so each turn would otherwise wait on memory for
-    // the unit and the ends of its texts; these start those reads while another unit runs.
-    // The unit itself comes first (prefetchUnit two turns ahead), then the ends of its scene
-    // texts, which need the unit read already (prefetchTextEnds one turn ahead). Indices
-    // outside the table, and empty slots, are left alone.
+    // Hints that the run will soon give unit index its turn: a big battle's units are far more
+    // than the processor's caches hold, so each turn would otherwise wait on memory for the
+    // unit; this starts those reads while other units run. Indices outside the table, and
+    // empty slots, are left alone.
     void prefetchUnit(std::int32_t index) const;
-    void prefetchTextEnds(std::int32_t index) const;
 
 private:
     std::shared_ptr<Avatar>& slot(std::int32_t index);

@@ -234,7 +234,6 @@ std::optional<RunOutcome> BattleRun::runFrames(vbs::ScriptControl& host, std::in
         ++pass;
         for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
             m_avatars.prefetchUnit(i + 4);
-            m_avatars.prefetchTextEnds(i + 2);
             if (const auto failure = turn(host, refresh, i)) {
                 terminate(host, *failure, i);
                 return RunOutcome::Terminated;

@@ -2,6 +2,7 @@
 #include "vbscript/exec/GlobalScope.h"
 
 #include "vbscript/host/HostBinding.h"
+#include "vbscript/values/Array.h"
 
 #include <cassert>
 
@@ -136,8 +137,20 @@ void GlobalScope::clear()
 void GlobalScope::markBuilt()
 {
     m_builtValues.clear();
-    for (std::size_t i = 0; i < m_variablesInUse; ++i)
-        m_builtValues.push_back(m_variables[i].value);
+    m_builtArrays.clear();
+    for (std::size_t i = 0; i < m_variablesInUse; ++i) {
+        const Value& value = m_variables[i].value;
+        if (!value.isArray()) {
+            m_builtValues.push_back(value);
+            continue;
+        }
+        const Array& array = *value.asArray();
+        BuiltArray shape{i, {}, array.fixed(), array.allocated()};
+        for (int dimension = 0; dimension < array.dimensions(); ++dimension)
+            shape.upperBounds.push_back(array.upperBound(dimension));
+        m_builtArrays.push_back(std::move(shape));
+        m_builtValues.emplace_back();
+    }
     m_built = true;
     m_changedSinceBuilt = false;
 }
@@ -147,6 +160,10 @@ void GlobalScope::restoreBuilt()
     assert(unchangedSinceBuilt() && m_builtValues.size() == m_variablesInUse);
     for (std::size_t i = 0; i < m_variablesInUse; ++i)
         m_variables[i].value = m_builtValues[i];
+    for (const BuiltArray& shape : m_builtArrays) {
+        auto array = shape.allocated ? std::make_shared<Array>(shape.upperBounds, shape.fixed) : std::make_shared<Array>();
+        m_variables[shape.variable].value = Value::array(std::move(array));
+    }
 }
 
 void GlobalScope::replaceItemObject(std::size_t index, std::shared_ptr<Object> object)

@@ -131,6 +131,15 @@ private:
     bool m_built = false;
     bool m_changedSinceBuilt = false;
     std::vector<Value> m_builtValues; // the variables' values at markBuilt, in order
+    // Declared arrays are made anew by their shape rather than kept: a kept one would be
+    // shared with the variable, and the script's first write would copy it whole.
+    struct BuiltArray {
+        std::size_t variable;
+        std::vector<std::int32_t> upperBounds;
+        bool fixed;
+        bool allocated;
+    };
+    std::vector<BuiltArray> m_builtArrays;
 };
 
 } // namespace kestrelon::vbs
