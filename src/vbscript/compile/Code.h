@@ -23,6 +23,11 @@ enum class Op : std::uint8_t {
     LoopBack,    // a loop comes round: counts the work of d statements, then to a
     JumpIfFalse, // to b unless operand a is true
     JumpIfTrue,  // to b if operand a is true
+    // A condition that is a comparison, compared and tested in one step: operand b binary
+    // operand c (left in slot a when the full rules work it out), then to d unless it holds /
+    // if it holds.
+    CompareJumpIfFalse,
+    CompareJumpIfTrue,
     Move,        // slot a = operand b (a copy)
     ReadName,    // slot a = the value of a name that is not a plain local (node: NameExpr)
     Unary,       // slot a = unary op of operand b

@@ -247,14 +247,11 @@ private:
         std::vector<std::size_t> toEnd;
         for (const auto& branch : statement.branches) {
             m_nextRegister = m_firstRegister;
-            const std::vector<std::size_t> skips = guarded([&] {
-                const Operand condition = compileExpression(*branch.condition, true);
-                emit({.op = Op::JumpIfFalse, .a = condition});
-            });
+            const std::vector<std::size_t> skips = guarded([&] { compileCondition(*branch.condition, false); });
             compileBlock(branch.body);
             toEnd.push_back(emit({Op::Jump}));
             for (const std::size_t skip : skips)
-                at(skip).b = here();
+                pointJump(skip, here());
         }
         compileBlock(statement.elseBody);
         for (const std::size_t jump : toEnd)
@@ -293,10 +290,8 @@ private:
         std::vector<std::size_t> toEnd;
         const auto test = [&](bool continueWhen) {
             m_nextRegister = m_firstRegister;
-            const std::vector<std::size_t> jumps = guarded([&] {
-                const Operand condition = compileExpression(*statement.condition, true);
-                emit({.op = continueWhen ? Op::JumpIfFalse : Op::JumpIfTrue, .a = condition});
-            });
+            const std::vector<std::size_t> jumps =
+                guarded([&] { compileCondition(*statement.condition, !continueWhen); });
             toEnd.insert(toEnd.end(), jumps.begin(), jumps.end());
         };
         if (statement.test == Test::WhileBefore || statement.test == Test::UntilBefore)
@@ -307,7 +302,7 @@ private:
             test(statement.test == Test::WhileAfter);
         emit({.op = Op::LoopBack, .a = top, .d = roundWork(statement.body)});
         for (const std::size_t jump : toEnd)
-            at(jump).b = here();
+            pointJump(jump, here());
         closeLoop();
         m_loops.pop_back();
     }
@@ -392,6 +387,40 @@ private:
         return aliases.size() < m_aliasCapacity ||
                std::any_of(aliases.begin(), aliases.end(),
                            [&](const GlobalAlias& alias) { return alias.binding == name.ref.slot; });
+    }
+
+    // A condition and the jump it decides, to be pointed once its target is known: a
+    // comparison is made and tested in one step.
+    void compileCondition(const Expr& condition, bool jumpWhenTrue)
+    {
+        if (condition.kind == ExprKind::Binary) {
+            const auto& binary = static_cast<const BinaryExpr&>(condition);
+            if (binary.op >= BinaryOp::Equal && binary.op <= BinaryOp::GreaterEqual) {
+                const Operand mark = m_nextRegister;
+                const Operand left = compileExpression(*binary.left, isSteady(*binary.right));
+                const Operand right = compileExpression(*binary.right, true);
+                m_nextRegister = mark;
+                emit({.op = jumpWhenTrue ? Op::CompareJumpIfTrue : Op::CompareJumpIfFalse,
+                      .binary = binary.op,
+                      .leftLiteral = isLiteralForm(*binary.left),
+                      .rightLiteral = isLiteralForm(*binary.right),
+                      .a = newRegister(),
+                      .b = left,
+                      .c = right});
+                return;
+            }
+        }
+        const Operand value = compileExpression(condition, true);
+        emit({.op = jumpWhenTrue ? Op::JumpIfTrue : Op::JumpIfFalse, .a = value});
+    }
+
+    void pointJump(std::size_t jump, std::int32_t target)
+    {
+        Instruction& instruction = at(jump);
+        if (instruction.op == Op::CompareJumpIfFalse || instruction.op == Op::CompareJumpIfTrue)
+            instruction.d = target;
+        else
+            instruction.b = target;
     }
 
     // The operand holding the expression's value. A local may be read in place (inPlace) when

@@ -115,6 +115,8 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             &&stepLoopBack,
             &&stepJumpIfFalse,
             &&stepJumpIfTrue,
+            &&stepCompareJumpIfFalse,
+            &&stepCompareJumpIfTrue,
             &&stepMove,
             &&stepReadName,
             &&stepUnary,
@@ -176,6 +178,19 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 }
                 if (holds == (step->op == Op::JumpIfTrue))
                     pc = step->b;
+                NEXT_STEP;
+            }
+            case Op::CompareJumpIfFalse: stepCompareJumpIfFalse:
+            case Op::CompareJumpIfTrue: stepCompareJumpIfTrue: {
+                bool holds = false;
+                if (!fast::tryCompare(step->binary, operand(step->b), operand(step->c), holds)) {
+                    binaryByTheRules(activation, *step);
+                    const Value& condition = slot(step->a);
+                    holds = condition.type() == VarType::Boolean ? condition.asBoolean() : isTrue(condition);
+                    release(step->a);
+                }
+                if (holds == (step->op == Op::CompareJumpIfTrue))
+                    pc = step->d;
                 NEXT_STEP;
             }
             case Op::Move: stepMove: slot(step->a) = operand(step->b); NEXT_STEP;

@@ -124,4 +124,23 @@ inline bool isComparison(BinaryOp op)
     return false;
 }
 
+// A comparison's outcome, done here under the same conditions as tryBinary does it; true when
+// done, holds then telling whether the comparison holds.
+[[gnu::always_inline]] inline bool tryCompare(BinaryOp op, const Value& left, const Value& right, bool& holds)
+{
+    const bool leftWhole = isIntegerOrLong(left), rightWhole = isIntegerOrLong(right);
+    if (leftWhole && rightWhole) {
+        holds = compared(op, whole(left), whole(right));
+        return true;
+    }
+    const bool leftDouble = left.type() == VarType::Double, rightDouble = right.type() == VarType::Double;
+    if ((leftDouble || leftWhole) && (rightDouble || rightWhole) && (leftDouble || rightDouble)) {
+        const double l = leftDouble ? left.asDouble() : static_cast<double>(whole(left));
+        const double r = rightDouble ? right.asDouble() : static_cast<double>(whole(right));
+        holds = compared(op, l, r);
+        return true;
+    }
+    return false;
+}
+
 } // namespace kestrelon::vbs::fast
