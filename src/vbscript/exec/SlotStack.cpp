@@ -17,6 +17,7 @@ std::span<FrameSlot> SlotStack::takeFromAnotherChunk(std::size_t count)
         const std::size_t capacity = std::max(ChunkSlots, count);
         m_chunks.push_back({std::make_unique<FrameSlot[]>(capacity), capacity, 0});
     }
+    m_chunk = &m_chunks[m_current];
     return take(count); // the chunk in use has room now
 }
 
@@ -25,6 +26,7 @@ void SlotStack::handBackEmptyChunks() noexcept
 {
     while (m_current > 0 && m_chunks[m_current].used == 0)
         --m_current;
+    m_chunk = &m_chunks[m_current];
 }
 
 } // namespace kestrelon::vbs

@@ -13,10 +13,12 @@
 
 namespace kestrelon::vbs {
 
+// A free slot is Empty, refers to its own value and is not live; giving a slot back makes it
+// so again, so taking slots has nothing to do for each of them.
 struct FrameSlot {
     Value own;
-    Value* value = nullptr; // &own, or the caller's variable for a ByRef parameter
-    bool live = false;      // an undeclared name that became this procedure's variable
+    Value* value = &own; // own, or the caller's variable for a ByRef parameter
+    bool live = false;   // an undeclared name that became this procedure's variable
 };
 
 class SlotStack {
@@ -25,12 +27,9 @@ public:
     // takes its slots from the chunk in use nearly always.
     std::span<FrameSlot> take(std::size_t count)
     {
-        if (m_current < m_chunks.size() && m_chunks[m_current].capacity - m_chunks[m_current].used >= count) {
-            Chunk& chunk = m_chunks[m_current];
-            const std::span<FrameSlot> slots(chunk.slots.get() + chunk.used, count);
-            chunk.used += count;
-            for (FrameSlot& slot : slots)
-                slot.value = &slot.own;
+        if (m_chunk && m_chunk->capacity - m_chunk->used >= count) {
+            const std::span<FrameSlot> slots(m_chunk->slots.get() + m_chunk->used, count);
+            m_chunk->used += count;
             return slots;
         }
         return takeFromAnotherChunk(count);
@@ -40,12 +39,11 @@ public:
     {
         for (FrameSlot& slot : slots) {
             slot.own.clear();
-            slot.value = nullptr;
+            slot.value = &slot.own;
             slot.live = false;
         }
-        Chunk& chunk = m_chunks[m_current];
-        chunk.used -= slots.size();
-        if (chunk.used == 0)
+        m_chunk->used -= slots.size();
+        if (m_chunk->used == 0)
             handBackEmptyChunks();
     }
 
@@ -62,7 +60,8 @@ private:
     static constexpr std::size_t ChunkSlots = 4096;
 
     std::vector<Chunk> m_chunks;
-    std::size_t m_current = 0; // the chunk being filled
+    std::size_t m_current = 0;  // the chunk being filled
+    Chunk* m_chunk = nullptr;   // that chunk, when there is one
 };
 
 } // namespace kestrelon::vbs
