@@ -108,13 +108,9 @@ Value* Interpreter::argumentReference(const Expr& argument, Frame& caller, Array
     return nullptr;
 }
 
-// Runs a procedure whose frame holds its arguments: its arrays and constants are made, its
-// body runs, and a function's result comes back.
-Value Interpreter::invokeFrame(Frame& frame)
+// A procedure's constants and arrays are made as it starts.
+void Interpreter::initialiseSlots(const Procedure& procedure, Frame& frame)
 {
-    CallDepth depth(*this);
-    m_clock.tick();
-    const Procedure& procedure = *frame.procedure;
     for (const SlotInit& init : procedure.inits) {
         Value& slot = frame.at(init.slot);
         switch (init.kind) {
@@ -123,10 +119,6 @@ Value Interpreter::invokeFrame(Frame& frame)
         case SlotInit::Kind::DynamicArray: slot = Value::array(std::make_shared<Array>()); break;
         }
     }
-    runBody(procedure.body, procedure.code, frame);
-    if (procedure.resultSlot < 0)
-        return Value();
-    return std::move(frame.at(procedure.resultSlot));
 }
 
 Value Interpreter::declaredArray(const std::vector<std::int32_t>& bounds, SourcePos pos)

@@ -193,7 +193,20 @@ private:
     Value callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller);
     void bindArgument(Frame& callee, size_t index, const Expr& argument, bool byVal, Frame& caller, ArrayLocks& locks);
     Value* argumentReference(const Expr& argument, Frame& caller, ArrayLocks& locks);
-    Value invokeFrame(Frame& frame);
+    // Inline, as every call passes here.
+    Value invokeFrame(Frame& frame)
+    {
+        CallDepth depth(*this);
+        m_clock.tick();
+        const Procedure& procedure = *frame.procedure;
+        if (!procedure.inits.empty())
+            initialiseSlots(procedure, frame);
+        runBody(procedure.body, procedure.code, frame);
+        if (procedure.resultSlot < 0)
+            return Value();
+        return std::move(frame.at(procedure.resultSlot));
+    }
+    void initialiseSlots(const Procedure& procedure, Frame& frame);
     Value callValue(const Value& target, std::vector<Value> args, InvokeKind kind);
     Value invokeMember(const Value& target, const std::string& name, MemberCache& cache, InvokeKind kind,
                        std::span<const Value> args);
@@ -220,7 +233,13 @@ private:
     void assignMember(const Expr& target, Frame& frame, Value value);
 
     // Compiled code (Machine.cpp).
-    void runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame);
+    void runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
+    {
+        if (code && m_compiledCode)
+            runCode(*code, frame);
+        else
+            executeBlock(body, frame);
+    }
     void runCode(const Code& code, Frame& frame);
     void runFrom(Activation& activation, std::int32_t start);
     Value argumentValue(Activation& activation, std::int32_t index);

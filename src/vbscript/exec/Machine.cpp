@@ -53,14 +53,6 @@ template <BinaryOp op>
     return upwards.asBoolean() ? position > end.asDouble() : position < end.asDouble();
 }
 
-void Interpreter::runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
-{
-    if (code && m_compiledCode)
-        runCode(*code, frame);
-    else
-        executeBlock(body, frame);
-}
-
 void Interpreter::runCode(const Code& code, Frame& frame)
 {
     Activation activation{code, frame};
