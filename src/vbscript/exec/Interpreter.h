@@ -240,7 +240,12 @@ private:
         else
             executeBlock(body, frame);
     }
-    void runCode(const Code& code, Frame& frame);
+    void runCode(const Code& code, Frame& frame)
+    {
+        Activation activation{code, frame};
+        runFrom(activation, 0);
+    }
+    [[noreturn]] static void throwPlaced(const Activation& activation);
     void runFrom(Activation& activation, std::int32_t start);
     Value argumentValue(Activation& activation, std::int32_t index);
     void argumentInto(Activation& activation, std::int32_t index, Value& target);

@@ -53,19 +53,19 @@ template <BinaryOp op>
     return upwards.asBoolean() ? position > end.asDouble() : position < end.asDouble();
 }
 
-void Interpreter::runCode(const Code& code, Frame& frame)
+// An error leaving the body is placed at the statement of the step it came from; running out
+// of memory becomes "Out of memory" (7) there.
+void Interpreter::throwPlaced(const Activation& activation)
 {
-    Activation activation{code, frame};
     const auto place = [&](ScriptError& error) {
         if (activation.failedAt < 0)
             return;
-        const Stmt* statement = code.instructions[static_cast<std::size_t>(activation.failedAt)].statement;
+        const Stmt* statement = activation.code.instructions[static_cast<std::size_t>(activation.failedAt)].statement;
         if (statement)
             error.setPositionIfUnknown(statement->pos.line, statement->pos.column);
     };
     try {
-        runFrom(activation, 0);
-        return;
+        throw;
     } catch (ScriptError& error) {
         place(error);
         throw;
@@ -344,7 +344,9 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
     } catch (...) {
         // The outermost run of the body sees the error last: its step names the statement.
         activation.failedAt = pc - 1;
-        throw;
+        if (start != 0)
+            throw; // argument code, run from the step of the call it belongs to
+        throwPlaced(activation);
     }
 }
 #pragma GCC diagnostic pop
