@@ -22,3 +22,10 @@ MsgBox Range
 Range = 8
 MsgBox ThisGuy.Range
 ' expect: 8
+' A member's bare name in a loop stays the member at every pass, read and written.
+start = xPos
+For k = 1 To 3
+    xPos = xPos + k
+Next
+MsgBox xPos - start & " " & (ThisGuy.xPos - start)
+' expect: 6 6
