@@ -1,6 +1,8 @@
-// libFuzzer target: any text is compiled and run as a unit's script is in a battle turn (the
-// battle's own Game and ThisGuy added, the top-level code run, then Main). Whatever the text,
-// the engine must end with success or a script error: no crash, no sanitizer report, no hang.
+// libFuzzer target: any text is compiled and run as a unit's script is in battle turns (the
+// battle's own Game and ThisGuy added, the top-level code run, then Main), twice through one
+// host as a run does for two units, so the second turn finds the level the first one built.
+// Whatever the text, the engine must end with success or a script error: no crash, no
+// sanitizer report, no hang.
 #include "platform/RandomGenerator.h"
 #include "platform/SilentDialogs.h"
 #include "sim/AvatarTable.h"
@@ -33,9 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vbs::ScriptControl host;
     host.setDialogs(&dialogs);
     host.setTimeLimit(std::chrono::milliseconds(50));
-    host.AddObject("Game", game, true);
-    host.AddObject("ThisGuy", units.shared(1), true);
-    if (host.AddCode(text))
-        host.Run("Main");
+    const vbs::CompiledCode code = host.compile(text);
+    for (std::int32_t unit = 1; unit <= 2; ++unit) {
+        host.Reset();
+        host.AddObject("Game", game, true);
+        host.AddObject("ThisGuy", units.shared(unit), true);
+        if (host.AddCode(code))
+            host.Run("Main");
+    }
     return 0;
 }
