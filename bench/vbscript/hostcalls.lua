@@ -7,7 +7,7 @@ function Bench.Distance(x1, y1, x2, y2)
 end
 local total = 0
 local dsum = 0
-for i = 1, 4000000 do
+for i = 1, 5000000 do
     total = total + Bench.Add(i % 100, 1)
     dsum = dsum + Bench.Distance(0, 0, 3, i % 5)
 end

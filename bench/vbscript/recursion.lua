@@ -5,4 +5,4 @@ local function fib(n)
     end
     return fib(n - 1) + fib(n - 2)
 end
-print(fib(34))
+print(fib(35))

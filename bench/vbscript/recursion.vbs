@@ -6,4 +6,4 @@ Function Fib(n)
         Fib = Fib(n - 1) + Fib(n - 2)
     End If
 End Function
-MsgBox Fib(34)
+MsgBox Fib(35)

@@ -1,6 +1,6 @@
 -- String building: many short texts from numbers, and one long text grown a character at a time.
 local total = 0
-for i = 1, 1000000 do
+for i = 1, 1600000 do
     local t = "unit" .. i .. ":" .. (i * 2)
     total = total + #t
 end

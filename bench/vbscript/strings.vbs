@@ -1,6 +1,6 @@
 ' String building: many short texts from numbers, and one long text grown a character at a time.
 total = 0
-For i = 1 To 1000000
+For i = 1 To 1600000
     t = "unit" & i & ":" & (i * 2)
     total = total + Len(t)
 Next
