@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Fuzzes the targets of the sanitizer build, each for the given number of seconds, on a copy of
 # its committed corpus and findings. New findings go to fuzz-out/.
-#   scripts/fuzz.sh SAN_BUILD [SECONDS] [script|project|figures]
+#   scripts/fuzz.sh SAN_BUILD [SECONDS] [script|ways|project|figures]
 set -euo pipefail
 # Sanitizer reports name functions and lines only with a symbolizer.
 export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$(command -v llvm-symbolizer || true)}
 cd "$(dirname "$0")/.."
 build=$1
 seconds=${2:-300}
-targets=${3:-script project figures}
+targets=${3:-script ways project figures}
 mkdir -p fuzz-out
 for target in $targets; do
   work="$build/fuzz-corpus/$target"
