@@ -13,12 +13,20 @@ mkdir -p fuzz-out
 for target in $targets; do
   work="$build/fuzz-corpus/$target"
   mkdir -p "$work"
-  cp -n fuzz/"$target"/corpus/* "$work"/ 2>/dev/null || true
+  # The both-ways target starts from the script target's seeds and the conformance scripts
+  # (as fuzz/CMakeLists.txt says) and shares its dictionary.
+  seeds=(fuzz/"$target"/corpus)
+  words=$target
+  if [[ $target == ways ]]; then
+    seeds=(fuzz/script/corpus tests/vbscript/control tests/vbscript/procedures)
+    words=script
+  fi
+  for seed in "${seeds[@]}"; do cp -n "$seed"/* "$work"/ 2>/dev/null || true; done
   dict=()
-  [[ -f fuzz/$target/$target.dict ]] && dict=(-dict="fuzz/$target/$target.dict")
+  [[ -f fuzz/$words/$words.dict ]] && dict=(-dict="fuzz/$words/$words.dict")
   echo "== fuzzing the ${target} target for ${seconds}s"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=3072 \
     -max_len=4096 -print_final_stats=1 -artifact_prefix="fuzz-out/${target}-" "${dict[@]}" \
-    "$work" fuzz/"$target"/corpus
+    "$work" "${seeds[@]}"
 done
