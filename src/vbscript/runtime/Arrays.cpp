@@ -23,7 +23,7 @@ const Array& boundedArray(Args args, int& dimension)
     if (!args[0].isArray())
         raise(13);
     const Array& array = *args[0].asArray();
-    const std::int32_t asked = args.size() > 1 ? longArg(args[1]) : 1;
+    const std::int32_t asked = given(args, 1) ? longArg(args[1]) : 1;
     if (!array.allocated() || asked < 1 || asked > array.dimensions())
         raise(9);
     dimension = asked - 1;

@@ -53,6 +53,8 @@ const ConstantEntry* findConstant(std::string_view name)
     return found == map.end() ? nullptr : found->second;
 }
 
+// An argument left out (MsgBox text, , title) reaches the function as a missing value, which
+// its optional arguments read as not given (optionalArg).
 Value callBuiltin(const BuiltinEntry& entry, BuiltinContext& context, std::span<const Value> args)
 {
     const auto count = static_cast<int>(args.size());

@@ -21,10 +21,16 @@ using Args = std::span<const Value>;
     throw ScriptError::runtime(number);
 }
 
-// The argument at index, or nullptr when the call gave fewer.
+// The argument at index, or nullptr when the call gave fewer or left it out (f(a, , c)).
 inline const Value* optionalArg(Args args, size_t index)
 {
-    return index < args.size() ? &args[index] : nullptr;
+    return index < args.size() && !args[index].isMissing() ? &args[index] : nullptr;
+}
+
+// True when the call gave the argument at index (not left out).
+inline bool given(Args args, size_t index)
+{
+    return optionalArg(args, index) != nullptr;
 }
 
 // An argument with an object replaced by its default value.

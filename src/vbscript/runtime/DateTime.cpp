@@ -54,7 +54,7 @@ Value second(BuiltinContext&, Args args) { return datePart(args[0], [](const aut
 // Weekday(date[, firstDay]): 1 for firstDay (default Sunday; 0 means the system's, Sunday).
 Value weekday(BuiltinContext&, Args args)
 {
-    std::int32_t firstDay = args.size() > 1 ? longArg(args[1]) : 1;
+    std::int32_t firstDay = given(args, 1) ? longArg(args[1]) : 1;
     if (firstDay < 0 || firstDay > 7)
         raise(5);
     if (firstDay == 0)

@@ -16,9 +16,9 @@ constexpr std::int16_t VbOk = 1;
 Value msgBox(BuiltinContext& context, Args args)
 {
     const std::string prompt = toString(args[0]);
-    if (args.size() > 1)
+    if (given(args, 1))
         longArg(args[1]);
-    if (args.size() > 2)
+    if (given(args, 2))
         toConcatString(args[2]);
     if (Dialogs* dialogs = context.dialogs())
         dialogs->message(prompt);

@@ -132,7 +132,7 @@ std::int64_t roundCurrencyToPlaces(std::int64_t scaled, std::int32_t places)
 Value roundValue(BuiltinContext&, Args args)
 {
     const Value v = plainArg(args[0]);
-    const std::int32_t places = args.size() > 1 ? longArg(args[1]) : 0;
+    const std::int32_t places = given(args, 1) ? longArg(args[1]) : 0;
     if (places < 0)
         raise(5);
     switch (v.type()) {

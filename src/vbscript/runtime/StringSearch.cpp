@@ -77,7 +77,7 @@ Value inStrRev(BuiltinContext&, Args args)
 {
     const std::string text = toString(args[0]);
     const std::string find = toString(args[1]);
-    std::int32_t start = args.size() > 2 ? longArg(args[2]) : -1;
+    std::int32_t start = given(args, 2) ? longArg(args[2]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (start == 0 || start < -1)
         raise(5);
@@ -100,8 +100,8 @@ Value replace(BuiltinContext&, Args args)
     const std::string text = toString(args[0]);
     const std::string find = toString(args[1]);
     const std::string with = toString(args[2]);
-    const std::int32_t start = args.size() > 3 ? longArg(args[3]) : 1;
-    std::int32_t count = args.size() > 4 ? longArg(args[4]) : -1;
+    const std::int32_t start = given(args, 3) ? longArg(args[3]) : 1;
+    std::int32_t count = given(args, 4) ? longArg(args[4]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 5));
     if (start < 1 || count < -1)
         raise(5);
@@ -137,8 +137,8 @@ Value stringArray(std::vector<std::string> pieces)
 Value split(BuiltinContext&, Args args)
 {
     const std::string text = toString(args[0]);
-    const std::string delimiter = args.size() > 1 ? toString(args[1]) : std::string(" ");
-    const std::int32_t count = args.size() > 2 ? longArg(args[2]) : -1;
+    const std::string delimiter = given(args, 1) ? toString(args[1]) : std::string(" ");
+    const std::int32_t count = given(args, 2) ? longArg(args[2]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (count < -1)
         raise(5);
@@ -179,7 +179,7 @@ std::string joinedElement(const Value& element)
 Value join(BuiltinContext&, Args args)
 {
     const Value list = plainArg(args[0]);
-    const std::string delimiter = args.size() > 1 ? toString(args[1]) : std::string(" ");
+    const std::string delimiter = given(args, 1) ? toString(args[1]) : std::string(" ");
     if (list.isNull())
         raise(94);
     if (!list.isArray())

@@ -57,7 +57,7 @@ Value mid(BuiltinContext&, Args args)
     const std::int32_t start = longArg(args[1]);
     if (start < 1)
         raise(5);
-    const size_t count = args.size() > 2 ? countArg(args[2]) : std::string::npos;
+    const size_t count = given(args, 2) ? countArg(args[2]) : std::string::npos;
     if (v.isNull())
         return Value::null();
     const std::string text = textOf(v);

@@ -125,7 +125,8 @@ ExprPtr Parser::parsePrimary()
         expression = parseExpression();
         expect(TokenKind::RightParen, 1006);
         expression->parenthesized = true;
-        return expression;
+        // A parenthesised callee or array may still be called or indexed: (f)(x), ((a))(0).
+        return parsePostfix(std::move(expression));
     }
     case TokenKind::New: {
         advance();
@@ -193,11 +194,16 @@ std::vector<ExprPtr> Parser::parseArguments()
     return arguments;
 }
 
+// An argument left out between commas (MsgBox text, , title) is passed as a missing value, which
+// the callee sees as not given.
 std::vector<ExprPtr> Parser::parseArgumentList()
 {
     std::vector<ExprPtr> arguments;
     do {
-        arguments.push_back(parseExpression());
+        if (at(TokenKind::Comma) || at(TokenKind::RightParen) || atStatementEnd())
+            arguments.push_back(std::make_unique<LiteralExpr>(position(), Value::missing(), false));
+        else
+            arguments.push_back(parseExpression());
     } while (accept(TokenKind::Comma));
     return arguments;
 }

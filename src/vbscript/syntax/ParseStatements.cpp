@@ -448,9 +448,10 @@ StmtPtr Parser::parseCall()
 {
     auto statement = std::make_unique<CallStmt>(position());
     advance();
-    if (!at(TokenKind::Identifier) && !at(TokenKind::Dot))
+    if (!at(TokenKind::Identifier) && !at(TokenKind::Dot) && !at(TokenKind::LeftParen))
         fail(1010);
-    ExprPtr chain = parseChain();
+    // Call (((f))) (x): the parentheses round the name only group it; x still goes by reference.
+    ExprPtr chain = at(TokenKind::LeftParen) ? parsePrimary() : parseChain();
     if (chain->kind == ExprKind::Call) {
         auto& call = static_cast<CallExpr&>(*chain);
         statement->args = std::move(call.args);
@@ -483,7 +484,7 @@ StmtPtr Parser::makeCallStatement(SourcePos start, ExprPtr chain)
     if (chain->kind != ExprKind::Call) {
         statement->callee = std::move(chain);
         if (!atStatementEnd()) {
-            if (!atExpressionStart())
+            if (!atExpressionStart() && !at(TokenKind::Comma))
                 fail(1025);
             statement->args = parseArgumentList();
         }

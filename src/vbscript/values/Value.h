@@ -145,6 +145,10 @@ public:
     static Value date(double days) { return holding(VarType::Date, &Data::real, days); }
     static Value string(std::string s);
     static Value error(std::int32_t code) { return holding(VarType::Error, &Data::whole32, code); }
+    // What a call passes for an argument it leaves out (f(a, , b)): an Error holding the
+    // dispatch code for "parameter not found", as the Windows engine passes it.
+    static Value missing() { return error(MissingArgumentCode); }
+    static constexpr std::int32_t MissingArgumentCode = static_cast<std::int32_t>(0x80020004u);
     // An object reference; a null pointer is Nothing.
     static Value object(std::shared_ptr<Object> o);
     static Value nothing() { return Value(VarType::Object); }
@@ -175,6 +179,7 @@ public:
     bool isNothing() const { return isObject() && !m_data.box; }
     bool isArray() const { return m_type == VarType::Array; }
     bool isBoolean() const { return m_type == VarType::Boolean; }
+    bool isMissing() const { return m_type == VarType::Error && m_data.whole32 == MissingArgumentCode; }
     // Byte, Integer, Long (and Boolean, which counts as Integer in arithmetic).
     bool isWholeNumber() const
     {
