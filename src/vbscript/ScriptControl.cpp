@@ -82,6 +82,7 @@ void ScriptControl::Engine::reset()
         return;
     }
     globals.clear();
+    interpreter.releaseInstances();
     recipe = {};
 }
 
@@ -92,6 +93,7 @@ void ScriptControl::Engine::settle()
     rebuild.pending = false;
     const std::vector<std::pair<std::string, bool>> objects = std::move(recipe.objects);
     globals.clear();
+    interpreter.releaseInstances();
     recipe = {};
     for (std::size_t i = 0; i < rebuild.objects.size(); ++i)
         addObject(objects[i].first, std::move(rebuild.objects[i]), objects[i].second);
@@ -138,8 +140,9 @@ void ScriptControl::Engine::addProgram(std::shared_ptr<const Program> program)
 {
     if (rebuiltWith(program))
         return;
-    // Only a level of one code, linked without fault, is kept for rebuilding.
-    const bool first = !recipe.program;
+    // Only a level of one code, linked without fault, is kept for rebuilding; never one with
+    // classes, whose instances a rebuild could keep from one build to the next.
+    const bool first = !recipe.program && program->classes.empty();
     recipe.program = program;
     recipe.complete = false;
     ProgramInstance& instance = globals.addInstance(std::move(program));
@@ -158,7 +161,7 @@ void ScriptControl::Engine::link(ProgramInstance& instance)
     const Program& program = *instance.program;
     for (const Declaration& declaration : program.globals) {
         const auto* existing = globals.find(declaration.folded);
-        const bool clash = existing && (declaration.isConstant || existing->kind == GlobalScope::EntryKind::Procedure);
+        const bool clash = existing && (declaration.isConstant || existing->kind != GlobalScope::EntryKind::Variable);
         if (clash || (declaration.isConstant && !globals.addConstant(declaration.folded, declaration.constant)))
             throw ScriptError::compile(1041, declaration.pos.line, declaration.pos.column);
         if (declaration.isConstant)
@@ -173,6 +176,10 @@ void ScriptControl::Engine::link(ProgramInstance& instance)
     for (const auto& procedure : program.procedures) {
         if (!globals.defineProcedure(procedure->folded, ProcedureEntry{procedure.get(), &instance}))
             throw ScriptError::compile(1041, procedure->pos.line, procedure->pos.column);
+    }
+    for (const auto& decl : program.classes) {
+        if (!globals.defineClass(decl->folded, ClassEntry{decl.get(), &instance}))
+            throw ScriptError::compile(1041, decl->pos.line, decl->pos.column);
     }
 }
 

@@ -51,7 +51,7 @@ GlobalVariable& GlobalScope::variable(const std::string& folded)
     Entry& entry = emplaceReusing(m_entries, m_spareEntries, folded).first->second;
     if (entry.variable && entry.kind == EntryKind::Variable && !entry.variable->constant)
         return *entry.variable;
-    entry = Entry{EntryKind::Variable, &newVariable(), {}};
+    entry = Entry{EntryKind::Variable, &newVariable(), {}, {}};
     ++m_epoch;
     m_changedSinceBuilt = true;
     return *entry.variable;
@@ -65,7 +65,7 @@ bool GlobalScope::addConstant(const std::string& folded, Value value)
     GlobalVariable& constant = newVariable();
     constant.value = std::move(value);
     constant.constant = true;
-    found->second = Entry{EntryKind::Variable, &constant, {}};
+    found->second = Entry{EntryKind::Variable, &constant, {}, {}};
     ++m_epoch;
     m_changedSinceBuilt = true;
     return true;
@@ -76,7 +76,19 @@ bool GlobalScope::defineProcedure(const std::string& folded, ProcedureEntry proc
     const auto [found, added] = emplaceReusing(m_entries, m_spareEntries, folded);
     if (!added && found->second.kind != EntryKind::Procedure)
         return false;
-    found->second = Entry{EntryKind::Procedure, nullptr, procedure};
+    found->second = Entry{EntryKind::Procedure, nullptr, procedure, {}};
+    ++m_epoch;
+    m_changedSinceBuilt = true;
+    return true;
+}
+
+bool GlobalScope::defineClass(const std::string& folded, ClassEntry entry)
+{
+    const auto [found, added] = emplaceReusing(m_entries, m_spareEntries, folded);
+    if (!added && found->second.kind != EntryKind::Class)
+        return false;
+    found->second = Entry{EntryKind::Class, nullptr, {}, entry};
+    m_hasClasses = true;
     ++m_epoch;
     m_changedSinceBuilt = true;
     return true;
@@ -131,6 +143,7 @@ void GlobalScope::clear()
         m_instances[i]->program.reset();
     m_instancesInUse = 0;
     ++m_epoch;
+    m_hasClasses = false;
     m_built = false;
 }
 

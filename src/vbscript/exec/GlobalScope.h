@@ -30,6 +30,12 @@ struct ProcedureEntry {
     ProgramInstance* instance = nullptr;
 };
 
+// A class and the added code it belongs to.
+struct ClassEntry {
+    const ClassDecl* decl = nullptr;
+    ProgramInstance* instance = nullptr;
+};
+
 struct NamedItem {
     std::string name;
     std::shared_ptr<Object> object;
@@ -42,12 +48,14 @@ struct NamedItem {
 // What a global name of a program stands for, as last looked up.
 struct GlobalBinding {
     enum class Kind : std::uint8_t {
-        Unresolved, Variable, Procedure, Item, Builtin, Constant, Err, Randomize, HostMember,
+        Unresolved, Variable, Procedure, Item, Builtin, Constant, Err, Randomize, HostMember, Class,
+        SelfMember, // inside a class: a procedure or property of the instance (never stored)
     };
     std::uint64_t epoch = 0; // the scope's epoch when looked up; 0: never
     Kind kind = Kind::Unresolved;
     GlobalVariable* variable = nullptr;
     ProcedureEntry procedure;
+    ClassEntry classEntry;
     const BuiltinEntry* builtin = nullptr;
     const ConstantEntry* constant = nullptr;
     std::size_t item = 0;
@@ -63,11 +71,12 @@ struct ProgramInstance {
 
 class GlobalScope {
 public:
-    enum class EntryKind : std::uint8_t { Variable, Procedure };
+    enum class EntryKind : std::uint8_t { Variable, Procedure, Class };
     struct Entry {
         EntryKind kind = EntryKind::Variable;
         GlobalVariable* variable = nullptr;
         ProcedureEntry procedure;
+        ClassEntry classEntry;
     };
 
     const Entry* find(const std::string& folded) const;
@@ -80,6 +89,13 @@ public:
     // Defines or replaces a procedure (the last definition wins); false when the name is a
     // variable or constant.
     bool defineProcedure(const std::string& folded, ProcedureEntry procedure);
+
+    // Defines or replaces a class (the last definition wins); false when the name is anything
+    // else already.
+    bool defineClass(const std::string& folded, ClassEntry entry);
+    // True once a class is defined: instances must be let go of when their last reference
+    // goes, which the tree interpreter does at once (see Interpreter::runBody).
+    bool hasClasses() const { return m_hasClasses; }
 
     // Adds or replaces a named object.
     void addItem(const std::string& name, std::shared_ptr<Object> object, bool addMembers);
@@ -128,6 +144,7 @@ private:
     std::vector<std::unique_ptr<ProgramInstance>> m_instances;
     std::size_t m_instancesInUse = 0;
     std::uint64_t m_epoch = 1;
+    bool m_hasClasses = false;
     bool m_built = false;
     bool m_changedSinceBuilt = false;
     std::vector<Value> m_builtValues; // the variables' values at markBuilt, in order

@@ -2,6 +2,8 @@
 // operators (no short cut: both operands are always evaluated, as the script engine does).
 #include "vbscript/exec/Interpreter.h"
 
+#include "vbscript/exec/ClassInstance.h"
+
 #include "vbscript/values/Coercion.h"
 #include "vbscript/operators/FastOperators.h"
 
@@ -24,10 +26,10 @@ Value Interpreter::evaluate(const Expr& expression, Frame& frame)
     }
     case ExprKind::Binary: return evaluateBinary(static_cast<const BinaryExpr&>(expression), frame);
     case ExprKind::Is: return evaluateIs(static_cast<const BinaryExpr&>(expression), frame);
-    case ExprKind::New: break;
+    case ExprKind::New: return newInstance(static_cast<const NewExpr&>(expression), frame);
+    case ExprKind::Me: return Value::object(frame.self);
     }
-    // Script classes are not part of the language yet: every class name is unknown.
-    throw ScriptError::runtime(506);
+    throw ScriptError::runtime(51);
 }
 
 Value Interpreter::evaluateBinary(const BinaryExpr& expression, Frame& frame)

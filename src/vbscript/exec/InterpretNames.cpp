@@ -4,6 +4,8 @@
 // using it, or of the script) unless Option Explicit is on.
 #include "vbscript/exec/Interpreter.h"
 
+#include "vbscript/exec/ClassInstance.h"
+
 #include "vbscript/values/Array.h"
 #include "vbscript/values/Coercion.h"
 #include "vbscript/host/HostBinding.h"
@@ -16,6 +18,17 @@
 namespace kestrelon::vbs {
 
 using BindingKind = GlobalBinding::Kind;
+
+namespace {
+// What a name of an instance's procedure or property is, inside its class.
+GlobalBinding selfMemberBinding()
+{
+    GlobalBinding binding;
+    binding.kind = BindingKind::SelfMember;
+    return binding;
+}
+const GlobalBinding SelfMemberBinding = selfMemberBinding();
+} // namespace
 
 const GlobalBinding& Interpreter::globalBinding(ProgramInstance& instance, int index)
 {
@@ -66,6 +79,12 @@ Value* Interpreter::existingVariable(const NameExpr& name, Frame& frame, const G
 {
     if (name.ref.scope == NameScope::Local)
         return &frame.at(name.ref.slot);
+    if (name.ref.scope == NameScope::Field)
+        return &frame.self->field(name.ref.slot);
+    if (name.ref.scope == NameScope::Method) {
+        *binding = &SelfMemberBinding;
+        return nullptr;
+    }
     if (name.ref.implicitSlot >= 0 && frame.slots[static_cast<size_t>(name.ref.implicitSlot)].live)
         return &frame.at(name.ref.implicitSlot);
     const GlobalBinding& global = globalBinding(frame.instance, name.ref.slot);
@@ -111,6 +130,8 @@ Value Interpreter::readName(const NameExpr& name, Frame& frame)
     case BindingKind::Err: return m_errValue;
     case BindingKind::HostMember: return invokeItemMember(*binding, InvokeKind::Get, {});
     case BindingKind::Randomize: throw ScriptError::runtime(13);
+    case BindingKind::SelfMember: return callSelfMember(frame, name.ref.slot, InvokeKind::Get, {});
+    case BindingKind::Class: throw ScriptError::runtime(13);
     default: break;
     }
     if (frame.instance.program->optionExplicit)
@@ -134,6 +155,10 @@ void Interpreter::assignName(const NameExpr& name, Frame& frame, Value value)
         invokeItemMember(*binding, InvokeKind::Put, argument);
         return;
     }
+    if (binding->kind == BindingKind::SelfMember) {
+        assignSelfMember(frame, name.ref.slot, std::move(value));
+        return;
+    }
     if (binding->kind != BindingKind::Unresolved)
         throw ScriptError::runtime(501);
     if (frame.instance.program->optionExplicit)
@@ -150,6 +175,7 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
         return callValue(*variable, evaluateArguments(args, frame), kind);
     switch (binding->kind) {
     case BindingKind::Procedure: return callScript(binding->procedure, args, frame);
+    case BindingKind::SelfMember: return callSelfMember(frame, name.ref.slot, kind, args);
     case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
     case BindingKind::HostMember: return invokeItemMember(*binding, kind, ArgumentValues(*this, args, frame));
     case BindingKind::Item:
@@ -177,11 +203,15 @@ Value Interpreter::callCallee(const Expr& callee, const std::vector<ExprPtr>& ar
     case ExprKind::Member: {
         const auto& member = static_cast<const MemberExpr&>(callee);
         const Value target = evaluate(*member.object, frame);
+        if (ClassInstance* instance = scriptInstanceOf(target))
+            return callInstanceMember(*instance, memberOf(target, member.name, member.cache), kind, args, frame);
         return invokeMember(target, member.name, member.cache, kind, ArgumentValues(*this, args, frame));
     }
     case ExprKind::WithMember: {
         const auto& member = static_cast<const WithMemberExpr&>(callee);
         const Value target = withObject(member.withSlot, frame);
+        if (ClassInstance* instance = scriptInstanceOf(target))
+            return callInstanceMember(*instance, memberOf(target, member.name, member.cache), kind, args, frame);
         return invokeMember(target, member.name, member.cache, kind, ArgumentValues(*this, args, frame));
     }
     default: {

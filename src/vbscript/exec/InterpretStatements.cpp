@@ -37,9 +37,11 @@ Interpreter::Flow Interpreter::executeBlock(const Block& block, Frame& frame)
             // calling something slow, is checked as a loop would be.
             m_clock.tick();
             const Flow flow = execute(*statement, frame);
+            runPendingTerminates();
             if (flow != Flow::Normal)
                 return flow;
         } catch (ScriptError& error) {
+            runPendingTerminates();
             error.setPositionIfUnknown(statement->pos.line, statement->pos.column);
             if (!canResume(frame))
                 throw;

@@ -52,8 +52,11 @@ void Interpreter::CallDepth::outOfStackSpace()
 void Interpreter::runTopLevel(ProgramInstance& instance)
 {
     const Program& program = *instance.program;
-    Frame frame(m_slots, instance, nullptr, program.topLevelSlots);
-    runBody(program.statements, program.topLevelCode, frame);
+    {
+        Frame frame(m_slots, instance, nullptr, program.topLevelSlots);
+        runBody(program.statements, program.topLevelCode, frame);
+    }
+    runPendingTerminates();
 }
 
 // The host calls a procedure without arguments; one that needs some fails where it is declared.
@@ -64,8 +67,11 @@ void Interpreter::runProcedure(const ProcedureEntry& entry)
         error.setPositionIfUnknown(entry.procedure->pos.line, entry.procedure->pos.column);
         throw error;
     }
-    Frame frame(m_slots, *entry.instance, entry.procedure, entry.procedure->slotCount);
-    invokeFrame(frame);
+    {
+        Frame frame(m_slots, *entry.instance, entry.procedure, entry.procedure->slotCount);
+        invokeFrame(frame);
+    }
+    runPendingTerminates();
 }
 
 Value Interpreter::callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller)

@@ -19,6 +19,7 @@
 #include <optional>
 #include <span>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace kestrelon::vbs {
@@ -26,6 +27,9 @@ namespace kestrelon::vbs {
 class Interpreter : public BuiltinContext {
 public:
     explicit Interpreter(GlobalScope& globals);
+    ~Interpreter() override;
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
 
     Dialogs* dialogs() override { return m_dialogs; }
     RandomGenerator& random() override { return m_random; }
@@ -59,6 +63,18 @@ public:
     // Calls a procedure with no arguments.
     void runProcedure(const ProcedureEntry& entry);
 
+    // Script classes (InterpretClasses.cpp). A use of an instance's member from outside it.
+    Value invokeInstance(ClassInstance& instance, MemberId member, InvokeKind kind, std::span<const Value> args);
+    // The instances made here, counted so a reset can let go of every one (even those that
+    // refer to each other) and so their Class_Terminate runs here.
+    void instanceMade(ClassInstance* instance) { m_instances.insert(instance); }
+    void instanceGone(ClassInstance* instance) { m_instances.erase(instance); }
+    // The last reference to an instance went: its Class_Terminate runs once the statement
+    // doing it is done (or at once, it is simply deleted, when no script is running).
+    void lastReferenceGone(ClassInstance* instance);
+    // Lets go of every instance (a reset): their variables are emptied, no Class_Terminate runs.
+    void releaseInstances();
+
     // The fixed-size array a Dim declares, made as its procedure or script starts; one too
     // large for memory fails with "Out of memory" at the Dim.
     static Value declaredArray(const std::vector<std::int32_t>& bounds, SourcePos pos);
@@ -83,6 +99,7 @@ private:
         const Procedure* procedure; // null for top-level code
         std::span<Slot> slots;
         bool resumeNext = false;
+        std::shared_ptr<ClassInstance> self; // the instance a class's procedure runs for
     };
 
     // A run of compiled code: its frame, and where an error came from.
@@ -232,10 +249,39 @@ private:
     Value invokeBuiltin(const BuiltinEntry& builtin, std::span<const Value> args);
     void assignMember(const Expr& target, Frame& frame, Value value);
 
+    // Script classes (InterpretClasses.cpp).
+    Value newInstance(const NewExpr& expression, Frame& frame);
+    Value callMethod(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
+                     std::span<const Value> args);
+    Value callMethodWith(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
+                         const std::vector<ExprPtr>& args, Frame& caller);
+    Value callInstanceMember(ClassInstance& instance, MemberId member, InvokeKind kind,
+                             const std::vector<ExprPtr>& args, Frame& frame);
+    Value callSelfMember(Frame& frame, int member, InvokeKind kind, const std::vector<ExprPtr>& args);
+    // The script class instance a value holds, so its procedures get their arguments by
+    // reference; nullptr for any other value.
+    static ClassInstance* scriptInstanceOf(const Value& value)
+    {
+        return value.isObject() && !value.isNothing() ? value.asObject()->scriptInstance() : nullptr;
+    }
+    void assignSelfMember(Frame& frame, int member, Value value);
+    Value useField(ClassInstance& instance, int field, InvokeKind kind, std::span<const Value> args);
+    const Procedure* procedureFor(const ClassInstance& instance, const ClassMember& member, InvokeKind kind,
+                                  std::span<const Value> args) const;
+    void runPendingTerminates()
+    {
+        if (!m_pendingTerminates.empty())
+            runTerminates();
+    }
+    void runTerminates();
+    void awaitTerminate(ClassInstance* instance);
+
     // Compiled code (Machine.cpp).
+    // A level with classes runs through the tree interpreter, which lets go of every value a
+    // statement made when the statement ends, so Class_Terminate runs where the script expects.
     void runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
     {
-        if (code && m_compiledCode)
+        if (code && m_compiledCode && !m_globals.hasClasses())
             runCode(*code, frame);
         else
             executeBlock(body, frame);
@@ -310,6 +356,11 @@ private:
     bool m_running = false;
     bool m_compiledCode = true;
     std::unordered_map<const Array*, int> m_lockedArrays;
+    std::unordered_set<ClassInstance*> m_instances;
+    std::vector<std::shared_ptr<ClassInstance>> m_pendingTerminates;
+    std::vector<ClassInstance*> m_dying; // let go of, not yet deleted (lastReferenceGone)
+    bool m_burying = false;
+    ClassInstance* m_currentSelf = nullptr; // the instance whose procedure runs (private members)
 };
 
 } // namespace kestrelon::vbs

@@ -27,6 +27,8 @@ enum class NameScope : std::uint8_t {
     Unresolved,
     Local,  // a slot of the procedure's frame (parameter, Dim, Const, the function's result)
     Global, // looked up among the script's globals, named objects, built-ins and host members
+    Field,  // inside a class: a variable of the instance (slot: its field index)
+    Method, // inside a class: a procedure or property of the instance (slot: its member id)
 };
 
 struct NameRef {
@@ -45,7 +47,7 @@ struct MemberCache {
     MemberId member = 0;
 };
 
-enum class ExprKind : std::uint8_t { Literal, Name, Member, WithMember, Call, Unary, Binary, Is, New };
+enum class ExprKind : std::uint8_t { Literal, Name, Member, WithMember, Call, Unary, Binary, Is, New, Me };
 
 struct Expr {
     explicit Expr(ExprKind k, SourcePos p) : kind(k), pos(p) {}
@@ -112,8 +114,15 @@ struct BinaryExpr : Expr {
 };
 
 struct NewExpr : Expr {
-    NewExpr(SourcePos p, std::string c) : Expr(ExprKind::New, p), className(std::move(c)) {}
+    NewExpr(SourcePos p, std::string c, std::string f)
+        : Expr(ExprKind::New, p), className(std::move(c)), folded(std::move(f)) {}
     std::string className;
+    std::string folded;
+};
+
+// Me: the instance a class's procedure runs for.
+struct MeExpr : Expr {
+    explicit MeExpr(SourcePos p) : Expr(ExprKind::Me, p) {}
 };
 
 enum class StmtKind : std::uint8_t {
@@ -220,7 +229,7 @@ struct WithStmt : Stmt {
     Block body;
 };
 
-enum class ExitKind : std::uint8_t { Do, For, Sub, Function };
+enum class ExitKind : std::uint8_t { Do, For, Sub, Function, Property };
 
 struct ExitStmt : Stmt {
     ExitStmt(SourcePos p, ExitKind w) : Stmt(StmtKind::Exit, p), what(w) {}
@@ -265,11 +274,21 @@ struct SlotInit {
     Value constant;
 };
 
+struct ClassDecl;
+
+// What a procedure is: Property Get works as a function, Let and Set as subs whose last
+// parameter is the value assigned.
+enum class ProcedureKind : std::uint8_t { Sub, Function, PropertyGet, PropertyLet, PropertySet };
+
 struct Procedure {
     SourcePos pos;
     std::string name;
     std::string folded;
-    bool isFunction = false;
+    ProcedureKind kind = ProcedureKind::Sub;
+    bool isFunction = false; // a Function or a Property Get: it has a result
+    bool isPublic = true;
+    bool isDefault = false;
+    const ClassDecl* owner = nullptr; // the class it belongs to, if any
     std::vector<Parameter> params;
     Block body;
 
@@ -283,12 +302,48 @@ struct Procedure {
     std::shared_ptr<const Code> code;
 };
 
+// A member of a class as scripts reach it by name: a variable of the instance, or the
+// procedures that share the name (a Function or Property Get reads it, a Sub is called, Let and
+// Set assign it).
+struct ClassMember {
+    std::string name;
+    std::string folded;
+    bool isPublic = true;
+    int field = -1; // a variable: its index among the instance's fields
+    const Procedure* get = nullptr;
+    const Procedure* sub = nullptr;
+    const Procedure* let = nullptr;
+    const Procedure* set = nullptr;
+};
+
+// Class Name ... End Class: its variables (each a member too) and procedures, with the member
+// table the resolver builds.
+struct ClassDecl {
+    SourcePos pos;
+    std::string name;
+    std::string folded;
+    std::vector<Declaration> fields;
+    std::vector<bool> publicFields; // beside fields
+    std::vector<std::unique_ptr<Procedure>> procedures;
+
+    // Filled by the resolver.
+    std::vector<ClassMember> members; // a member's index is its MemberId
+    std::vector<std::pair<std::string, int>> memberIndex; // folded name -> member, sorted
+    int defaultMember = -1;
+    const Procedure* initialize = nullptr; // Class_Initialize
+    const Procedure* terminate = nullptr;  // Class_Terminate
+
+    // The member of that folded name, or -1.
+    int findMember(const std::string& folded) const;
+};
+
 // One compiled text: everything the interpreter needs, independent of the objects and code
 // that the host adds beside it, so the same text can be reused after a reset.
 struct Program {
     bool optionExplicit = false;
     Block statements; // the top-level statements, run by AddCode
     std::vector<std::unique_ptr<Procedure>> procedures;
+    std::vector<std::unique_ptr<ClassDecl>> classes;
     std::vector<Declaration> globals;     // script-level Dim, Public, Private and Const
     std::vector<std::string> globalNames; // folded names of every global reference
     int topLevelSlots = 0;                // hidden slots of the top-level code (With blocks)

@@ -132,22 +132,26 @@ ExprPtr Parser::parsePrimary()
         advance();
         if (!at(TokenKind::Identifier))
             fail(1010);
-        expression = std::make_unique<NewExpr>(pos, current().text);
+        expression = std::make_unique<NewExpr>(pos, current().text, current().folded);
         break;
     }
-    case TokenKind::Me: fail(1037);
+    case TokenKind::Me: return parseChain();
     default: fail(atStatementEnd() ? 1002 : 1023);
     }
     advance();
     return expression;
 }
 
-// chain := (name | .name) { .member | ( arguments ) }
+// chain := (name | .name | Me) { .member | ( arguments ) }
 ExprPtr Parser::parseChain()
 {
     const SourcePos pos = position();
     ExprPtr expression;
-    if (accept(TokenKind::Dot)) {
+    if (at(TokenKind::Me)) {
+        if (!inClassProcedure())
+            fail(1037);
+        expression = std::make_unique<MeExpr>(pos);
+    } else if (accept(TokenKind::Dot)) {
         if (!at(TokenKind::Identifier))
             fail(1010);
         expression = std::make_unique<WithMemberExpr>(pos, current().text);

@@ -44,8 +44,15 @@ StmtPtr Parser::parseStatement()
     case TokenKind::Set: return parseSet();
     case TokenKind::Call: return parseCall();
     case TokenKind::Stop: advance(); return nullptr;
-    case TokenKind::Me: fail(1037);
+    case TokenKind::Class: parseClass(); return nullptr;
+    case TokenKind::Me:
+        if (!inClassProcedure())
+            fail(1037);
+        return parseSimpleStatement();
     case TokenKind::Identifier:
+        if (atPropertyProcedure())
+            fail(1048);
+        return parseSimpleStatement();
     case TokenKind::Dot: return parseSimpleStatement();
     default: fail(1024);
     }
@@ -395,11 +402,14 @@ StmtPtr Parser::parseExit()
         valid = m_context.forDepth > 0;
     } else if (at(TokenKind::Sub)) {
         what = ExitKind::Sub;
-        valid = procedure && !procedure->isFunction;
+        valid = procedure && procedure->kind == ProcedureKind::Sub;
     } else if (at(TokenKind::Function)) {
         what = ExitKind::Function;
-        valid = procedure && procedure->isFunction;
-    } else if (!atWord("property")) {
+        valid = procedure && procedure->kind == ProcedureKind::Function;
+    } else if (atWord("property")) {
+        what = ExitKind::Property;
+        valid = procedure && procedure->kind != ProcedureKind::Sub && procedure->kind != ProcedureKind::Function;
+    } else {
         fail(1002);
     }
     if (!valid)
@@ -433,9 +443,9 @@ StmtPtr Parser::parseSet()
 {
     auto statement = std::make_unique<AssignStmt>(position(), true);
     advance();
-    if (at(TokenKind::Me))
+    if (at(TokenKind::Me) && (!inClassProcedure() || lookAhead(1).kind != TokenKind::Dot))
         fail(1037);
-    if (!at(TokenKind::Identifier) && !at(TokenKind::Dot))
+    if (!at(TokenKind::Identifier) && !at(TokenKind::Dot) && !at(TokenKind::Me))
         fail(1010);
     statement->target = parseChain();
     expect(TokenKind::Equal, 1011);
@@ -448,7 +458,7 @@ StmtPtr Parser::parseCall()
 {
     auto statement = std::make_unique<CallStmt>(position());
     advance();
-    if (!at(TokenKind::Identifier) && !at(TokenKind::Dot) && !at(TokenKind::LeftParen))
+    if (!at(TokenKind::Identifier) && !at(TokenKind::Dot) && !at(TokenKind::LeftParen) && !at(TokenKind::Me))
         fail(1010);
     // Call (((f))) (x): the parentheses round the name only group it; x still goes by reference.
     ExprPtr chain = at(TokenKind::LeftParen) ? parsePrimary() : parseChain();
@@ -467,6 +477,8 @@ StmtPtr Parser::parseSimpleStatement()
 {
     const SourcePos start = position();
     ExprPtr chain = parseChain();
+    if (chain->kind == ExprKind::Me && at(TokenKind::Equal))
+        failAt(1037, start);
     if (accept(TokenKind::Equal)) {
         auto statement = std::make_unique<AssignStmt>(start, false);
         statement->target = std::move(chain);

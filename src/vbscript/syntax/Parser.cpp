@@ -176,10 +176,20 @@ void Parser::parseProcedure()
 {
     if (m_context.procedure)
         fail(1024);
-    auto procedure = std::make_unique<Procedure>();
-    procedure->pos = position();
-    procedure->isFunction = at(TokenKind::Function);
+    const SourcePos start = position();
+    const ProcedureKind kind = at(TokenKind::Function) ? ProcedureKind::Function : ProcedureKind::Sub;
     advance();
+    m_program->procedures.push_back(parseProcedureRest(kind, nullptr, start));
+}
+
+// name[(params)] body End Sub|Function|Property, after the words that say what it is.
+std::unique_ptr<Procedure> Parser::parseProcedureRest(ProcedureKind kind, const ClassDecl* owner, SourcePos start)
+{
+    auto procedure = std::make_unique<Procedure>();
+    procedure->pos = start;
+    procedure->kind = kind;
+    procedure->isFunction = kind == ProcedureKind::Function || kind == ProcedureKind::PropertyGet;
+    procedure->owner = owner;
     if (!at(TokenKind::Identifier))
         fail(1010);
     procedure->name = current().text;
@@ -192,10 +202,23 @@ void Parser::parseProcedure()
     m_context = Context{};
     m_context.procedure = procedure.get();
     procedure->body = parseBlock();
-    const bool isFunction = procedure->isFunction;
-    expectEndOf(isFunction ? TokenKind::Function : TokenKind::Sub, isFunction ? 1015 : 1016);
+    switch (kind) {
+    case ProcedureKind::Sub: expectEndOf(TokenKind::Sub, 1016); break;
+    case ProcedureKind::Function: expectEndOf(TokenKind::Function, 1015); break;
+    default: expectEndOfProperty(); break;
+    }
     m_context = outer;
-    m_program->procedures.push_back(std::move(procedure));
+    return procedure;
+}
+
+void Parser::expectEndOfProperty()
+{
+    if (!at(TokenKind::End))
+        failUnexpectedEnd(1014);
+    advance();
+    if (!atWord("property"))
+        fail(1050);
+    advance();
 }
 
 // ([ByVal|ByRef] name[()], ...): ByRef is the default.

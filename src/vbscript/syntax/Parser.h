@@ -28,6 +28,7 @@ private:
     // What the statements being parsed are inside of, for Exit and nested procedures.
     struct Context {
         Procedure* procedure = nullptr;
+        ClassDecl* classDecl = nullptr; // the class whose members are being parsed
         int doDepth = 0;
         int forDepth = 0;
         int lineIfDepth = 0; // inside the statements of a one-line If (Else ends them)
@@ -65,6 +66,17 @@ private:
     [[noreturn]] void failUnexpectedEnd(int expectedError) const;
     void parseOptionExplicit();
     void parseProcedure();
+    std::unique_ptr<Procedure> parseProcedureRest(ProcedureKind kind, const ClassDecl* owner, SourcePos start);
+    void expectEndOfProperty();
+
+    // Classes (ParseClass.cpp).
+    void parseClass();
+    void parseClassMember(ClassDecl& decl);
+    void parseClassProcedure(ClassDecl& decl, bool isPublic, bool isDefault, SourcePos start);
+    void parseClassFields(ClassDecl& decl, bool isPublic);
+    bool atDefaultMarker() const;
+    bool atPropertyProcedure() const;
+    bool inClassProcedure() const;
     void parseParameters(Procedure& procedure);
     void expectEndOf(TokenKind construct, int missingWordError);
 

@@ -2,6 +2,7 @@
 // name indices for the rest, and the "Name redefined" check of each scope.
 #include "vbscript/syntax/Resolver.h"
 
+#include "vbscript/syntax/ClassMembers.h"
 #include "vbscript/values/ScriptError.h"
 
 namespace kestrelon::vbs {
@@ -12,12 +13,33 @@ void Resolver::resolve()
     Scope topLevel;
     resolveBlock(m_program.statements, topLevel);
     m_program.topLevelSlots = topLevel.slotCount;
-    for (auto& procedure : m_program.procedures) {
-        Scope scope;
-        prepareProcedure(*procedure, scope);
-        resolveBlock(procedure->body, scope);
-        procedure->slotCount = scope.slotCount;
-    }
+    for (auto& procedure : m_program.procedures)
+        resolveProcedure(*procedure);
+    for (auto& decl : m_program.classes)
+        resolveClass(*decl);
+}
+
+void Resolver::resolveProcedure(Procedure& procedure)
+{
+    Scope scope;
+    prepareProcedure(procedure, scope);
+    resolveBlock(procedure.body, scope);
+    procedure.slotCount = scope.slotCount;
+}
+
+// A class's name is a script-level name like a procedure's; its procedures see the members of
+// the instance they run for before the script's names.
+void Resolver::resolveClass(ClassDecl& decl)
+{
+    const bool taken = m_globalDeclarations.count(decl.folded) > 0 || !m_classNames.insert(decl.folded).second;
+    bool isProcedure = false;
+    for (const auto& procedure : m_program.procedures)
+        isProcedure = isProcedure || procedure->folded == decl.folded;
+    if (taken || isProcedure)
+        throw ScriptError::compile(1041, decl.pos.line, decl.pos.column);
+    buildClassMembers(decl);
+    for (auto& procedure : decl.procedures)
+        resolveProcedure(*procedure);
 }
 
 // Script-level Dim and Const anywhere in the top-level code (inside an If too): they exist
@@ -220,6 +242,14 @@ void Resolver::resolveName(NameExpr& name, Scope& scope, bool asCallee)
     if (const auto local = scope.locals.find(name.folded); local != scope.locals.end()) {
         name.ref = NameRef{NameScope::Local, local->second.slot, -1, local->second.constant};
         return;
+    }
+    if (procedure && procedure->owner) {
+        if (const int member = procedure->owner->findMember(name.folded); member >= 0) {
+            const int field = procedure->owner->members[static_cast<std::size_t>(member)].field;
+            name.ref = field >= 0 ? NameRef{NameScope::Field, field, -1, false}
+                                  : NameRef{NameScope::Method, member, -1, false};
+            return;
+        }
     }
     name.ref = NameRef{NameScope::Global, globalIndex(name.folded), -1, false};
     if (procedure) {

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace kestrelon::vbs {
@@ -32,6 +33,8 @@ private:
         int slotCount = 0;
     };
 
+    void resolveProcedure(Procedure& procedure);
+    void resolveClass(ClassDecl& decl);
     void collectGlobals(const Block& block);
     void declareGlobal(const Declaration& declaration);
     void prepareProcedure(Procedure& procedure, Scope& scope);
@@ -48,6 +51,7 @@ private:
     Program& m_program;
     std::unordered_map<std::string, int> m_globalIndex;
     std::unordered_map<std::string, const Declaration*> m_globalDeclarations;
+    std::unordered_set<std::string> m_classNames;
 };
 
 } // namespace kestrelon::vbs

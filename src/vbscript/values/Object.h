@@ -20,6 +20,8 @@ enum class InvokeKind { Get, Call, Put };
 
 using MemberId = int;
 
+class ClassInstance;
+
 class Object {
 public:
     virtual ~Object() = default;
@@ -55,6 +57,9 @@ public:
         (void)member;
         return nullptr;
     }
+
+    // The script class instance this object is, or nullptr for any other object.
+    virtual ClassInstance* scriptInstance() { return nullptr; }
 
     // Objects that answer the same non-null table resolve every name to the same member, so
     // a member found on one of them holds for all of them (the interpreter remembers it).

@@ -80,6 +80,7 @@ std::string dumpInner(const Expr& expression)
         return std::string("(") + op + " " + dump(*binary.left) + " " + dump(*binary.right) + ")";
     }
     case ExprKind::New: return "(new " + static_cast<const NewExpr&>(expression).className + ")";
+    case ExprKind::Me: return "Me";
     }
     return "?";
 }

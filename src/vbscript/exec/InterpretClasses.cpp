@@ -1,0 +1,237 @@
+// Script classes at run time: New makes an instance (its arrays made, Class_Initialize run), a
+// member is a variable of the instance or the procedure its use calls for (Get to read, Let or
+// Set to assign, the Sub or Function to call), Me is the instance a procedure runs for, and the
+// last reference going runs Class_Terminate once the statement that let go of it is done.
+#include "vbscript/exec/ClassInstance.h"
+#include "vbscript/exec/Interpreter.h"
+
+#include "vbscript/values/Array.h"
+
+namespace kestrelon::vbs {
+namespace {
+
+// Deleting an instance goes through its interpreter, which may run its Class_Terminate first.
+struct InstanceDeleter {
+    void operator()(ClassInstance* instance) const
+    {
+        if (Interpreter* engine = instance->engine())
+            engine->lastReferenceGone(instance);
+        else
+            delete instance;
+    }
+};
+
+} // namespace
+
+Interpreter::~Interpreter()
+{
+    releaseInstances();
+}
+
+// New Name: a class of the script; RegExp is always the built-in one. A name that is no class
+// is "Class not defined" (506), or "Variable is undefined" (500) under Option Explicit when it
+// is nothing at all.
+Value Interpreter::newInstance(const NewExpr& expression, Frame& frame)
+{
+    const GlobalScope::Entry* entry = m_globals.find(expression.folded);
+    if (!entry || entry->kind != GlobalScope::EntryKind::Class) {
+        const bool unknown = !entry && !m_globals.findItem(expression.folded) && !findBuiltin(expression.folded);
+        throw ScriptError::runtime(unknown && frame.instance.program->optionExplicit ? 500 : 506);
+    }
+    const ClassEntry& classEntry = entry->classEntry;
+    const ClassDecl& decl = *classEntry.decl;
+    std::shared_ptr<ClassInstance> instance(
+        new ClassInstance(decl, classEntry.instance->program, *classEntry.instance, *this), InstanceDeleter{});
+    instance->setSelf(instance);
+    for (std::size_t i = 0; i < decl.fields.size(); ++i) {
+        const Declaration& field = decl.fields[i];
+        if (field.isArray)
+            instance->fields()[i] = field.bounds.empty() ? Value::array(std::make_shared<Array>())
+                                                          : declaredArray(field.bounds, field.pos);
+    }
+    if (decl.initialize)
+        callMethod(instance, *decl.initialize, {});
+    return Value::object(std::move(instance));
+}
+
+// The procedure a use of a member calls: Get reads (a Sub read as a value gives Empty), a
+// statement calls the Sub (or the Get), an assignment of an object takes Set, of anything
+// else Let. Nullptr when the member has no procedure for that use.
+const Procedure* Interpreter::procedureFor(const ClassInstance&, const ClassMember& member, InvokeKind kind,
+                                           std::span<const Value> args) const
+{
+    switch (kind) {
+    case InvokeKind::Get: return member.get ? member.get : member.sub;
+    case InvokeKind::Call: return member.sub ? member.sub : member.get;
+    case InvokeKind::Put: break;
+    }
+    const bool isObject = !args.empty() && args.back().isObject();
+    return isObject ? member.set : member.let;
+}
+
+// A use from outside: private members are out of reach (438) except for the instance whose
+// procedure is running.
+Value Interpreter::invokeInstance(ClassInstance& instance, MemberId member, InvokeKind kind,
+                                  std::span<const Value> args)
+{
+    const ClassMember& entry = instance.decl().members[static_cast<std::size_t>(member)];
+    const bool inside = &instance == m_currentSelf;
+    if (entry.field >= 0) {
+        if (!entry.isPublic && !inside)
+            throw ScriptError::runtime(438);
+        return useField(instance, entry.field, kind, args);
+    }
+    const Procedure* procedure = procedureFor(instance, entry, kind, args);
+    if (!procedure || (!procedure->isPublic && !inside))
+        throw ScriptError::runtime(438);
+    return callMethod(instance.self(), *procedure, args);
+}
+
+// obj.v reads the variable, obj.v = x writes it; with indices it is an element of the array
+// the variable holds (a variable holding no array takes no indices: 438).
+Value Interpreter::useField(ClassInstance& instance, int field, InvokeKind kind, std::span<const Value> args)
+{
+    Value& variable = instance.field(field);
+    const bool put = kind == InvokeKind::Put;
+    const std::span<const Value> indices = put ? args.first(args.size() - 1) : args;
+    if (put && args.empty())
+        throw ScriptError::runtime(450);
+    if (indices.empty()) {
+        if (put)
+            storeInto(variable, args.back());
+        return put ? Value() : variable;
+    }
+    if (!variable.isArray())
+        throw ScriptError::runtime(438);
+    if (!put)
+        return readElement(*variable.asArray(), indices);
+    Value* element = writableArray(variable).find(ElementIndices(indices));
+    if (!element)
+        throw ScriptError::runtime(9);
+    storeInto(*element, args.back());
+    return Value();
+}
+
+// A procedure of the instance with arguments already worked out (a use from outside).
+Value Interpreter::callMethod(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
+                              std::span<const Value> args)
+{
+    if (args.size() != procedure.params.size())
+        throw ScriptError::runtime(450);
+    Frame frame(m_slots, self->program(), &procedure, procedure.slotCount);
+    frame.self = self;
+    for (std::size_t i = 0; i < args.size(); ++i)
+        frame.at(static_cast<int>(i)) = args[i];
+    ClassInstance* const outer = std::exchange(m_currentSelf, self.get());
+    struct Restore {
+        Interpreter& interpreter;
+        ClassInstance* outer;
+        ~Restore() { interpreter.m_currentSelf = outer; }
+    } restore{*this, outer};
+    return invokeFrame(frame);
+}
+
+// A procedure of the instance called from script code: variables and elements go by reference.
+Value Interpreter::callMethodWith(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
+                                  const std::vector<ExprPtr>& args, Frame& caller)
+{
+    if (args.size() != procedure.params.size())
+        throw ScriptError::runtime(450);
+    Frame frame(m_slots, self->program(), &procedure, procedure.slotCount);
+    frame.self = self;
+    ArrayLocks locks(*this);
+    for (std::size_t i = 0; i < args.size(); ++i)
+        bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);
+    ClassInstance* const outer = std::exchange(m_currentSelf, self.get());
+    struct Restore {
+        Interpreter& interpreter;
+        ClassInstance* outer;
+        ~Restore() { interpreter.m_currentSelf = outer; }
+    } restore{*this, outer};
+    return invokeFrame(frame);
+}
+
+// obj.m args or x = obj.m(args) on an instance.
+Value Interpreter::callInstanceMember(ClassInstance& instance, MemberId member, InvokeKind kind,
+                                      const std::vector<ExprPtr>& args, Frame& frame)
+{
+    const ClassMember& entry = instance.decl().members[static_cast<std::size_t>(member)];
+    if (entry.field >= 0)
+        return invokeInstance(instance, member, kind, ArgumentValues(*this, args, frame));
+    const Procedure* procedure = procedureFor(instance, entry, kind, {});
+    if (!procedure || (!procedure->isPublic && &instance != m_currentSelf))
+        throw ScriptError::runtime(438);
+    return callMethodWith(instance.self(), *procedure, args, frame);
+}
+
+// A member of the instance named without Me inside one of its procedures.
+Value Interpreter::callSelfMember(Frame& frame, int member, InvokeKind kind, const std::vector<ExprPtr>& args)
+{
+    return callInstanceMember(*frame.self, member, kind, args, frame);
+}
+
+void Interpreter::assignSelfMember(Frame& frame, int member, Value value)
+{
+    const Value argument[] = {std::move(value)};
+    invokeInstance(*frame.self, member, InvokeKind::Put, argument);
+}
+
+// Instances are let go of one after the other, never inside each other's deletion, so a long
+// chain of instances (a linked list) cannot exhaust the stack.
+void Interpreter::lastReferenceGone(ClassInstance* instance)
+{
+    m_dying.push_back(instance);
+    if (m_burying)
+        return;
+    m_burying = true;
+    while (!m_dying.empty()) {
+        ClassInstance* dying = m_dying.back();
+        m_dying.pop_back();
+        if (dying->decl().terminate && !dying->terminated && m_running)
+            awaitTerminate(dying);
+        else
+            delete dying;
+    }
+    m_burying = false;
+}
+
+// A reference of its own again, so Me works in Class_Terminate; should the procedure keep Me
+// somewhere, the instance lives on and is simply deleted when that reference goes.
+void Interpreter::awaitTerminate(ClassInstance* instance)
+{
+    instance->terminated = true;
+    std::shared_ptr<ClassInstance> revived(instance, InstanceDeleter{});
+    instance->setSelf(revived);
+    m_pendingTerminates.push_back(std::move(revived));
+}
+
+// Class_Terminate of the instances let go of; an error in one is not the script's to see.
+void Interpreter::runTerminates()
+{
+    while (!m_pendingTerminates.empty()) {
+        std::shared_ptr<ClassInstance> instance = std::move(m_pendingTerminates.back());
+        m_pendingTerminates.pop_back();
+        try {
+            callMethod(instance, *instance->decl().terminate, {});
+        } catch (const ScriptError&) {
+        }
+    }
+}
+
+// Every instance made here lets go of its variables, so instances that refer to each other
+// are freed too; none runs its Class_Terminate, as no script is running.
+void Interpreter::releaseInstances()
+{
+    m_pendingTerminates.clear();
+    const std::vector<ClassInstance*> instances(m_instances.begin(), m_instances.end());
+    m_instances.clear();
+    for (ClassInstance* instance : instances)
+        instance->detach();
+    std::vector<Value> released;
+    for (ClassInstance* instance : instances) {
+        for (Value& field : instance->fields())
+            released.push_back(std::move(field));
+    }
+}
+
+} // namespace kestrelon::vbs
