@@ -8,6 +8,7 @@
 #include "vbscript/exec/GlobalScope.h"
 #include "vbscript/host/HostBinding.h"
 #include "vbscript/exec/Interpreter.h"
+#include "vbscript/exec/Linker.h"
 #include "vbscript/values/Limits.h"
 
 #include <cassert>
@@ -62,7 +63,6 @@ public:
         std::vector<std::shared_ptr<Object>> objects; // given again so far, in order
     } rebuild;
 
-    void link(ProgramInstance& instance);
     void reset();
     void addObject(const std::string& name, std::shared_ptr<Object> object, bool addMembers);
     // Runs through the level's own code again when it is the one the rebuild expects;
@@ -146,41 +146,12 @@ void ScriptControl::Engine::addProgram(std::shared_ptr<const Program> program)
     recipe.program = program;
     recipe.complete = false;
     ProgramInstance& instance = globals.addInstance(std::move(program));
-    link(instance);
+    linkProgram(globals, instance);
     if (first) {
         recipe.complete = true;
         globals.markBuilt();
     }
     interpreter.runTopLevel(instance);
-}
-
-// Makes a program's script-level names exist before its first statement runs: its Dim and
-// Const names and its procedures.
-void ScriptControl::Engine::link(ProgramInstance& instance)
-{
-    const Program& program = *instance.program;
-    for (const Declaration& declaration : program.globals) {
-        const auto* existing = globals.find(declaration.folded);
-        const bool clash = existing && (declaration.isConstant || existing->kind != GlobalScope::EntryKind::Variable);
-        if (clash || (declaration.isConstant && !globals.addConstant(declaration.folded, declaration.constant)))
-            throw ScriptError::compile(1041, declaration.pos.line, declaration.pos.column);
-        if (declaration.isConstant)
-            continue;
-        GlobalVariable& variable = globals.variable(declaration.folded);
-        if (declaration.isArray) {
-            const bool fixed = !declaration.bounds.empty();
-            variable.value = fixed ? Interpreter::declaredArray(declaration.bounds, declaration.pos)
-                                   : Value::array(std::make_shared<Array>());
-        }
-    }
-    for (const auto& procedure : program.procedures) {
-        if (!globals.defineProcedure(procedure->folded, ProcedureEntry{procedure.get(), &instance}))
-            throw ScriptError::compile(1041, procedure->pos.line, procedure->pos.column);
-    }
-    for (const auto& decl : program.classes) {
-        if (!globals.defineClass(decl->folded, ClassEntry{decl.get(), &instance}))
-            throw ScriptError::compile(1041, decl->pos.line, decl->pos.column);
-    }
 }
 
 ScriptControl::ScriptControl() : m_engine(std::make_unique<Engine>()) {}

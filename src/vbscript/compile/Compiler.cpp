@@ -15,6 +15,20 @@ std::shared_ptr<const Program> compileProgram(std::string_view text)
     return program;
 }
 
+std::shared_ptr<const Program> compileCodeText(std::string_view text, const Procedure* enclosing, bool asExpression)
+{
+    Parser parser(text);
+    std::shared_ptr<Program> program = asExpression ? parser.parseEvalProgram() : parser.parseProgram();
+    Resolver resolver(*program);
+    if (enclosing)
+        resolver.resolveEnclosed(*enclosing);
+    else
+        resolver.resolve();
+    for (auto& procedure : program->procedures)
+        procedure->code = generateBlockCode(procedure->body, procedure->slotCount);
+    return program;
+}
+
 std::shared_ptr<const Program> ProgramCache::compile(const std::string& text)
 {
     if (const auto found = m_entries.find(text); found != m_entries.end()) {

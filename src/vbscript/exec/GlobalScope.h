@@ -49,6 +49,7 @@ struct NamedItem {
 struct GlobalBinding {
     enum class Kind : std::uint8_t {
         Unresolved, Variable, Procedure, Item, Builtin, Constant, Err, Randomize, HostMember, Class,
+        Execute, ExecuteGlobal, Eval, GetRef, // code made while the script runs
         SelfMember, // inside a class: a procedure or property of the instance (never stored)
     };
     std::uint64_t epoch = 0; // the scope's epoch when looked up; 0: never

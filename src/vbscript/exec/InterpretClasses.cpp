@@ -116,12 +116,22 @@ Value Interpreter::useField(ClassInstance& instance, int field, InvokeKind kind,
 Value Interpreter::callMethod(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
                               std::span<const Value> args)
 {
+    return callWithValues(self->program(), procedure, self, args);
+}
+
+// A procedure (of an instance, when self is given) with arguments already worked out, each
+// a copy of its own.
+Value Interpreter::callWithValues(ProgramInstance& program, const Procedure& procedure,
+                                  const std::shared_ptr<ClassInstance>& self, std::span<const Value> args)
+{
     if (args.size() != procedure.params.size())
         throw ScriptError::runtime(450);
-    Frame frame(m_slots, self->program(), &procedure, procedure.slotCount);
+    Frame frame(m_slots, program, &procedure, procedure.slotCount);
     frame.self = self;
     for (std::size_t i = 0; i < args.size(); ++i)
         frame.at(static_cast<int>(i)) = args[i];
+    if (!self)
+        return invokeFrame(frame);
     ClassInstance* const outer = std::exchange(m_currentSelf, self.get());
     struct Restore {
         Interpreter& interpreter;

@@ -28,6 +28,20 @@ GlobalBinding selfMemberBinding()
     return binding;
 }
 const GlobalBinding SelfMemberBinding = selfMemberBinding();
+
+// The functions that run code made while the script runs: they need the caller's frame.
+std::optional<BindingKind> codeFunction(const std::string& folded)
+{
+    if (folded == "execute")
+        return BindingKind::Execute;
+    if (folded == "executeglobal")
+        return BindingKind::ExecuteGlobal;
+    if (folded == "eval")
+        return BindingKind::Eval;
+    if (folded == "getref")
+        return BindingKind::GetRef;
+    return std::nullopt;
+}
 } // namespace
 
 const GlobalBinding& Interpreter::globalBinding(ProgramInstance& instance, int index)
@@ -44,16 +58,22 @@ GlobalBinding Interpreter::lookUpGlobal(const std::string& folded) const
 {
     GlobalBinding binding;
     if (const auto* entry = m_globals.find(folded)) {
-        const bool isVariable = entry->kind == GlobalScope::EntryKind::Variable;
-        binding.kind = isVariable ? BindingKind::Variable : BindingKind::Procedure;
+        switch (entry->kind) {
+        case GlobalScope::EntryKind::Variable: binding.kind = BindingKind::Variable; break;
+        case GlobalScope::EntryKind::Procedure: binding.kind = BindingKind::Procedure; break;
+        case GlobalScope::EntryKind::Class: binding.kind = BindingKind::Class; break;
+        }
         binding.variable = entry->variable;
         binding.procedure = entry->procedure;
+        binding.classEntry = entry->classEntry;
     } else if (m_globals.findItem(folded, &binding.item)) {
         binding.kind = BindingKind::Item;
     } else if (folded == "err") {
         binding.kind = BindingKind::Err;
     } else if (folded == "randomize") {
         binding.kind = BindingKind::Randomize;
+    } else if (const auto code = codeFunction(folded)) {
+        binding.kind = *code;
     } else if ((binding.builtin = findBuiltin(folded))) {
         binding.kind = BindingKind::Builtin;
     } else if ((binding.constant = findConstant(folded))) {
@@ -131,6 +151,10 @@ Value Interpreter::readName(const NameExpr& name, Frame& frame)
     case BindingKind::HostMember: return invokeItemMember(*binding, InvokeKind::Get, {});
     case BindingKind::Randomize: throw ScriptError::runtime(13);
     case BindingKind::SelfMember: return callSelfMember(frame, name.ref.slot, InvokeKind::Get, {});
+    case BindingKind::Execute:
+    case BindingKind::ExecuteGlobal:
+    case BindingKind::Eval:
+    case BindingKind::GetRef: throw ScriptError::runtime(450);
     case BindingKind::Class: throw ScriptError::runtime(13);
     default: break;
     }
@@ -176,6 +200,10 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
     switch (binding->kind) {
     case BindingKind::Procedure: return callScript(binding->procedure, args, frame);
     case BindingKind::SelfMember: return callSelfMember(frame, name.ref.slot, kind, args);
+    case BindingKind::Execute:
+    case BindingKind::ExecuteGlobal:
+    case BindingKind::Eval:
+    case BindingKind::GetRef: return callCodeFunction(binding->kind, args, frame);
     case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
     case BindingKind::HostMember: return invokeItemMember(*binding, kind, ArgumentValues(*this, args, frame));
     case BindingKind::Item:

@@ -74,6 +74,8 @@ public:
     void lastReferenceGone(ClassInstance* instance);
     // Lets go of every instance (a reset): their variables are emptied, no Class_Terminate runs.
     void releaseInstances();
+    // Calls a procedure of the script level with arguments already worked out (GetRef).
+    Value callProcedure(const ProcedureEntry& entry, std::span<const Value> args);
 
     // The fixed-size array a Dim declares, made as its procedure or script starts; one too
     // large for memory fails with "Out of memory" at the Dim.
@@ -253,6 +255,8 @@ private:
     Value newInstance(const NewExpr& expression, Frame& frame);
     Value callMethod(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
                      std::span<const Value> args);
+    Value callWithValues(ProgramInstance& program, const Procedure& procedure,
+                         const std::shared_ptr<ClassInstance>& self, std::span<const Value> args);
     Value callMethodWith(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
                          const std::vector<ExprPtr>& args, Frame& caller);
     Value callInstanceMember(ClassInstance& instance, MemberId member, InvokeKind kind,
@@ -274,6 +278,14 @@ private:
             runTerminates();
     }
     void runTerminates();
+
+    // Code made while the script runs (InterpretCodeText.cpp).
+    Value callCodeFunction(GlobalBinding::Kind which, const std::vector<ExprPtr>& args, Frame& frame);
+    ProgramInstance& codeInstance(std::shared_ptr<const Program> program, ProgramInstance& temporary);
+    void shareFrame(Frame& inner, Frame& frame);
+    void runCodeText(const Value& argument, Frame& frame, bool atScriptLevel);
+    Value evalText(const Value& argument, Frame& frame);
+    Value procedureReference(const Value& argument);
     void awaitTerminate(ClassInstance* instance);
 
     // Compiled code (Machine.cpp).

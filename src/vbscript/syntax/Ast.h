@@ -300,6 +300,10 @@ struct Procedure {
 
     // Filled by the code generator; null: the body runs through the tree interpreter.
     std::shared_ptr<const Code> code;
+
+    // Filled by the resolver: where each of its names lives (parameters, Dim, Const), for code
+    // that Execute and Eval run inside it.
+    std::vector<std::pair<std::string, NameRef>> localNames;
 };
 
 // A member of a class as scripts reach it by name: a variable of the instance, or the
@@ -348,6 +352,13 @@ struct Program {
     std::vector<std::string> globalNames; // folded names of every global reference
     int topLevelSlots = 0;                // hidden slots of the top-level code (With blocks)
     std::shared_ptr<const Code> topLevelCode; // as Procedure::code
+
+    // The text Eval gives: one expression instead of statements.
+    ExprPtr evalExpression;
+    // Code that Execute or Eval runs inside a procedure: its statements (or its expression)
+    // resolved as a body that shares the procedure's frame, its own Dims after the procedure's
+    // slots. Null for code run at script level.
+    std::unique_ptr<Procedure> enclosedBody;
 };
 
 // Calls fn on every block directly inside a statement: the bodies of If, Select Case, the

@@ -112,6 +112,23 @@ std::unique_ptr<Program> Parser::parseProgram()
     return program;
 }
 
+// Eval's text is an expression and nothing else: a statement there is a syntax error.
+std::unique_ptr<Program> Parser::parseEvalProgram()
+{
+    auto program = std::make_unique<Program>();
+    m_program = program.get();
+    try {
+        program->evalExpression = parseExpression();
+    } catch (const ScriptError& error) {
+        if (error.number() != 1023)
+            throw;
+        throw ScriptError::compile(1002, error.line(), error.column());
+    }
+    if (!at(TokenKind::EndOfInput))
+        fail(1025);
+    return program;
+}
+
 void Parser::parseOptionExplicit()
 {
     advance();

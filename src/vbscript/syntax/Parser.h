@@ -23,6 +23,8 @@ public:
 
     // The whole text; raises ScriptError (a compilation error) on the first syntax error.
     std::unique_ptr<Program> parseProgram();
+    // The whole text as one expression (what Eval takes).
+    std::unique_ptr<Program> parseEvalProgram();
 
 private:
     // What the statements being parsed are inside of, for Exit and nested procedures.

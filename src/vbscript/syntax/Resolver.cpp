@@ -12,6 +12,8 @@ void Resolver::resolve()
     collectGlobals(m_program.statements);
     Scope topLevel;
     resolveBlock(m_program.statements, topLevel);
+    if (m_program.evalExpression)
+        resolveExpression(*m_program.evalExpression, topLevel);
     m_program.topLevelSlots = topLevel.slotCount;
     for (auto& procedure : m_program.procedures)
         resolveProcedure(*procedure);
@@ -25,6 +27,45 @@ void Resolver::resolveProcedure(Procedure& procedure)
     prepareProcedure(procedure, scope);
     resolveBlock(procedure.body, scope);
     procedure.slotCount = scope.slotCount;
+    noteLocalNames(procedure, scope);
+}
+
+void Resolver::noteLocalNames(Procedure& procedure, const Scope& scope)
+{
+    procedure.localNames.clear();
+    for (const auto& [folded, local] : scope.locals)
+        procedure.localNames.emplace_back(folded, NameRef{NameScope::Local, local.slot, -1, local.constant});
+}
+
+// The body takes the enclosing procedure's place: its result, its class and its names, with
+// the slots they have there; what the code declares gets slots after all of the procedure's.
+void Resolver::resolveEnclosed(const Procedure& enclosing)
+{
+    auto body = std::make_unique<Procedure>();
+    body->pos = enclosing.pos;
+    body->name = enclosing.name;
+    body->folded = enclosing.folded;
+    body->kind = enclosing.kind;
+    body->isFunction = enclosing.isFunction;
+    body->resultSlot = enclosing.resultSlot;
+    body->owner = enclosing.owner;
+    body->body = std::move(m_program.statements);
+    Scope scope;
+    scope.procedure = body.get();
+    for (const auto& [folded, ref] : enclosing.localNames)
+        scope.locals.emplace(folded, Local{ref.slot, ref.constant});
+    scope.slotCount = enclosing.slotCount;
+    collectLocals(body->body, scope);
+    resolveBlock(body->body, scope);
+    if (m_program.evalExpression)
+        resolveExpression(*m_program.evalExpression, scope);
+    body->slotCount = scope.slotCount;
+    noteLocalNames(*body, scope);
+    m_program.enclosedBody = std::move(body);
+    for (auto& procedure : m_program.procedures)
+        resolveProcedure(*procedure);
+    for (auto& decl : m_program.classes)
+        resolveClass(*decl);
 }
 
 // A class's name is a script-level name like a procedure's; its procedures see the members of

@@ -19,6 +19,9 @@ public:
 
     // Raises ScriptError 1041 "Name redefined" for a name declared twice in one scope.
     void resolve();
+    // The same for code run inside a procedure (Execute, Eval): the program's statements or
+    // expression are resolved as its enclosedBody, which sees the procedure's names first.
+    void resolveEnclosed(const Procedure& enclosing);
 
 private:
     struct Local {
@@ -34,6 +37,7 @@ private:
     };
 
     void resolveProcedure(Procedure& procedure);
+    void noteLocalNames(Procedure& procedure, const Scope& scope);
     void resolveClass(ClassDecl& decl);
     void collectGlobals(const Block& block);
     void declareGlobal(const Declaration& declaration);
