@@ -16,7 +16,8 @@ namespace {
 // A zero-based array holding the values.
 Value arrayOf(std::vector<Value> values)
 {
-    auto array = std::make_shared<Array>(std::vector<std::int32_t>{static_cast<std::int32_t>(values.size()) - 1}, false);
+    const auto upperBound = static_cast<std::int32_t>(values.size()) - 1;
+    auto array = std::make_shared<Array>(std::vector<std::int32_t>{upperBound}, false);
     std::move(values.begin(), values.end(), array->elements().begin());
     return Value::array(std::move(array));
 }

@@ -38,7 +38,8 @@ Decimal decimalOf(double value, int significant)
     if (value == 0 || !std::isfinite(value))
         return result;
     char text[48];
-    const char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, significant - 1).ptr;
+    const char* end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, significant - 1).ptr;
     std::string digits;
     const char* p = text;
     for (; p != end && *p != 'e'; ++p) {
@@ -129,7 +130,9 @@ std::string grouped(const std::string& whole)
 std::string unsignedText(Decimal d, const NumberStyle& style)
 {
     roundFraction(d, static_cast<size_t>(style.digits));
-    std::string text = d.whole == "0" && !style.leadingZero ? std::string() : style.grouping ? grouped(d.whole) : d.whole;
+    std::string text;
+    if (d.whole != "0" || style.leadingZero)
+        text = style.grouping ? grouped(d.whole) : d.whole;
     if (style.digits > 0)
         text += "." + d.fraction;
     return text.empty() ? "0" : text;
