@@ -81,9 +81,16 @@ std::optional<MemberId> ErrObject::defaultMember() const
 
 void ErrObject::record(const ScriptError& error)
 {
+    const bool fromRaise = m_raised && error.number() == m_number && error.description() == m_description &&
+                           error.source() == m_source;
+    m_raised = false;
     m_number = error.number();
     m_description = error.description();
     m_source = error.source();
+    if (!fromRaise) {
+        m_helpFile.clear();
+        m_helpContext = 0;
+    }
 }
 
 void ErrObject::clear()
@@ -93,6 +100,7 @@ void ErrObject::clear()
     m_source.clear();
     m_helpFile.clear();
     m_helpContext = 0;
+    m_raised = false;
 }
 
 Value ErrObject::raise(std::span<const Value> args)
@@ -116,6 +124,7 @@ Value ErrObject::raise(std::span<const Value> args)
     if (m_description.empty())
         m_description = standardDescription(number);
     m_number = number;
+    m_raised = true;
     throw ScriptError(number, m_description, m_source);
 }
 

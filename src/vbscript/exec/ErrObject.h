@@ -17,7 +17,8 @@ public:
 
     std::optional<MemberId> defaultMember() const override;
 
-    // Fills the object from an error caught by On Error Resume Next.
+    // Fills the object from an error caught by On Error Resume Next. An error the engine
+    // raised itself empties HelpFile and HelpContext; the one Err.Raise just raised keeps them.
     void record(const ScriptError& error);
     void clear();
 
@@ -35,6 +36,7 @@ private:
     std::string m_source;
     std::string m_helpFile;
     std::int32_t m_helpContext = 0;
+    bool m_raised = false; // Raise has thrown an error that is not yet recorded
 };
 
 // The script error number of a COM-style result: VBScript's own results (facility 0x0A) give

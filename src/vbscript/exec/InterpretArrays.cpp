@@ -141,12 +141,18 @@ void Interpreter::executeReDim(const ReDimStmt& statement, Frame& frame)
         Value* variable = variableOf(*item.target, frame, true);
         if (!variable)
             throw ScriptError::runtime(501);
+        // A fixed or locked array refuses ReDim before its new bounds are even looked at.
+        const auto refused = [this](const Value& value) {
+            return value.isArray() && (value.asArray()->fixed() || locked(value.asArray().get()));
+        };
+        if (refused(*variable))
+            throw ScriptError::runtime(10);
         std::vector<std::int32_t> bounds;
         for (const auto& bound : item.bounds)
             bounds.push_back(toLong(evaluate(*bound, frame)));
         if (variable->isArray()) {
             const Array& current = *variable->asArray();
-            if (current.fixed() || locked(&current))
+            if (refused(*variable))
                 throw ScriptError::runtime(10);
             if (statement.preserve && current.allocated()) {
                 if (!writableArray(*variable).redimPreserve(std::move(bounds)))

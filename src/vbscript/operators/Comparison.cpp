@@ -8,6 +8,9 @@
 #include "vbscript/values/ScriptError.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 namespace kestrelon::vbs::operators {
 namespace {
@@ -26,12 +29,29 @@ int compareText(const std::string& left, const std::string& right)
     return result < 0 ? -1 : (result > 0 ? 1 : 0);
 }
 
+// A Single beside a Double compares in single precision, as the script engine compares them:
+// CSng(0.1) = 0.1 holds though the two differ in double precision. A Double beyond the Single
+// range cannot be narrowed and compares as it is.
+std::optional<int> compareSingleWithDouble(const Value& left, const Value& right)
+{
+    const bool leftSingle = left.type() == VarType::Single, rightSingle = right.type() == VarType::Single;
+    if (!(leftSingle && right.type() == VarType::Double) && !(rightSingle && left.type() == VarType::Double))
+        return std::nullopt;
+    const double other = leftSingle ? right.asDouble() : left.asDouble();
+    if (!(std::fabs(other) <= static_cast<double>(std::numeric_limits<float>::max())))
+        return std::nullopt;
+    const float narrowed = static_cast<float>(other);
+    return leftSingle ? order(left.asSingle(), narrowed) : order(narrowed, right.asSingle());
+}
+
 int compareNumbers(const Value& left, const Value& right)
 {
     if (left.isWholeNumber() && right.isWholeNumber())
         return order(left.wholeNumber(), right.wholeNumber());
     if (left.type() == VarType::Currency && right.type() == VarType::Currency)
         return order(left.asCurrencyScaled(), right.asCurrencyScaled());
+    if (const auto single = compareSingleWithDouble(left, right))
+        return *single;
     return order(toDouble(left), toDouble(right));
 }
 

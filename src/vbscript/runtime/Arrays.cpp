@@ -1,20 +1,30 @@
 // The array built-ins: Array builds a zero-based Variant array of its arguments; LBound and
-// UBound read the bounds of a dimension (1-based); IsArray tests for an array.
+// UBound read the bounds of a dimension (1-based); IsArray tests for an array; Filter keeps
+// the elements whose text holds (or lacks) a piece of text.
 #include "vbscript/values/Array.h"
 #include "vbscript/runtime/BuiltinSupport.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace kestrelon::vbs::builtins {
 namespace {
 
+// A zero-based array holding the values.
+Value arrayOf(std::vector<Value> values)
+{
+    const auto upperBound = static_cast<std::int32_t>(values.size()) - 1;
+    auto array = std::make_shared<Array>(std::vector<std::int32_t>{upperBound}, false);
+    std::move(values.begin(), values.end(), array->elements().begin());
+    return Value::array(std::move(array));
+}
+
 Value makeArray(BuiltinContext&, Args args)
 {
-    auto array = std::make_shared<Array>(std::vector<std::int32_t>{static_cast<std::int32_t>(args.size()) - 1}, false);
-    std::copy(args.begin(), args.end(), array->elements().begin());
-    return Value::array(std::move(array));
+    return arrayOf(std::vector<Value>(args.begin(), args.end()));
 }
 
 // The array and the 0-based dimension a bound function asks about.
@@ -49,11 +59,61 @@ Value isArray(BuiltinContext&, Args args)
     return Value::boolean(args[0].isArray());
 }
 
+// The text of an element, by the rules Join applies: Null and arrays raise 13, objects 438.
+std::string elementText(const Value& element)
+{
+    if (element.isNull() || element.isArray())
+        raise(13);
+    if (element.isObject())
+        raise(438);
+    return toConcatString(element);
+}
+
+std::string lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
+    return text;
+}
+
+// Whether needle occurs in text; memmem takes time in proportion to the texts whatever they hold.
+bool holds(const std::string& text, const std::string& needle)
+{
+    return needle.empty() || ::memmem(text.data(), text.size(), needle.data(), needle.size()) != nullptr;
+}
+
+// Filter(array, match[, include[, compare]]): the texts of the elements that hold match (with
+// include False, those that do not) as a new zero-based array, empty (UBound -1) when none do.
+Value filter(BuiltinContext&, Args args)
+{
+    const Value list = plainArg(args[0]);
+    const Value match = plainArg(args[1]);
+    const bool keepHolders = args.size() > 2 ? toBoolean(args[2]) : true;
+    const bool textCompare = textCompareArg(optionalArg(args, 3));
+    if (list.isNull() || match.isNull())
+        raise(94);
+    if (!list.isArray())
+        raise(13);
+    const Array& array = *list.asArray();
+    if (array.allocated() && array.dimensions() != 1)
+        raise(13);
+    const std::string needle = textCompare ? lowered(toString(match)) : toString(match);
+    std::vector<Value> kept;
+    for (const Value& element : array.elements()) {
+        std::string text = elementText(element);
+        countPiece(text.size());
+        const bool found = textCompare ? holds(lowered(text), needle) : holds(text, needle);
+        if (found == keepHolders)
+            kept.push_back(Value::string(std::move(text)));
+    }
+    return arrayOf(std::move(kept));
+}
+
 constexpr std::array Table = {
     BuiltinEntry{"Array", 0, -1, makeArray},
     BuiltinEntry{"LBound", 1, 2, lBound},
     BuiltinEntry{"UBound", 1, 2, uBound},
     BuiltinEntry{"IsArray", 1, 1, isArray},
+    BuiltinEntry{"Filter", 2, 4, filter},
 };
 
 } // namespace

@@ -50,6 +50,10 @@ std::span<const BuiltinEntry> stringSearchBuiltins();
 std::span<const BuiltinEntry> arrayBuiltins();
 std::span<const BuiltinEntry> typeBuiltins();
 std::span<const BuiltinEntry> dateBuiltins();
+std::span<const BuiltinEntry> dateArithmeticBuiltins();
+std::span<const BuiltinEntry> formattingBuiltins();
+std::span<const BuiltinEntry> encodingBuiltins();
+std::span<const BuiltinEntry> engineBuiltins();
 std::span<const BuiltinEntry> interactionBuiltins();
 std::span<const ConstantEntry> builtinConstants();
 

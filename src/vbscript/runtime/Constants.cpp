@@ -43,7 +43,7 @@ constexpr std::array Table = {
     ConstantEntry{"vbDefaultButton4", integer<768>},
     ConstantEntry{"vbApplicationModal", integer<0>},
     ConstantEntry{"vbSystemModal", integer<4096>},
-    ConstantEntry{"vbMsgBoxHelpButton", integer<16384>},
+    ConstantEntry{"vbMsgBoxHelpButton", longValue<16384>},
     ConstantEntry{"vbMsgBoxSetForeground", longValue<65536>},
     ConstantEntry{"vbMsgBoxRight", longValue<524288>},
     ConstantEntry{"vbMsgBoxRtlReading", longValue<1048576>},

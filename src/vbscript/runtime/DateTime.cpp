@@ -1,11 +1,11 @@
 // The date and time built-ins: the clock (Timer, Now, Date, Time), IsDate, the parts of a
-// date (Year … Second, Weekday) and the builders DateSerial and TimeSerial. Dates are serial
-// days since 1899-12-30 in local time.
-#include "vbscript/runtime/BuiltinSupport.h"
-#include "vbscript/values/Calendar.h"
+// date (Year … Second, Weekday), the builders DateSerial, TimeSerial, DateValue and TimeValue,
+// and the en-US names of months and days. Dates are serial days since 1899-12-30, local time.
+#include "vbscript/runtime/DateSupport.h"
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace kestrelon::vbs::builtins {
 namespace {
@@ -54,19 +54,11 @@ Value second(BuiltinContext&, Args args) { return datePart(args[0], [](const aut
 // Weekday(date[, firstDay]): 1 for firstDay (default Sunday; 0 means the system's, Sunday).
 Value weekday(BuiltinContext&, Args args)
 {
-    std::int32_t firstDay = given(args, 1) ? longArg(args[1]) : 1;
-    if (firstDay < 0 || firstDay > 7)
-        raise(5);
-    if (firstDay == 0)
-        firstDay = 1;
+    const int firstDay = firstDayArg(optionalArg(args, 1));
     const Value v = plainArg(args[0]);
     if (v.isNull())
         return Value::null();
-    const calendar::DateTimeParts parts = calendar::splitSerial(toDate(v));
-    const std::int64_t dayNumber = calendar::daysFromCivil(parts.year, parts.month, parts.day);
-    // Day 0 (1899-12-30) was a Saturday, the 7th day of a week starting on Sunday.
-    const std::int64_t fromFirst = ((dayNumber + 6 - (firstDay - 1)) % 7 + 7) % 7;
-    return Value::integer(static_cast<std::int16_t>(fromFirst + 1));
+    return Value::integer(static_cast<std::int16_t>(dayInWeek(momentOf(toDate(v)).day, firstDay)));
 }
 
 // DateSerial(year, month, day): months and days outside their ranges carry over; two-digit
@@ -105,6 +97,73 @@ Value timeSerial(BuiltinContext&, Args args)
     return Value::date(serial);
 }
 
+// The date or time in a DateValue or TimeValue argument: a Date, or text that reads as one.
+// Numbers, even numeric text, are no dates here (13); Null raises 94.
+Moment writtenDate(const Value& arg)
+{
+    const Value v = plainArg(arg);
+    if (v.isNull())
+        raise(94);
+    if (v.type() == VarType::Date)
+        return momentOf(v.asDouble());
+    if (v.isString()) {
+        if (const auto serial = calendar::parseDate(v.asString()))
+            return momentOf(*serial);
+    }
+    raise(13);
+}
+
+Value dateValue(BuiltinContext&, Args args)
+{
+    return Value::date(calendar::serialOf(writtenDate(args[0]).day, 0));
+}
+
+Value timeValue(BuiltinContext&, Args args)
+{
+    return Value::date(calendar::serialOf(0, static_cast<double>(writtenDate(args[0]).seconds)));
+}
+
+// A name argument's number and whether the short name is asked for (any non-zero value);
+// Null in either raises 94 before anything is converted.
+std::pair<std::int32_t, bool> nameArgs(Args args)
+{
+    const Value* abbreviate = optionalArg(args, 1);
+    if (args[0].isNull() || (abbreviate && abbreviate->isNull()))
+        raise(94);
+    const std::int32_t number = longArg(args[0]);
+    return {number, abbreviate && longArg(*abbreviate) != 0};
+}
+
+// The en-US short names are the first three letters of the full ones.
+Value nameValue(const char* name, bool abbreviated)
+{
+    const std::string full(name);
+    return Value::string(abbreviated ? full.substr(0, 3) : full);
+}
+
+// MonthName(month[, abbreviate]): 5 outside 1-12.
+Value monthName(BuiltinContext&, Args args)
+{
+    const auto [month, abbreviated] = nameArgs(args);
+    if (month < 1 || month > 12)
+        raise(5);
+    return nameValue(MonthNames[static_cast<size_t>(month - 1)], abbreviated);
+}
+
+// WeekdayName(day[, abbreviate[, firstDay]]): day 1 is firstDay (Sunday unless given); 5 for a
+// day outside 1-7.
+Value weekdayName(BuiltinContext&, Args args)
+{
+    const Value* first = optionalArg(args, 2);
+    if (first && first->isNull())
+        raise(94);
+    const auto [day, abbreviated] = nameArgs(args);
+    const int firstDay = firstDayArg(first);
+    if (day < 1 || day > 7)
+        raise(5);
+    return nameValue(DayNames[static_cast<size_t>((firstDay - 1 + day - 1) % 7)], abbreviated);
+}
+
 constexpr std::array Table = {
     BuiltinEntry{"Timer", 0, 0, timer},
     BuiltinEntry{"Now", 0, 0, now},
@@ -120,6 +179,10 @@ constexpr std::array Table = {
     BuiltinEntry{"Weekday", 1, 2, weekday},
     BuiltinEntry{"DateSerial", 3, 3, dateSerial},
     BuiltinEntry{"TimeSerial", 3, 3, timeSerial},
+    BuiltinEntry{"DateValue", 1, 1, dateValue},
+    BuiltinEntry{"TimeValue", 1, 1, timeValue},
+    BuiltinEntry{"MonthName", 1, 2, monthName},
+    BuiltinEntry{"WeekdayName", 1, 3, weekdayName},
 };
 
 } // namespace

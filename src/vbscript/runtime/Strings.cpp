@@ -51,8 +51,11 @@ Value right(BuiltinContext&, Args args)
     return Value::string(text.substr(text.size() - std::min(count, text.size())));
 }
 
+// Mid(text, start[, length]): a Null length is refused before the start is even read.
 Value mid(BuiltinContext&, Args args)
 {
+    if (args.size() > 2 && args[2].isNull())
+        raise(94);
     const Value v = plainArg(args[0]);
     const std::int32_t start = longArg(args[1]);
     if (start < 1)

@@ -8,7 +8,7 @@ MsgBox 0 > True
 MsgBox CLng(3) = 3.0
 ' expect: True
 MsgBox CSng(0.1) = 0.1
-' expect: False
+' expect: True
 MsgBox "a" < "b"
 ' expect: True
 MsgBox "abc" = "ABC"
