@@ -87,7 +87,7 @@ Value filter(BuiltinContext&, Args args)
 {
     const Value list = plainArg(args[0]);
     const Value match = plainArg(args[1]);
-    const bool keepHolders = args.size() > 2 ? toBoolean(args[2]) : true;
+    const bool keepHolders = given(args, 2) ? toBoolean(args[2]) : true;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (list.isNull() || match.isNull())
         raise(94);

@@ -226,7 +226,7 @@ Value formatDateTime(BuiltinContext&, Args args)
     const Value date = plainArg(args[0]);
     if (date.isNull())
         raise(13);
-    const std::int32_t form = args.size() > 1 ? longArg(args[1]) : 0;
+    const std::int32_t form = given(args, 1) ? longArg(args[1]) : 0;
     if (form < 0 || form > 4)
         raise(5);
     const double serial = toDate(date);
