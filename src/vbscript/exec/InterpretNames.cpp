@@ -204,7 +204,12 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
     case BindingKind::ExecuteGlobal:
     case BindingKind::Eval:
     case BindingKind::GetRef: return callCodeFunction(binding->kind, args, frame);
-    case BindingKind::Builtin: return invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
+    case BindingKind::Builtin: {
+        Value result = invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
+        if (kind == InvokeKind::Call && isConversionFunction(*binding->builtin))
+            throw ScriptError::runtime(458);
+        return result;
+    }
     case BindingKind::HostMember: return invokeItemMember(*binding, kind, ArgumentValues(*this, args, frame));
     case BindingKind::Item:
         return callValue(m_globals.items()[binding->item].value, evaluateArguments(args, frame), kind);

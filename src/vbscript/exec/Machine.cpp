@@ -533,7 +533,10 @@ Value Interpreter::callCompiled(Activation& activation, const Instruction& instr
     }
     case BindingKind::Builtin: {
         const BuiltinEntry& builtin = *binding->builtin;
-        return invokeBuiltin(builtin, ArgumentValues(*this, activation, instruction.b, args->size()));
+        Value result = invokeBuiltin(builtin, ArgumentValues(*this, activation, instruction.b, args->size()));
+        if (isStatement && isConversionFunction(builtin))
+            throw ScriptError::runtime(458);
+        return result;
     }
     case BindingKind::HostMember: {
         const GlobalBinding member = *binding;

@@ -54,6 +54,12 @@ const ConstantEntry* findConstant(std::string_view name)
     return found == map.end() ? nullptr : found->second;
 }
 
+bool isConversionFunction(const BuiltinEntry& entry)
+{
+    const auto table = conversionBuiltins();
+    return &entry >= table.data() && &entry < table.data() + table.size() && entry.name[0] == 'C';
+}
+
 // An argument left out (MsgBox text, , title) reaches the function as a missing value, which
 // its optional arguments read as not given (optionalArg).
 Value callBuiltin(const BuiltinEntry& entry, BuiltinContext& context, std::span<const Value> args)

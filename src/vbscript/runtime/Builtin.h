@@ -62,6 +62,10 @@ const BuiltinEntry* findBuiltin(std::string_view name);
 // The constant of that name (any letter case), or nullptr.
 const ConstantEntry* findConstant(std::string_view name);
 
+// True for CBool … CStr: called as a statement (Call CInt(1)) they raise 458 once they have
+// run, as the Windows engine does, though x = CInt(1) is fine.
+bool isConversionFunction(const BuiltinEntry& entry);
+
 // Calls a built-in after checking the argument count (450 "Wrong number of arguments" when
 // it is outside the entry's range). Arguments are the values as the script gave them.
 Value callBuiltin(const BuiltinEntry& entry, BuiltinContext& context, std::span<const Value> args);

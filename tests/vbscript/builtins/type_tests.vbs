@@ -23,3 +23,10 @@ Show VarType(Nothing)       ' expect: Integer 9
 Show TypeName(1)            ' expect: String Integer
 Show TypeName(Nothing)      ' expect: String Nothing
 Show TypeName(Array())      ' expect: String Variant()
+' The conversion functions called as statements raise 458; used as values they are fine.
+Call CInt(1) : Caught                   ' expect: error 458
+CDbl 2 : Caught                         ' expect: error 458
+Call CStr(3) : Caught                   ' expect: error 458
+Call Hex(255) : Caught
+x = CInt(1) : Caught
+MsgBox x                                ' expect: 1
