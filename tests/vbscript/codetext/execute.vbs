@@ -30,3 +30,19 @@ b.Fill
 MsgBox b.Content                          ' expect: filled
 Execute "x = 10" & vbCrLf & "x = x * 2"
 MsgBox x                                  ' expect: 20
+Function Bumped()
+    Dim a, i, passes
+    a = 1
+    Execute "a = 5"
+    For i = 1 To 10
+        passes = passes + 1
+        Execute "i = 10"
+    Next
+    Bumped = a + 1 & " " & passes
+End Function
+MsgBox Bumped()                           ' expect: 6 1
+Sub Nested(n)
+    Execute "Execute ""n = n * 2"" : n = n + 1"
+    MsgBox n
+End Sub
+Nested 4                                  ' expect: 9
