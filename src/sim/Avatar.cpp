@@ -11,7 +11,7 @@ namespace kestrelon::sim {
 std::string& Avatar::miscSlot(std::int32_t slot)
 {
     if (slot < 1 || slot > MiscDataSlots)
-        throw vbs::ScriptError::runtime(9);
+        throw vbs::ScriptError::runtime(vbs::ErrorCode::SubscriptOutOfRange);
     return m_miscData[static_cast<std::size_t>(slot - 1)];
 }
 

@@ -9,7 +9,7 @@ namespace kestrelon::sim {
 std::shared_ptr<Avatar>& AvatarTable::slot(std::int32_t index)
 {
     if (index < 0 || index > NumAvatars())
-        throw vbs::ScriptError::runtime(9);
+        throw vbs::ScriptError::runtime(vbs::ErrorCode::SubscriptOutOfRange);
     auto& entry = m_slots[static_cast<std::size_t>(index)];
     if (!entry)
         entry = std::make_shared<Avatar>();

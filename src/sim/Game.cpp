@@ -20,23 +20,23 @@ namespace {
 
 constexpr const char* SilenceLabel = "Do not show these messages again during this run";
 
-[[noreturn]] void raise(std::int32_t number)
+[[noreturn]] void raise(vbs::ErrorCode code)
 {
-    throw vbs::ScriptError::runtime(number);
+    throw vbs::ScriptError::runtime(code);
 }
 
 // A result the number range cannot hold is an overflow, as the scripts' own arithmetic reports it.
 double checked(double value)
 {
     if (!std::isfinite(value))
-        raise(6);
+        raise(vbs::ErrorCode::Overflow);
     return value;
 }
 
 std::int32_t checkedInt32(std::int64_t value)
 {
     if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        raise(6);
+        raise(vbs::ErrorCode::Overflow);
     return static_cast<std::int32_t>(value);
 }
 
@@ -45,7 +45,7 @@ std::int32_t checkedInt32(std::int64_t value)
 std::int32_t variantIndex(const vbs::Value& whatC)
 {
     if (whatC.isNull())
-        raise(13);
+        raise(vbs::ErrorCode::TypeMismatch);
     return vbs::toLong(whatC);
 }
 
@@ -67,7 +67,7 @@ Game::Game(AvatarTable& avatars, Dialogs* attackMessages, RandomGenerator& rando
 std::size_t Game::checkedIndex(std::int32_t index) const
 {
     if (index < 0 || static_cast<std::size_t>(index) >= m_contacts.size())
-        raise(9);
+        raise(vbs::ErrorCode::SubscriptOutOfRange);
     return static_cast<std::size_t>(index);
 }
 
@@ -79,13 +79,13 @@ const Contact& Game::contact(std::int32_t index) const
 void Game::SetNumContacts(std::int32_t HowMany)
 {
     if (HowMany < 0)
-        raise(9);
+        raise(vbs::ErrorCode::SubscriptOutOfRange);
     if (HowMany > MaxUnits)
-        raise(7);
+        raise(vbs::ErrorCode::OutOfMemory);
     try {
         m_contacts.resize(static_cast<std::size_t>(HowMany) + 1);
     } catch (const std::bad_alloc&) {
-        raise(7);
+        raise(vbs::ErrorCode::OutOfMemory);
     }
     m_changes.tableResized = true;
 }
@@ -136,7 +136,7 @@ std::int32_t Game::closestIndex(double x, double y, double z, std::int32_t team)
 {
     const Closest found = m_contacts.closest(x, y, z, team);
     if (found.overflow)
-        raise(6);
+        raise(vbs::ErrorCode::Overflow);
     return found.index;
 }
 

@@ -21,12 +21,12 @@ namespace {
 // The name of the global module, taken from the start.
 constexpr const char* GlobalModuleName = "global";
 // A module name already in use: the error a collection gives for a key it already holds.
-constexpr std::int32_t DuplicateNameError = 457;
+constexpr ErrorCode DuplicateNameError = ErrorCode::KeyAlreadyExists;
 // A module that was never added.
-constexpr std::int32_t UnknownModuleError = 5;
+constexpr ErrorCode UnknownModuleError = ErrorCode::InvalidProcedureCall;
 // Run of a procedure the global module does not have.
-constexpr std::int32_t MissingProcedureError = 35;
-constexpr std::int32_t InternalError = 51;
+constexpr ErrorCode MissingProcedureError = ErrorCode::ProcedureNotDefined;
+constexpr std::int32_t InternalError = errorNumber(ErrorCode::InternalError);
 
 ScriptErrorInfo infoOf(const ScriptError& error)
 {
@@ -264,7 +264,7 @@ CompiledCode ScriptControl::compile(const std::string& code)
     } catch (const ScriptError& error) {
         compiled.m_error = std::make_shared<const ScriptError>(error);
     } catch (const std::bad_alloc&) {
-        compiled.m_error = std::make_shared<const ScriptError>(ScriptError::runtime(7));
+        compiled.m_error = std::make_shared<const ScriptError>(ScriptError::runtime(ErrorCode::OutOfMemory));
     }
     return compiled;
 }
@@ -300,7 +300,7 @@ bool ScriptControl::guarded(Action&& action, bool runsScript)
     } catch (const ScriptError& error) {
         m_error = infoOf(error);
     } catch (const std::bad_alloc&) {
-        m_error = infoOf(ScriptError::runtime(7));
+        m_error = infoOf(ScriptError::runtime(ErrorCode::OutOfMemory));
     } catch (const std::exception& error) {
         m_error = {InternalError, error.what(), RuntimeErrorSource, 0, 0};
     }

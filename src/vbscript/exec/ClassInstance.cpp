@@ -33,7 +33,7 @@ std::optional<MemberId> ClassInstance::findMember(std::string_view name) const
 Value ClassInstance::invoke(MemberId member, InvokeKind kind, std::span<const Value> args)
 {
     if (!m_engine)
-        throw ScriptError::runtime(51);
+        throw ScriptError::runtime(ErrorCode::InternalError);
     return m_engine->invokeInstance(*this, member, kind, args);
 }
 

@@ -66,7 +66,7 @@ const HostClass<ErrObject>& ErrObject::binding()
             .method("Clear", &ErrObject::clear)
             .add("Raise", [](ErrObject& err, InvokeKind kind, std::span<const Value> args) {
                 if (kind == InvokeKind::Put)
-                    throw ScriptError::runtime(450);
+                    throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
                 return err.raise(args);
             });
         return members;
@@ -106,10 +106,10 @@ void ErrObject::clear()
 Value ErrObject::raise(std::span<const Value> args)
 {
     if (args.empty() || args.size() > 5)
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     const std::int32_t given = toLong(args[0]);
     if (given == 0 || given > 0xFFFF)
-        throw ScriptError::runtime(5);
+        throw ScriptError::runtime(ErrorCode::InvalidProcedureCall);
     const std::int32_t number = errorNumberOfResult(given);
     if (args.size() >= 2)
         m_source = toString(args[1]);

@@ -16,9 +16,9 @@ namespace {
 void putDefault(const Value& target, std::vector<Value> args)
 {
     if (!target.isObject())
-        throw ScriptError::runtime(424);
+        throw ScriptError::runtime(ErrorCode::ObjectRequired);
     if (target.isNothing())
-        throw ScriptError::runtime(91);
+        throw ScriptError::runtime(ErrorCode::ObjectNotSet);
     Object& object = *target.asObject();
     object.invoke(object.requireDefaultMember(), InvokeKind::Put, args);
 }
@@ -77,7 +77,7 @@ Value* Interpreter::indexedVariable(const NameExpr& name, Frame& frame, const Gl
     Value* variable = existingVariable(name, frame, binding);
     if (!variable && (*binding)->kind == BindingKind::Unresolved) {
         if (frame.instance.program->optionExplicit)
-            throw ScriptError::runtime(500);
+            throw ScriptError::runtime(ErrorCode::VariableUndefined);
         variable = &createVariable(name, frame);
     }
     return variable;
@@ -91,7 +91,7 @@ void Interpreter::storeIndexed(Value* variable, const GlobalBinding* binding, st
     if (variable && variable->isArray()) {
         Value* element = writableArray(*variable).find(ElementIndices(indices));
         if (!element)
-            throw ScriptError::runtime(9);
+            throw ScriptError::runtime(ErrorCode::SubscriptOutOfRange);
         storeInto(*element, std::move(value));
         return;
     }
@@ -99,7 +99,7 @@ void Interpreter::storeIndexed(Value* variable, const GlobalBinding* binding, st
     args.push_back(std::move(value));
     if (variable) {
         if (!variable->isObject())
-            throw ScriptError::runtime(13);
+            throw ScriptError::runtime(ErrorCode::TypeMismatch);
         putDefault(*variable, std::move(args));
         return;
     }
@@ -107,7 +107,7 @@ void Interpreter::storeIndexed(Value* variable, const GlobalBinding* binding, st
     case BindingKind::HostMember: invokeItemMember(*binding, InvokeKind::Put, args); return;
     case BindingKind::Item: putDefault(m_globals.items()[binding->item].value, std::move(args)); return;
     case BindingKind::Err: putDefault(m_errValue, std::move(args)); return;
-    default: throw ScriptError::runtime(501);
+    default: throw ScriptError::runtime(ErrorCode::IllegalAssignment);
     }
 }
 
@@ -127,7 +127,7 @@ Value* Interpreter::elementReference(const CallExpr& argument, Frame& frame, Arr
         return nullptr;
     Value* element = writableArray(*variable).find(indices);
     if (!element)
-        throw ScriptError::runtime(9);
+        throw ScriptError::runtime(ErrorCode::SubscriptOutOfRange);
     locks.lock(variable->asArray());
     return element;
 }
@@ -140,23 +140,23 @@ void Interpreter::executeReDim(const ReDimStmt& statement, Frame& frame)
     for (const auto& item : statement.items) {
         Value* variable = variableOf(*item.target, frame, true);
         if (!variable)
-            throw ScriptError::runtime(501);
+            throw ScriptError::runtime(ErrorCode::IllegalAssignment);
         // A fixed or locked array refuses ReDim before its new bounds are even looked at.
         const auto refused = [this](const Value& value) {
             return value.isArray() && (value.asArray()->fixed() || locked(value.asArray().get()));
         };
         if (refused(*variable))
-            throw ScriptError::runtime(10);
+            throw ScriptError::runtime(ErrorCode::ArrayFixedOrLocked);
         std::vector<std::int32_t> bounds;
         for (const auto& bound : item.bounds)
             bounds.push_back(toLong(evaluate(*bound, frame)));
         if (variable->isArray()) {
             const Array& current = *variable->asArray();
             if (refused(*variable))
-                throw ScriptError::runtime(10);
+                throw ScriptError::runtime(ErrorCode::ArrayFixedOrLocked);
             if (statement.preserve && current.allocated()) {
                 if (!writableArray(*variable).redimPreserve(std::move(bounds)))
-                    throw ScriptError::runtime(9);
+                    throw ScriptError::runtime(ErrorCode::SubscriptOutOfRange);
                 continue;
             }
         }
@@ -169,9 +169,9 @@ void Interpreter::executeErase(const EraseStmt& statement, Frame& frame)
 {
     Value* variable = variableOf(*statement.target, frame);
     if (!variable || !variable->isArray())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     if (locked(variable->asArray().get()))
-        throw ScriptError::runtime(10);
+        throw ScriptError::runtime(ErrorCode::ArrayFixedOrLocked);
     writableArray(*variable).erase();
 }
 
@@ -194,7 +194,7 @@ bool Interpreter::locked(const Array* array) const
 void Interpreter::storeInto(Value& target, Value value)
 {
     if (target.isArray() && locked(target.asArray().get()))
-        throw ScriptError::runtime(10);
+        throw ScriptError::runtime(ErrorCode::ArrayFixedOrLocked);
     if (value.isArray() && locked(value.asArray().get()))
         value = Value::array(std::make_shared<Array>(*value.asArray()));
     target = std::move(value);
@@ -204,7 +204,7 @@ Value Interpreter::readElement(const Array& array, std::span<const Value> indice
 {
     const Value* element = array.find(ElementIndices(indices));
     if (!element)
-        throw ScriptError::runtime(9);
+        throw ScriptError::runtime(ErrorCode::SubscriptOutOfRange);
     return *element;
 }
 

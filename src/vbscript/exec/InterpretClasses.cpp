@@ -36,7 +36,8 @@ Value Interpreter::newInstance(const NewExpr& expression, Frame& frame)
     const GlobalScope::Entry* entry = m_globals.find(expression.folded);
     if (!entry || entry->kind != GlobalScope::EntryKind::Class) {
         const bool unknown = !entry && !m_globals.findItem(expression.folded) && !findBuiltin(expression.folded);
-        throw ScriptError::runtime(unknown && frame.instance.program->optionExplicit ? 500 : 506);
+        throw ScriptError::runtime(unknown && frame.instance.program->optionExplicit ? ErrorCode::VariableUndefined
+                                                                                : ErrorCode::ClassNotDefined);
     }
     const ClassEntry& classEntry = entry->classEntry;
     const ClassDecl& decl = *classEntry.decl;
@@ -78,12 +79,12 @@ Value Interpreter::invokeInstance(ClassInstance& instance, MemberId member, Invo
     const bool inside = &instance == m_currentSelf;
     if (entry.field >= 0) {
         if (!entry.isPublic && !inside)
-            throw ScriptError::runtime(438);
+            throw ScriptError::runtime(ErrorCode::MemberNotSupported);
         return useField(instance, entry.field, kind, args);
     }
     const Procedure* procedure = procedureFor(instance, entry, kind, args);
     if (!procedure || (!procedure->isPublic && !inside))
-        throw ScriptError::runtime(438);
+        throw ScriptError::runtime(ErrorCode::MemberNotSupported);
     return callMethod(instance.self(), *procedure, args);
 }
 
@@ -95,19 +96,19 @@ Value Interpreter::useField(ClassInstance& instance, int field, InvokeKind kind,
     const bool put = kind == InvokeKind::Put;
     const std::span<const Value> indices = put ? args.first(args.size() - 1) : args;
     if (put && args.empty())
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     if (indices.empty()) {
         if (put)
             storeInto(variable, args.back());
         return put ? Value() : variable;
     }
     if (!variable.isArray())
-        throw ScriptError::runtime(438);
+        throw ScriptError::runtime(ErrorCode::MemberNotSupported);
     if (!put)
         return readElement(*variable.asArray(), indices);
     Value* element = writableArray(variable).find(ElementIndices(indices));
     if (!element)
-        throw ScriptError::runtime(9);
+        throw ScriptError::runtime(ErrorCode::SubscriptOutOfRange);
     storeInto(*element, args.back());
     return Value();
 }
@@ -125,7 +126,7 @@ Value Interpreter::callWithValues(ProgramInstance& program, const Procedure& pro
                                   const std::shared_ptr<ClassInstance>& self, std::span<const Value> args)
 {
     if (args.size() != procedure.params.size())
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     Frame frame(m_slots, program, &procedure, procedure.slotCount);
     frame.self = self;
     for (std::size_t i = 0; i < args.size(); ++i)
@@ -146,7 +147,7 @@ Value Interpreter::callMethodWith(const std::shared_ptr<ClassInstance>& self, co
                                   const std::vector<ExprPtr>& args, Frame& caller)
 {
     if (args.size() != procedure.params.size())
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     Frame frame(m_slots, self->program(), &procedure, procedure.slotCount);
     frame.self = self;
     ArrayLocks locks(*this);
@@ -170,7 +171,7 @@ Value Interpreter::callInstanceMember(ClassInstance& instance, MemberId member, 
         return invokeInstance(instance, member, kind, ArgumentValues(*this, args, frame));
     const Procedure* procedure = procedureFor(instance, entry, kind, {});
     if (!procedure || (!procedure->isPublic && &instance != m_currentSelf))
-        throw ScriptError::runtime(438);
+        throw ScriptError::runtime(ErrorCode::MemberNotSupported);
     return callMethodWith(instance.self(), *procedure, args, frame);
 }
 

@@ -42,7 +42,7 @@ private:
 Value Interpreter::callCodeFunction(GlobalBinding::Kind which, const std::vector<ExprPtr>& args, Frame& frame)
 {
     if (args.size() != 1)
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     const Value argument = evaluate(*args[0], frame);
     switch (which) {
     case BindingKind::Eval: return evalText(argument, frame);
@@ -80,7 +80,7 @@ void Interpreter::runCodeText(const Value& argument, Frame& frame, bool atScript
 {
     const Value text = argument.isObject() ? toPlainValue(argument) : argument;
     if (!text.isString())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     const Procedure* enclosing = atScriptLevel ? nullptr : frame.procedure;
     try {
         ProgramInstance temporary;
@@ -130,10 +130,10 @@ Value Interpreter::procedureReference(const Value& argument)
 {
     const Value name = argument.isObject() ? toPlainValue(argument) : argument;
     if (!name.isString())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     const GlobalScope::Entry* entry = m_globals.find(binding::foldName(name.asString()));
     if (!entry || entry->kind != GlobalScope::EntryKind::Procedure)
-        throw ScriptError::runtime(5);
+        throw ScriptError::runtime(ErrorCode::InvalidProcedureCall);
     return Value::object(std::make_shared<ProcedureReference>(*this, entry->procedure));
 }
 

@@ -29,13 +29,13 @@ Value Interpreter::evaluate(const Expr& expression, Frame& frame)
     case ExprKind::New: return newInstance(static_cast<const NewExpr&>(expression), frame);
     case ExprKind::Me: return Value::object(frame.self);
     }
-    throw ScriptError::runtime(51);
+    throw ScriptError::runtime(ErrorCode::InternalError);
 }
 
 Value Interpreter::evaluateBinary(const BinaryExpr& expression, Frame& frame)
 {
     if (m_stack.exhausted())
-        throw ScriptError::runtime(28);
+        throw ScriptError::runtime(ErrorCode::OutOfStackSpace);
     const Value left = evaluate(*expression.left, frame);
     const Value right = evaluate(*expression.right, frame);
     Value result;
@@ -51,14 +51,14 @@ Value Interpreter::evaluateIs(const BinaryExpr& expression, Frame& frame)
     const Value left = evaluate(*expression.left, frame);
     const Value right = evaluate(*expression.right, frame);
     if (!left.isObject() || !right.isObject())
-        throw ScriptError::runtime(424);
+        throw ScriptError::runtime(ErrorCode::ObjectRequired);
     return Value::boolean(left.asObject() == right.asObject());
 }
 
 Value Interpreter::evaluateCall(const CallExpr& expression, Frame& frame)
 {
     if (m_stack.exhausted())
-        throw ScriptError::runtime(28);
+        throw ScriptError::runtime(ErrorCode::OutOfStackSpace);
     return callCallee(*expression.callee, expression.args, frame, InvokeKind::Get);
 }
 
@@ -72,7 +72,7 @@ Value Interpreter::evaluateMember(const MemberExpr& expression, Frame& frame)
 Value Interpreter::withObject(int slot, Frame& frame)
 {
     if (slot < 0)
-        throw ScriptError::runtime(505);
+        throw ScriptError::runtime(ErrorCode::InvalidReference);
     return frame.at(slot);
 }
 
@@ -108,7 +108,7 @@ Value Interpreter::plainValue(Value value, bool isSet)
 {
     if (isSet) {
         if (!value.isObject())
-            throw ScriptError::runtime(424);
+            throw ScriptError::runtime(ErrorCode::ObjectRequired);
         return value;
     }
     // Returned as it is, not through a conditional expression, which would copy it.

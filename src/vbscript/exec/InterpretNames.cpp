@@ -124,7 +124,7 @@ Value* Interpreter::variableOf(const NameExpr& name, Frame& frame, bool createEv
     if (binding->kind != BindingKind::Unresolved)
         return nullptr;
     if (frame.instance.program->optionExplicit && !createEvenWhenExplicit)
-        throw ScriptError::runtime(500);
+        throw ScriptError::runtime(ErrorCode::VariableUndefined);
     return &createVariable(name, frame);
 }
 
@@ -149,17 +149,17 @@ Value Interpreter::readName(const NameExpr& name, Frame& frame)
     case BindingKind::Constant: return binding->constant->value();
     case BindingKind::Err: return m_errValue;
     case BindingKind::HostMember: return invokeItemMember(*binding, InvokeKind::Get, {});
-    case BindingKind::Randomize: throw ScriptError::runtime(13);
+    case BindingKind::Randomize: throw ScriptError::runtime(ErrorCode::TypeMismatch);
     case BindingKind::SelfMember: return callSelfMember(frame, name.ref.slot, InvokeKind::Get, {});
     case BindingKind::Execute:
     case BindingKind::ExecuteGlobal:
     case BindingKind::Eval:
-    case BindingKind::GetRef: throw ScriptError::runtime(450);
-    case BindingKind::Class: throw ScriptError::runtime(13);
+    case BindingKind::GetRef: throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
+    case BindingKind::Class: throw ScriptError::runtime(ErrorCode::TypeMismatch);
     default: break;
     }
     if (frame.instance.program->optionExplicit)
-        throw ScriptError::runtime(500);
+        throw ScriptError::runtime(ErrorCode::VariableUndefined);
     return createVariable(name, frame);
 }
 
@@ -170,7 +170,7 @@ void Interpreter::assignName(const NameExpr& name, Frame& frame, Value value)
     const GlobalBinding* binding = nullptr;
     if (Value* variable = existingVariable(name, frame, &binding)) {
         if (binding ? binding->variable->constant : name.ref.constant)
-            throw ScriptError::runtime(501);
+            throw ScriptError::runtime(ErrorCode::IllegalAssignment);
         storeInto(*variable, std::move(value));
         return;
     }
@@ -184,9 +184,9 @@ void Interpreter::assignName(const NameExpr& name, Frame& frame, Value value)
         return;
     }
     if (binding->kind != BindingKind::Unresolved)
-        throw ScriptError::runtime(501);
+        throw ScriptError::runtime(ErrorCode::IllegalAssignment);
     if (frame.instance.program->optionExplicit)
-        throw ScriptError::runtime(500);
+        throw ScriptError::runtime(ErrorCode::VariableUndefined);
     storeInto(createVariable(name, frame), std::move(value));
 }
 
@@ -207,7 +207,7 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
     case BindingKind::Builtin: {
         Value result = invokeBuiltin(*binding->builtin, ArgumentValues(*this, args, frame));
         if (kind == InvokeKind::Call && isConversionFunction(*binding->builtin))
-            throw ScriptError::runtime(458);
+            throw ScriptError::runtime(ErrorCode::UnsupportedAutomationType);
         return result;
     }
     case BindingKind::HostMember: return invokeItemMember(*binding, kind, ArgumentValues(*this, args, frame));
@@ -217,16 +217,17 @@ Value Interpreter::callName(const NameExpr& name, const std::vector<ExprPtr>& ar
     case BindingKind::Err: return callValue(m_errValue, evaluateArguments(args, frame), kind);
     case BindingKind::Randomize: {
         if (kind != InvokeKind::Call)
-            throw ScriptError::runtime(13);
+            throw ScriptError::runtime(ErrorCode::TypeMismatch);
         if (args.size() > 1)
-            throw ScriptError::runtime(450);
+            throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
         randomize(*this, args.empty() ? std::nullopt : std::optional<Value>(evaluate(*args[0], frame)));
         return Value();
     }
     default: break;
     }
     // Calling a name that is nothing at all: the script engine reports a type mismatch.
-    throw ScriptError::runtime(frame.instance.program->optionExplicit ? 500 : 13);
+    throw ScriptError::runtime(frame.instance.program->optionExplicit ? ErrorCode::VariableUndefined
+                                                                    : ErrorCode::TypeMismatch);
 }
 
 Value Interpreter::callCallee(const Expr& callee, const std::vector<ExprPtr>& args, Frame& frame, InvokeKind kind)
@@ -261,9 +262,9 @@ Value Interpreter::callValue(const Value& target, std::vector<Value> args, Invok
     if (target.isArray())
         return readElement(*target.asArray(), args);
     if (!target.isObject())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     if (target.isNothing())
-        throw ScriptError::runtime(91);
+        throw ScriptError::runtime(ErrorCode::ObjectNotSet);
     Object& object = *target.asObject();
     return invokeObject(object, object.requireDefaultMember(), kind, args);
 }
@@ -273,7 +274,7 @@ Value Interpreter::invokeMember(const Value& target, const std::string& name, Me
                                 std::span<const Value> args)
 {
     if (!target.isObject() || target.isNothing())
-        throw ScriptError::runtime(424);
+        throw ScriptError::runtime(ErrorCode::ObjectRequired);
     Object& object = *target.asObject();
     return invokeObject(object, memberOf(target, name, cache), kind, args);
 }
@@ -289,7 +290,7 @@ MemberId Interpreter::memberOf(const Value& target, const std::string& name, Mem
     if (!known) {
         const auto member = object->findMember(name);
         if (!member)
-            throw ScriptError::runtime(438);
+            throw ScriptError::runtime(ErrorCode::MemberNotSupported);
         cache.table = table;
         cache.object = table ? nullptr : object.get();
         cache.keepIdentity = table ? std::weak_ptr<Object>() : object;
@@ -303,7 +304,7 @@ Value Interpreter::invokeObject(Object& object, MemberId member, InvokeKind kind
     try {
         return object.invoke(member, kind, args);
     } catch (const std::bad_alloc&) {
-        throw ScriptError::runtime(7);
+        throw ScriptError::runtime(ErrorCode::OutOfMemory);
     }
 }
 
@@ -317,7 +318,7 @@ Value Interpreter::invokeBuiltin(const BuiltinEntry& builtin, std::span<const Va
     try {
         return callBuiltin(builtin, *this, args);
     } catch (const std::bad_alloc&) {
-        throw ScriptError::runtime(7);
+        throw ScriptError::runtime(ErrorCode::OutOfMemory);
     }
 }
 

@@ -24,13 +24,13 @@ Value Interpreter::loopNumber(const Value& value)
     if (value.isNumber())
         return value;
     toDouble(value);
-    throw ScriptError::runtime(13);
+    throw ScriptError::runtime(ErrorCode::TypeMismatch);
 }
 
 Interpreter::Flow Interpreter::executeBlock(const Block& block, Frame& frame)
 {
     if (m_stack.exhausted())
-        throw ScriptError::runtime(28);
+        throw ScriptError::runtime(ErrorCode::OutOfStackSpace);
     for (const StmtPtr& statement : block) {
         try {
             // Every statement counts towards the time limit: a long run of statements, each
@@ -47,10 +47,10 @@ Interpreter::Flow Interpreter::executeBlock(const Block& block, Frame& frame)
                 throw;
             m_err->record(error);
         } catch (const std::bad_alloc&) {
-            ScriptError error = ScriptError::runtime(7);
+            ScriptError error = ScriptError::runtime(ErrorCode::OutOfMemory);
             recordResumed(error, frame, statement->pos);
         } catch (const std::length_error&) {
-            ScriptError error = ScriptError::runtime(7);
+            ScriptError error = ScriptError::runtime(ErrorCode::OutOfMemory);
             recordResumed(error, frame, statement->pos);
         }
     }
@@ -173,7 +173,7 @@ Interpreter::Flow Interpreter::loopExit(Flow flow, Flow ownExit)
 
 // The bounds of a For or the collection of a For Each failed under Resume Next: the body runs
 // once, then the Next fails with the loop's own error.
-Interpreter::Flow Interpreter::runFailedLoopOnce(const Block& body, Frame& frame, std::int32_t errorAtNext)
+Interpreter::Flow Interpreter::runFailedLoopOnce(const Block& body, Frame& frame, ErrorCode errorAtNext)
 {
     const Flow flow = executeBlock(body, frame);
     if (flow != Flow::Normal)
@@ -187,7 +187,7 @@ Interpreter::Flow Interpreter::executeFor(const ForStmt& statement, Frame& frame
 {
     Value* counter = variableOf(*statement.counter, frame);
     if (!counter)
-        throw ScriptError::runtime(501);
+        throw ScriptError::runtime(ErrorCode::IllegalAssignment);
     Value from;
     Value step = Value::integer(1);
     double end = 0;
@@ -198,7 +198,7 @@ Interpreter::Flow Interpreter::executeFor(const ForStmt& statement, Frame& frame
             step = loopNumber(evaluate(*statement.step, frame));
     } catch (ScriptError& error) {
         recordResumed(error, frame, statement.pos);
-        return runFailedLoopOnce(statement.body, frame, 92);
+        return runFailedLoopOnce(statement.body, frame, ErrorCode::ForLoopNotInitialized);
     }
     *counter = std::move(from);
     return runForBody(statement, frame, *counter, step, end);
@@ -229,16 +229,16 @@ Interpreter::Flow Interpreter::executeForEach(const ForEachStmt& statement, Fram
 {
     Value* variable = variableOf(*statement.variable, frame);
     if (!variable)
-        throw ScriptError::runtime(501);
+        throw ScriptError::runtime(ErrorCode::IllegalAssignment);
     std::shared_ptr<Array> array;
     try {
         const Value collection = evaluate(*statement.collection, frame);
         if (!collection.isArray())
-            throw ScriptError::runtime(451);
+            throw ScriptError::runtime(ErrorCode::NotACollection);
         array = collection.asArray();
     } catch (ScriptError& error) {
         recordResumed(error, frame, statement.pos);
-        return runFailedLoopOnce(statement.body, frame, 451);
+        return runFailedLoopOnce(statement.body, frame, ErrorCode::NotACollection);
     }
     for (size_t i = 0; i < array->size(); ++i) {
         *variable = array->elements()[i];

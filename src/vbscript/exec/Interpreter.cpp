@@ -46,7 +46,7 @@ void Interpreter::ArrayLocks::lock(std::shared_ptr<Array> array)
 // raises "Out of stack space" (28), which the caller may catch like any run-time error.
 void Interpreter::CallDepth::outOfStackSpace()
 {
-    throw ScriptError::runtime(28);
+    throw ScriptError::runtime(ErrorCode::OutOfStackSpace);
 }
 
 void Interpreter::runTopLevel(ProgramInstance& instance)
@@ -63,7 +63,7 @@ void Interpreter::runTopLevel(ProgramInstance& instance)
 void Interpreter::runProcedure(const ProcedureEntry& entry)
 {
     if (!entry.procedure->params.empty()) {
-        ScriptError error = ScriptError::runtime(450);
+        ScriptError error = ScriptError::runtime(ErrorCode::WrongArgumentCount);
         error.setPositionIfUnknown(entry.procedure->pos.line, entry.procedure->pos.column);
         throw error;
     }
@@ -78,7 +78,7 @@ Value Interpreter::callScript(const ProcedureEntry& entry, const std::vector<Exp
 {
     const Procedure& procedure = *entry.procedure;
     if (args.size() != procedure.params.size())
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     Frame frame(m_slots, *entry.instance, &procedure, procedure.slotCount);
     ArrayLocks locks(*this);
     for (size_t i = 0; i < args.size(); ++i)
@@ -137,7 +137,7 @@ Value Interpreter::declaredArray(const std::vector<std::int32_t>& bounds, Source
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    ScriptError error = ScriptError::runtime(7);
+    ScriptError error = ScriptError::runtime(ErrorCode::OutOfMemory);
     error.setPositionIfUnknown(pos.line, pos.column);
     throw error;
 }

@@ -163,7 +163,7 @@ private:
     Flow executeForEach(const ForEachStmt& statement, Frame& frame);
     Flow executeDo(const DoStmt& statement, Frame& frame);
     Flow executeWith(const WithStmt& statement, Frame& frame);
-    Flow runFailedLoopOnce(const Block& body, Frame& frame, std::int32_t errorAtNext);
+    Flow runFailedLoopOnce(const Block& body, Frame& frame, ErrorCode errorAtNext);
     bool canResume(const Frame& frame) const;
     void recordResumed(ScriptError& error, const Frame& frame, SourcePos pos);
     std::optional<bool> testCondition(const Expr& condition, Frame& frame, SourcePos pos);

@@ -15,7 +15,7 @@ void linkProgram(GlobalScope& globals, ProgramInstance& instance)
         const auto* existing = globals.find(declaration.folded);
         const bool clash = existing && (declaration.isConstant || existing->kind != GlobalScope::EntryKind::Variable);
         if (clash || (declaration.isConstant && !globals.addConstant(declaration.folded, declaration.constant)))
-            throw ScriptError::compile(1041, declaration.pos.line, declaration.pos.column);
+            throw ScriptError::compile(ErrorCode::NameRedefined, declaration.pos.line, declaration.pos.column);
         if (declaration.isConstant)
             continue;
         GlobalVariable& variable = globals.variable(declaration.folded);
@@ -27,11 +27,11 @@ void linkProgram(GlobalScope& globals, ProgramInstance& instance)
     }
     for (const auto& procedure : program.procedures) {
         if (!globals.defineProcedure(procedure->folded, ProcedureEntry{procedure.get(), &instance}))
-            throw ScriptError::compile(1041, procedure->pos.line, procedure->pos.column);
+            throw ScriptError::compile(ErrorCode::NameRedefined, procedure->pos.line, procedure->pos.column);
     }
     for (const auto& decl : program.classes) {
         if (!globals.defineClass(decl->folded, ClassEntry{decl.get(), &instance}))
-            throw ScriptError::compile(1041, decl->pos.line, decl->pos.column);
+            throw ScriptError::compile(ErrorCode::NameRedefined, decl->pos.line, decl->pos.column);
     }
 }
 

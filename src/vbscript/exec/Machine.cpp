@@ -72,7 +72,7 @@ void Interpreter::throwPlaced(const Activation& activation)
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    ScriptError error = ScriptError::runtime(7);
+    ScriptError error = ScriptError::runtime(ErrorCode::OutOfMemory);
     place(error);
     throw error;
 }
@@ -278,7 +278,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             case Op::ForCounter: stepForCounter: {
                 Value* counter = variableOf(*static_cast<const ForStmt*>(step->node)->counter, frame);
                 if (!counter)
-                    throw ScriptError::runtime(501);
+                    throw ScriptError::runtime(ErrorCode::IllegalAssignment);
                 slots[step->a + LoopCounter].value = counter;
                 slot(step->a + LoopStep) = Value::integer(1);
                 NEXT_STEP;
@@ -501,7 +501,7 @@ Value Interpreter::callCompiled(Activation& activation, const Instruction& instr
         args = &statement.args;
     } else {
         if (m_stack.exhausted())
-            throw ScriptError::runtime(28);
+            throw ScriptError::runtime(ErrorCode::OutOfStackSpace);
         const auto& expression = *static_cast<const CallExpr*>(instruction.node);
         callee = expression.callee.get();
         args = &expression.args;
@@ -535,7 +535,7 @@ Value Interpreter::callCompiled(Activation& activation, const Instruction& instr
         const BuiltinEntry& builtin = *binding->builtin;
         Value result = invokeBuiltin(builtin, ArgumentValues(*this, activation, instruction.b, args->size()));
         if (isStatement && isConversionFunction(builtin))
-            throw ScriptError::runtime(458);
+            throw ScriptError::runtime(ErrorCode::UnsupportedAutomationType);
         return result;
     }
     case BindingKind::HostMember: {
@@ -558,7 +558,7 @@ Value Interpreter::callMemberCompiled(Activation& activation, const Instruction&
         count = statement.args.size();
     } else {
         if (m_stack.exhausted())
-            throw ScriptError::runtime(28);
+            throw ScriptError::runtime(ErrorCode::OutOfStackSpace);
         const auto& expression = *static_cast<const CallExpr*>(instruction.node);
         callee = expression.callee.get();
         count = expression.args.size();
@@ -610,7 +610,7 @@ Value Interpreter::callScriptCompiled(const ProcedureEntry& entry, const std::ve
 {
     const Procedure& procedure = *entry.procedure;
     if (args.size() != procedure.params.size())
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     Frame frame(m_slots, *entry.instance, &procedure, procedure.slotCount);
     ArrayLocks locks(*this);
     for (std::size_t i = 0; i < args.size(); ++i) {

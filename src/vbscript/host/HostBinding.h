@@ -66,7 +66,7 @@ Value toValue(T&& result)
 inline void requireArgumentCount(std::span<const Value> args, size_t count)
 {
     if (args.size() != count)
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
 }
 
 template <typename Host, typename R, typename... Args, size_t... I>
@@ -101,7 +101,7 @@ public:
     {
         return add(std::move(name), [fn](Host& host, InvokeKind kind, std::span<const Value> args) {
             if (kind == InvokeKind::Put)
-                throw ScriptError::runtime(450);
+                throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
             binding::requireArgumentCount(args, sizeof...(Args));
             return binding::callWith(host, fn, args, std::index_sequence_for<Args...>{});
         });
@@ -152,11 +152,11 @@ public:
     Value invoke(Host& host, MemberId id, InvokeKind kind, std::span<const Value> args) const
     {
         if (id < 0 || static_cast<size_t>(id) >= m_members.size())
-            throw ScriptError::runtime(438);
+            throw ScriptError::runtime(ErrorCode::MemberNotSupported);
         try {
             return m_members[static_cast<size_t>(id)].invoker(host, kind, args);
         } catch (const RoundingOverflow&) {
-            throw ScriptError::runtime(6);
+            throw ScriptError::runtime(ErrorCode::Overflow);
         }
     }
 

@@ -16,9 +16,9 @@ namespace {
 
 __extension__ typedef __int128 Wide;
 
-[[noreturn]] void raise(std::int32_t number)
+[[noreturn]] void raise(ErrorCode code)
 {
-    throw ScriptError::runtime(number);
+    throw ScriptError::runtime(code);
 }
 
 bool isWholeKind(Kind kind)
@@ -63,28 +63,28 @@ std::int64_t wholeOf(const Value& value)
 double finite(double result)
 {
     if (!std::isfinite(result))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return result;
 }
 
 Value singleResult(double result)
 {
     if (!(std::fabs(result) <= static_cast<double>(std::numeric_limits<float>::max())))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::single(static_cast<float>(result));
 }
 
 Value dateResult(double serial)
 {
     if (!calendar::inRange(serial))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::date(serial);
 }
 
 Value currencyResult(Wide scaled)
 {
     if (scaled > std::numeric_limits<std::int64_t>::max() || scaled < std::numeric_limits<std::int64_t>::min())
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::currency(static_cast<std::int64_t>(scaled));
 }
 
@@ -144,7 +144,7 @@ Kind integerDivisionKind(const Value& left, const Value& right, std::int64_t& l,
     l = toLong(left);
     r = toLong(right);
     if (r == 0)
-        raise(11);
+        raise(ErrorCode::DivisionByZero);
     if (isWholeKind(lk) && isWholeKind(rk))
         return wholeKindOf(lk, rk);
     return Kind::Long;
@@ -153,7 +153,7 @@ Kind integerDivisionKind(const Value& left, const Value& right, std::int64_t& l,
 Value wholeQuotient(std::int64_t result, Kind kind)
 {
     if (result > std::numeric_limits<std::int32_t>::max())
-        raise(6);
+        raise(ErrorCode::Overflow);
     return fitWhole(result, kind);
 }
 
@@ -172,7 +172,7 @@ Kind kindOf(const Value& operand)
     case VarType::Currency: return Kind::Currency;
     case VarType::Date: return Kind::Date;
     case VarType::String: return Kind::String;
-    default: raise(13);
+    default: raise(ErrorCode::TypeMismatch);
     }
 }
 
@@ -222,7 +222,7 @@ Value divide(const Value& left, const Value& right)
     const Kind lk = kindOf(left), rk = kindOf(right);
     const double dividend = toDouble(left), divisor = toDouble(right);
     if (divisor == 0)
-        raise(dividend == 0 ? 6 : 11);
+        raise(dividend == 0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero);
     const auto small = [](Kind k) { return k == Kind::Single || (isWholeKind(k) && k != Kind::Long); };
     const bool single = (lk == Kind::Single || rk == Kind::Single) && small(lk) && small(rk);
     return single ? singleResult(dividend / divisor) : Value::doubleValue(finite(dividend / divisor));
@@ -248,7 +248,7 @@ Value power(const Value& left, const Value& right)
     const double result = std::pow(base, exponent);
     // A negative base with a fractional exponent, or zero to a negative power, has no value.
     if (std::isnan(result) || (base == 0 && exponent < 0))
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::doubleValue(finite(result));
 }
 

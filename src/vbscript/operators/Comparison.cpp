@@ -61,7 +61,7 @@ int compareTextWithNumber(const std::string& text, const Value& number, bool tex
     if (numberLiteral) {
         const auto parsed = parseScriptNumber(text);
         if (!parsed)
-            throw ScriptError::runtime(13);
+            throw ScriptError::runtime(ErrorCode::TypeMismatch);
         return order(*parsed, toDouble(number));
     }
     if (textLiteral)
@@ -75,7 +75,7 @@ std::optional<int> compare(const Value& left, const Value& right, OperandForm le
 {
     // Arrays cannot be compared, not even with Null.
     if (left.isArray() || right.isArray() || left.type() == VarType::Error || right.type() == VarType::Error)
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     if (left.isNull() || right.isNull())
         return std::nullopt;
     const Kind lk = kindOf(left), rk = kindOf(right);

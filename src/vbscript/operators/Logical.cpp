@@ -37,7 +37,7 @@ Bits bitsOf(const Value& operand)
     case VarType::Double:
     case VarType::Currency:
     case VarType::Date: return {VarType::Long, toLong(operand)};
-    default: throw ScriptError::runtime(13);
+    default: throw ScriptError::runtime(ErrorCode::TypeMismatch);
     }
 }
 
@@ -96,7 +96,7 @@ Bits inverted(const Bits& bits)
 Value logical(BinaryOp op, const Value& left, const Value& right)
 {
     if (left.isArray() || right.isArray())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     Bits l = bitsOf(left);
     const Bits r = bitsOf(right);
     // A Imp B is (Not A) Or B, Null rules included.
@@ -118,7 +118,7 @@ Value logical(BinaryOp op, const Value& left, const Value& right)
 Value logicalNot(const Value& operand)
 {
     if (operand.isArray())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     const Bits bits = bitsOf(operand);
     if (bits.null)
         return Value::null();

@@ -48,7 +48,7 @@ Value arithmetic(BinaryOp op, const Value& left, const Value& right)
 {
     // Arrays are refused even beside Null; otherwise Null makes the result Null.
     if (left.isArray() || right.isArray())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     if (left.isNull() || right.isNull())
         return Value::null();
     switch (op) {
@@ -100,7 +100,7 @@ Value applyUnary(UnaryOp op, const Value& operand)
     if (op == UnaryOp::Not)
         return operators::logicalNot(value);
     if (value.isArray())
-        throw ScriptError::runtime(13);
+        throw ScriptError::runtime(ErrorCode::TypeMismatch);
     if (value.isNull())
         return Value::null();
     return operators::negate(value);

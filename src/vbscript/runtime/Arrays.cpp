@@ -31,11 +31,11 @@ Value makeArray(BuiltinContext&, Args args)
 const Array& boundedArray(Args args, int& dimension)
 {
     if (!args[0].isArray())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     const Array& array = *args[0].asArray();
     const std::int32_t asked = given(args, 1) ? longArg(args[1]) : 1;
     if (!array.allocated() || asked < 1 || asked > array.dimensions())
-        raise(9);
+        raise(ErrorCode::SubscriptOutOfRange);
     dimension = asked - 1;
     return array;
 }
@@ -63,9 +63,9 @@ Value isArray(BuiltinContext&, Args args)
 std::string elementText(const Value& element)
 {
     if (element.isNull() || element.isArray())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     if (element.isObject())
-        raise(438);
+        raise(ErrorCode::MemberNotSupported);
     return toConcatString(element);
 }
 
@@ -90,12 +90,12 @@ Value filter(BuiltinContext&, Args args)
     const bool keepHolders = given(args, 2) ? toBoolean(args[2]) : true;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (list.isNull() || match.isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     if (!list.isArray())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     const Array& array = *list.asArray();
     if (array.allocated() && array.dimensions() != 1)
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     const std::string needle = textCompare ? lowered(toString(match)) : toString(match);
     std::vector<Value> kept;
     for (const Value& element : array.elements()) {

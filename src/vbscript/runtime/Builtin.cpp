@@ -66,7 +66,7 @@ Value callBuiltin(const BuiltinEntry& entry, BuiltinContext& context, std::span<
 {
     const auto count = static_cast<int>(args.size());
     if (count < entry.minArgs || (entry.maxArgs >= 0 && count > entry.maxArgs))
-        throw ScriptError::runtime(450);
+        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
     return entry.function(context, args);
 }
 

@@ -16,9 +16,9 @@ namespace kestrelon::vbs::builtins {
 
 using Args = std::span<const Value>;
 
-[[noreturn]] inline void raise(std::int32_t number)
+[[noreturn]] inline void raise(ErrorCode code)
 {
-    throw ScriptError::runtime(number);
+    throw ScriptError::runtime(code);
 }
 
 // The argument at index, or nullptr when the call gave fewer or left it out (f(a, , c)).
@@ -52,7 +52,7 @@ inline bool textCompareArg(const Value* arg)
         return false;
     const std::int32_t mode = toLong(*arg);
     if (mode != 0 && mode != 1)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return mode == 1;
 }
 

@@ -38,7 +38,7 @@ Interval intervalNamed(std::string text)
         if (text == entry.name)
             return entry.interval;
     }
-    raise(5);
+    raise(ErrorCode::InvalidProcedureCall);
 }
 
 // The interval argument's text; Null raises 94. The name itself is checked once the other
@@ -47,7 +47,7 @@ std::string intervalText(const Value& arg)
 {
     const Value v = plainArg(arg);
     if (v.isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     return toString(v);
 }
 
@@ -57,7 +57,7 @@ FirstWeek firstWeekArg(const Value* arg)
 {
     const std::int32_t rule = arg ? longArg(*arg) : 1;
     if (rule < 0 || rule > 3)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return static_cast<FirstWeek>(rule == 0 ? 1 : rule);
 }
 
@@ -71,7 +71,7 @@ Value dateOf(std::int64_t day, std::int64_t seconds)
 {
     const double serial = calendar::serialOf(day, static_cast<double>(seconds));
     if (!calendar::inRange(serial))
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::date(serial);
 }
 
@@ -83,7 +83,7 @@ Value addMonths(const Moment& at, std::int64_t months)
     const std::int64_t year = floorDivide(index, 12);
     const std::int64_t month = index - year * 12 + 1;
     if (year < 100 || year > 9999)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     const std::int64_t day = std::min<std::int64_t>(at.parts.day, daysInMonth(year, month));
     return dateOf(calendar::daysFromCivil(year, month, day), at.seconds);
 }
@@ -119,7 +119,7 @@ Value dateAdd(BuiltinContext&, Args args)
     const Value count = plainArg(args[1]), date = plainArg(args[2]);
     const std::string name = intervalText(args[0]);
     if (count.isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     if (date.isNull())
         return Value::null();
     const std::int32_t number = longArg(count);
@@ -177,7 +177,7 @@ Value dateDiff(BuiltinContext&, Args args)
     const Moment start = momentOf(toDate(from)), end = momentOf(toDate(to));
     const std::int64_t count = difference(intervalNamed(name), start, end, firstDay);
     if (count < std::numeric_limits<std::int32_t>::min() || count > std::numeric_limits<std::int32_t>::max())
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::longValue(static_cast<std::int32_t>(count));
 }
 

@@ -61,7 +61,7 @@ inline int firstDayArg(const Value* arg)
         return 1;
     const std::int32_t day = longArg(*arg);
     if (day < 0 || day > 7)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return day == 0 ? 1 : day;
 }
 

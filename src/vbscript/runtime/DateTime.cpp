@@ -73,10 +73,10 @@ Value dateSerial(BuiltinContext&, Args args)
     else if (y >= 30 && y < 100)
         y += 1900;
     if (y < -10000 || y > 10000 || m < -120000 || m > 120000)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     const double serial = static_cast<double>(calendar::daysFromCivil(y, m, d));
     if (!calendar::inRange(serial))
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::date(serial);
 }
 
@@ -93,7 +93,7 @@ Value timeSerial(BuiltinContext&, Args args)
     }
     const double serial = calendar::serialOf(days, static_cast<double>(rest));
     if (!calendar::inRange(serial))
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::date(serial);
 }
 
@@ -103,14 +103,14 @@ Moment writtenDate(const Value& arg)
 {
     const Value v = plainArg(arg);
     if (v.isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     if (v.type() == VarType::Date)
         return momentOf(v.asDouble());
     if (v.isString()) {
         if (const auto serial = calendar::parseDate(v.asString()))
             return momentOf(*serial);
     }
-    raise(13);
+    raise(ErrorCode::TypeMismatch);
 }
 
 Value dateValue(BuiltinContext&, Args args)
@@ -129,7 +129,7 @@ std::pair<std::int32_t, bool> nameArgs(Args args)
 {
     const Value* abbreviate = optionalArg(args, 1);
     if (args[0].isNull() || (abbreviate && abbreviate->isNull()))
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     const std::int32_t number = longArg(args[0]);
     return {number, abbreviate && longArg(*abbreviate) != 0};
 }
@@ -146,7 +146,7 @@ Value monthName(BuiltinContext&, Args args)
 {
     const auto [month, abbreviated] = nameArgs(args);
     if (month < 1 || month > 12)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return nameValue(MonthNames[static_cast<size_t>(month - 1)], abbreviated);
 }
 
@@ -156,11 +156,11 @@ Value weekdayName(BuiltinContext&, Args args)
 {
     const Value* first = optionalArg(args, 2);
     if (first && first->isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     const auto [day, abbreviated] = nameArgs(args);
     const int firstDay = firstDayArg(first);
     if (day < 1 || day > 7)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return nameValue(DayNames[static_cast<size_t>((firstDay - 1 + day - 1) % 7)], abbreviated);
 }
 

@@ -110,7 +110,7 @@ std::int32_t colourPart(const Value& arg)
 {
     const std::int32_t part = longArg(arg);
     if (part < 0)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return std::min(part, 255);
 }
 

@@ -33,7 +33,7 @@ bool namesEnglish(const Value& arg)
 {
     const Value v = plainArg(arg);
     if (v.isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     if (!v.isString())
         return isEnglishNumber(toDouble(v));
     std::string name = v.asString();
@@ -50,7 +50,7 @@ bool namesEnglish(const Value& arg)
 Value setLocale(BuiltinContext&, Args args)
 {
     if (!args.empty() && !namesEnglish(args[0]))
-        raise(447);
+        raise(ErrorCode::LocaleNotSupported);
     return Value::longValue(EnglishUnitedStates);
 }
 

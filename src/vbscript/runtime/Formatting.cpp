@@ -80,7 +80,7 @@ Decimal decimalArg(const Value& arg)
 {
     const Value v = plainArg(arg);
     switch (v.type()) {
-    case VarType::Null: raise(13);
+    case VarType::Null: raise(ErrorCode::TypeMismatch);
     case VarType::Byte:
     case VarType::Integer:
     case VarType::Long:
@@ -166,7 +166,7 @@ NumberStyle styleArgs(Args args, bool parenthesesByDefault)
     style.parentheses = tristate(option(3, UseDefault), parenthesesByDefault);
     style.grouping = tristate(option(4, UseDefault), true);
     if (digits > MostDigits)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     if (digits >= 0)
         style.digits = digits;
     return style;
@@ -192,10 +192,10 @@ Value formatPercent(BuiltinContext&, Args args)
     const NumberStyle style = styleArgs(args, false);
     const Value v = plainArg(args[0]);
     if (v.isNull())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     const double value = toDouble(v);
     if (std::fabs(value) > std::numeric_limits<double>::max() / 100)
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::string(signedText(decimalOf(value * 100, 15), style, "", "%"));
 }
 
@@ -225,10 +225,10 @@ Value formatDateTime(BuiltinContext&, Args args)
 {
     const Value date = plainArg(args[0]);
     if (date.isNull())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     const std::int32_t form = given(args, 1) ? longArg(args[1]) : 0;
     if (form < 0 || form > 4)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     const double serial = toDate(date);
     const Moment at = momentOf(serial);
     switch (form) {

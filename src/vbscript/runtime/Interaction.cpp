@@ -40,12 +40,12 @@ Value inputBox(BuiltinContext& context, Args args)
 Value createObject(BuiltinContext&, Args args)
 {
     toString(args[0]);
-    raise(429);
+    raise(ErrorCode::CantCreateObject);
 }
 
 Value getObject(BuiltinContext&, Args)
 {
-    raise(429);
+    raise(ErrorCode::CantCreateObject);
 }
 
 constexpr std::array Table = {

@@ -20,14 +20,14 @@ constexpr std::int64_t CurrencyScale = 10000;
 Value doubleResult(double result)
 {
     if (!std::isfinite(result))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::doubleValue(result);
 }
 
 Value absCurrency(std::int64_t scaled)
 {
     if (scaled == std::numeric_limits<std::int64_t>::min())
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::currency(scaled < 0 ? -scaled : scaled);
 }
 
@@ -70,7 +70,7 @@ Value wholeCurrency(std::int64_t scaled, bool towardsMinusInfinity)
         --whole;
     std::int64_t result = 0;
     if (__builtin_mul_overflow(whole, CurrencyScale, &result))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return Value::currency(result);
 }
 
@@ -124,7 +124,7 @@ std::int64_t roundCurrencyToPlaces(std::int64_t scaled, std::int32_t places)
         quotient += rest < 0 ? -1 : 1;
     std::int64_t result = 0;
     if (__builtin_mul_overflow(quotient, unit, &result))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return result;
 }
 
@@ -134,7 +134,7 @@ Value roundValue(BuiltinContext&, Args args)
     const Value v = plainArg(args[0]);
     const std::int32_t places = given(args, 1) ? longArg(args[1]) : 0;
     if (places < 0)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     switch (v.type()) {
     case VarType::Null: return Value::null();
     case VarType::Empty: return Value::integer(0);
@@ -153,7 +153,7 @@ Value sqr(BuiltinContext&, Args args)
 {
     const double x = toDouble(args[0]);
     if (x < 0)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::doubleValue(std::sqrt(x));
 }
 
@@ -161,7 +161,7 @@ Value logValue(BuiltinContext&, Args args)
 {
     const double x = toDouble(args[0]);
     if (x <= 0)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::doubleValue(std::log(x));
 }
 

@@ -59,7 +59,7 @@ Value inStr(BuiltinContext&, Args args)
     const std::int32_t start = withStart ? longArg(args[0]) : 1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (start < 1)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     const Value text = plainArg(args[withStart ? 1 : 0]);
     const Value find = plainArg(args[withStart ? 2 : 1]);
     if (text.isNull() || find.isNull())
@@ -80,7 +80,7 @@ Value inStrRev(BuiltinContext&, Args args)
     std::int32_t start = given(args, 2) ? longArg(args[2]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (start == 0 || start < -1)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     if (start == -1)
         start = static_cast<std::int32_t>(text.size());
     if (static_cast<size_t>(start) > text.size())
@@ -104,7 +104,7 @@ Value replace(BuiltinContext&, Args args)
     std::int32_t count = given(args, 4) ? longArg(args[4]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 5));
     if (start < 1 || count < -1)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     if (static_cast<size_t>(start) > text.size())
         return Value::string({});
     const std::string rest = text.substr(static_cast<size_t>(start) - 1);
@@ -141,7 +141,7 @@ Value split(BuiltinContext&, Args args)
     const std::int32_t count = given(args, 2) ? longArg(args[2]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (count < -1)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     if (text.empty() || count == 0)
         return stringArray({});
     if (delimiter.empty())
@@ -152,7 +152,7 @@ Value split(BuiltinContext&, Args args)
     // them pile up outside any script value.
     const auto addPiece = [&pieces](std::string piece) {
         if (pieces.size() == Array::MaxElements)
-            raise(7);
+            raise(ErrorCode::OutOfMemory);
         countPiece(piece.size());
         pieces.push_back(std::move(piece));
     };
@@ -169,9 +169,9 @@ Value split(BuiltinContext&, Args args)
 std::string joinedElement(const Value& element)
 {
     if (element.isNull() || element.isArray())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     if (element.isObject())
-        raise(438);
+        raise(ErrorCode::MemberNotSupported);
     return toConcatString(element);
 }
 
@@ -181,14 +181,14 @@ Value join(BuiltinContext&, Args args)
     const Value list = plainArg(args[0]);
     const std::string delimiter = given(args, 1) ? toString(args[1]) : std::string(" ");
     if (list.isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     if (!list.isArray())
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     const Array& array = *list.asArray();
     if (!array.allocated())
         return Value::string({});
     if (array.dimensions() != 1)
-        raise(13);
+        raise(ErrorCode::TypeMismatch);
     std::string result;
     for (size_t i = 0; i < array.size(); ++i) {
         const std::size_t before = result.size();

@@ -28,7 +28,7 @@ size_t countArg(const Value& arg)
 {
     const std::int32_t count = longArg(arg);
     if (count < 0)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return static_cast<size_t>(count);
 }
 
@@ -55,11 +55,11 @@ Value right(BuiltinContext&, Args args)
 Value mid(BuiltinContext&, Args args)
 {
     if (args.size() > 2 && args[2].isNull())
-        raise(94);
+        raise(ErrorCode::InvalidUseOfNull);
     const Value v = plainArg(args[0]);
     const std::int32_t start = longArg(args[1]);
     if (start < 1)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     const size_t count = given(args, 2) ? countArg(args[2]) : std::string::npos;
     if (v.isNull())
         return Value::null();
@@ -123,12 +123,12 @@ Value string(BuiltinContext&, Args args)
         return Value::null();
     if (ch.isString()) {
         if (ch.asString().empty())
-            raise(5);
+            raise(ErrorCode::InvalidProcedureCall);
         return repeated(count, ch.asString()[0]);
     }
     const std::int32_t code = longArg(ch);
     if (code < 0 || code > 255)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return repeated(count, static_cast<char>(code));
 }
 
@@ -143,7 +143,7 @@ Value asc(BuiltinContext&, Args args)
 {
     const std::string text = toString(args[0]);
     if (text.empty())
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::integer(static_cast<unsigned char>(text[0]));
 }
 
@@ -151,7 +151,7 @@ Value chr(BuiltinContext&, Args args)
 {
     const std::int32_t code = longArg(args[0]);
     if (code < 0 || code > 255)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     return Value::string(std::string(1, static_cast<char>(code)));
 }
 
@@ -161,7 +161,7 @@ Value chrW(BuiltinContext&, Args args)
 {
     std::int32_t code = longArg(args[0]);
     if (code < -32768 || code > 65535)
-        raise(5);
+        raise(ErrorCode::InvalidProcedureCall);
     if (code < 0)
         code += 65536;
     return Value::string(std::string(1, code > 255 ? '?' : static_cast<char>(code)));

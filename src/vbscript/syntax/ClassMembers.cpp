@@ -10,9 +10,9 @@
 namespace kestrelon::vbs {
 namespace {
 
-[[noreturn]] void failAt(int number, SourcePos pos)
+[[noreturn]] void failAt(ErrorCode code, SourcePos pos)
 {
-    throw ScriptError::compile(number, pos.line, pos.column);
+    throw ScriptError::compile(code, pos.line, pos.column);
 }
 
 class MemberTableBuilder {
@@ -53,7 +53,7 @@ private:
         const std::size_t before = m_decl.members.size();
         ClassMember& member = m_decl.members[static_cast<std::size_t>(memberNamed(field.name, field.folded))];
         if (m_decl.members.size() == before)
-            failAt(1041, field.pos);
+            failAt(ErrorCode::NameRedefined, field.pos);
         member.field = index;
         member.isPublic = m_decl.publicFields[static_cast<std::size_t>(index)];
     }
@@ -65,12 +65,12 @@ private:
         const Procedure** place = placeOf(member, procedure.kind);
         if (member.field >= 0 || *place || (procedure.kind == ProcedureKind::Sub && member.get) ||
             (member.sub && procedure.isFunction))
-            failAt(1041, procedure.pos);
+            failAt(ErrorCode::NameRedefined, procedure.pos);
         *place = &procedure;
         member.isPublic = member.isPublic || procedure.isPublic;
         if (procedure.isDefault) {
             if (m_decl.defaultMember >= 0 && m_decl.defaultMember != index)
-                failAt(1052, procedure.pos);
+                failAt(ErrorCode::MultipleDefaults, procedure.pos);
             m_decl.defaultMember = index;
         }
         noteLifetimeProcedure(procedure);
@@ -94,7 +94,7 @@ private:
         if (!initialize && procedure.folded != "class_terminate")
             return;
         if (!procedure.params.empty())
-            failAt(1053, procedure.pos);
+            failAt(ErrorCode::LifetimeProcedureArguments, procedure.pos);
         (initialize ? m_decl.initialize : m_decl.terminate) = &procedure;
     }
 
@@ -105,9 +105,9 @@ private:
             if (!assigner)
                 continue;
             if (assigner->params.empty())
-                failAt(1054, assigner->pos);
+                failAt(ErrorCode::AssignerWithoutArguments, assigner->pos);
             if (member.get && assigner->params.size() != member.get->params.size() + 1)
-                failAt(1051, assigner->pos);
+                failAt(ErrorCode::InconsistentPropertyArguments, assigner->pos);
         }
     }
 

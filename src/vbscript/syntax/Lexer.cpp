@@ -210,7 +210,7 @@ bool Lexer::skipBlanksAndContinuations()
             if (atEnd())
                 return false;
             if (peek() != '\r' && peek() != '\n')
-                failAt(1032, line, col);
+                failAt(ErrorCode::InvalidCharacter, line, col);
             m_pos += (peek() == '\r' && peek(1) == '\n') ? 2 : 1;
             ++m_line;
             m_lineStart = m_pos;
@@ -242,7 +242,7 @@ void Lexer::scanToken()
     else if (c == '#')
         scanDate();
     else if (!scanOperator())
-        fail(1032);
+        fail(ErrorCode::InvalidCharacter);
 }
 
 // "&H1F", "&O17" and "&17" are numbers; "&hi" is "&" followed by the name hi.
@@ -278,7 +278,7 @@ void Lexer::scanWord()
         ++m_pos;
     const std::string_view word = m_source.substr(m_tokenStart, m_pos - m_tokenStart);
     if (word.size() > MaxNameLength)
-        failAt(1030, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
+        failAt(ErrorCode::IdentifierTooLong, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
     std::string folded = binding::foldName(word);
     const bool afterDot = !m_tokens.empty() && m_tokens.back().kind == TokenKind::Dot;
     if (!afterDot) {
@@ -305,11 +305,11 @@ void Lexer::scanBracketedName()
     while (!atEnd() && peek() != ']' && peek() != '\r' && peek() != '\n')
         ++m_pos;
     if (atEnd() || peek() != ']')
-        fail(1007);
+        fail(ErrorCode::ExpectedRightBracket);
     const std::string_view name = m_source.substr(start, m_pos - start);
     ++m_pos;
     if (name.size() > MaxNameLength)
-        failAt(1030, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
+        failAt(ErrorCode::IdentifierTooLong, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
     Token& token = push(TokenKind::Identifier);
     token.text = std::string(name);
     token.folded = binding::foldName(name);
@@ -323,7 +323,7 @@ void Lexer::scanString()
     std::string text;
     while (true) {
         if (atEnd() || peek() == '\r' || peek() == '\n')
-            fail(1033);
+            fail(ErrorCode::UnterminatedString);
         const char c = peek();
         ++m_pos;
         if (c == '"') {
@@ -353,7 +353,7 @@ void Lexer::scanDecimalNumber()
         isDouble = true;
         const size_t sign = (peek(1) == '+' || peek(1) == '-') ? 1 : 0;
         if (!isDigit(peek(1 + sign)))
-            fail(1031);
+            fail(ErrorCode::InvalidNumber);
         m_pos += 1 + sign;
         while (isDigit(peek()))
             ++m_pos;
@@ -372,7 +372,7 @@ void Lexer::scanDecimalNumber()
     }
     const auto value = doubleLiteral(text);
     if (!value)
-        fail(1031);
+        fail(ErrorCode::InvalidNumber);
     push(TokenKind::Literal).value = Value::doubleValue(*value);
 }
 
@@ -397,9 +397,9 @@ void Lexer::scanRadixNumber()
         ++m_pos;
     }
     if (badDigit)
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     if (tooLong)
-        fail(1031);
+        fail(ErrorCode::InvalidNumber);
     const bool longSuffix = peek() == '&';
     if (longSuffix)
         ++m_pos;
@@ -417,12 +417,12 @@ void Lexer::scanDate()
     while (!atEnd() && peek() != '#' && peek() != '\r' && peek() != '\n')
         ++m_pos;
     if (atEnd() || peek() != '#')
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     const std::string_view text = trimBlanks(m_source.substr(start, m_pos - start));
     ++m_pos;
     const auto serial = calendar::parseDate(text);
     if (!serial)
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     push(TokenKind::Literal).value = Value::date(*serial);
 }
 
@@ -492,12 +492,12 @@ Token& Lexer::push(TokenKind kind)
     return token;
 }
 
-void Lexer::fail(std::int32_t number) const
+void Lexer::fail(ErrorCode number) const
 {
     failAt(number, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
 }
 
-void Lexer::failAt(std::int32_t number, int line, int column) const
+void Lexer::failAt(ErrorCode number, int line, int column) const
 {
     throw LexError{number, line, column};
 }

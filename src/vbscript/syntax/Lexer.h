@@ -21,7 +21,7 @@ public:
 
 private:
     struct LexError {
-        std::int32_t number;
+        ErrorCode number;
         int line;
         int column;
     };
@@ -40,8 +40,8 @@ private:
     bool scanOperator();
 
     Token& push(TokenKind kind);
-    [[noreturn]] void fail(std::int32_t number) const;
-    [[noreturn]] void failAt(std::int32_t number, int line, int column) const;
+    [[noreturn]] void fail(ErrorCode number) const;
+    [[noreturn]] void failAt(ErrorCode number, int line, int column) const;
 
     char peek(size_t ahead = 0) const;
     bool atEnd() const { return m_pos >= m_source.size(); }

@@ -11,10 +11,10 @@ namespace kestrelon::vbs {
 void Parser::parseClass()
 {
     if (m_context.procedure)
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     advance();
     if (!at(TokenKind::Identifier))
-        fail(1010);
+        fail(ErrorCode::ExpectedIdentifier);
     auto decl = std::make_unique<ClassDecl>();
     decl->pos = position();
     decl->name = current().text;
@@ -28,7 +28,7 @@ void Parser::parseClass()
         parseClassMember(*decl);
         requireStatementEnd();
     }
-    expectEndOf(TokenKind::Class, 1047);
+    expectEndOf(TokenKind::Class, ErrorCode::ExpectedClass);
     m_program->classes.push_back(std::move(decl));
 }
 
@@ -46,21 +46,21 @@ void Parser::parseClassMember(ClassDecl& decl)
     } else if (accept(TokenKind::Private)) {
         isPublic = false;
         if (atDefaultMarker())
-            fail(1057);
+            fail(ErrorCode::DefaultMustBePublic);
     } else if (atDefaultMarker()) {
-        fail(1057);
+        fail(ErrorCode::DefaultMustBePublic);
     } else if (accept(TokenKind::Dim)) {
         parseClassFields(decl, true);
         return;
     } else if (!at(TokenKind::Sub) && !at(TokenKind::Function) && !atPropertyProcedure()) {
-        fail(1024);
+        fail(ErrorCode::ExpectedStatement);
     }
     if (at(TokenKind::Sub) || at(TokenKind::Function) || atPropertyProcedure()) {
         parseClassProcedure(decl, isPublic, isDefault, start);
         return;
     }
     if (isDefault)
-        fail(1056);
+        fail(ErrorCode::DefaultNotOnProcedure);
     parseClassFields(decl, isPublic);
 }
 
@@ -94,10 +94,10 @@ void Parser::parseClassProcedure(ClassDecl& decl, bool isPublic, bool isDefault,
         else if (at(TokenKind::Set))
             kind = ProcedureKind::PropertySet;
         else
-            fail(1049);
+            fail(ErrorCode::ExpectedLetSetOrGet);
     }
     if (isDefault && (kind == ProcedureKind::PropertyLet || kind == ProcedureKind::PropertySet))
-        failAt(1058, start);
+        failAt(ErrorCode::DefaultOnlyOnPropertyGet, start);
     advance();
     ClassDecl* const outerClass = m_context.classDecl;
     m_context.classDecl = &decl;

@@ -72,7 +72,7 @@ ExprPtr Parser::parseBinaryRest(ExprPtr left, int minLevel)
         const SourcePos pos = left->pos;
         advance();
         if (++m_nesting > MaxNesting)
-            fail(1001);
+            fail(ErrorCode::CompilerOutOfMemory);
         ++deepened;
         ExprPtr right = parseBinary(info->level + 1);
         left = std::make_unique<BinaryExpr>(info->isIs ? ExprKind::Is : ExprKind::Binary, pos, info->op,
@@ -123,7 +123,7 @@ ExprPtr Parser::parsePrimary()
     case TokenKind::LeftParen: {
         advance();
         expression = parseExpression();
-        expect(TokenKind::RightParen, 1006);
+        expect(TokenKind::RightParen, ErrorCode::ExpectedRightParen);
         expression->parenthesized = true;
         // A parenthesised callee or array may still be called or indexed: (f)(x), ((a))(0).
         return parsePostfix(std::move(expression));
@@ -131,12 +131,12 @@ ExprPtr Parser::parsePrimary()
     case TokenKind::New: {
         advance();
         if (!at(TokenKind::Identifier))
-            fail(1010);
+            fail(ErrorCode::ExpectedIdentifier);
         expression = std::make_unique<NewExpr>(pos, current().text, current().folded);
         break;
     }
     case TokenKind::Me: return parseChain();
-    default: fail(atStatementEnd() ? 1002 : 1023);
+    default: fail(atStatementEnd() ? ErrorCode::SyntaxError : ErrorCode::ExpectedExpression);
     }
     advance();
     return expression;
@@ -149,15 +149,15 @@ ExprPtr Parser::parseChain()
     ExprPtr expression;
     if (at(TokenKind::Me)) {
         if (!inClassProcedure())
-            fail(1037);
+            fail(ErrorCode::InvalidUseOfMe);
         expression = std::make_unique<MeExpr>(pos);
     } else if (accept(TokenKind::Dot)) {
         if (!at(TokenKind::Identifier))
-            fail(1010);
+            fail(ErrorCode::ExpectedIdentifier);
         expression = std::make_unique<WithMemberExpr>(pos, current().text);
     } else {
         if (!at(TokenKind::Identifier))
-            fail(1010);
+            fail(ErrorCode::ExpectedIdentifier);
         expression = std::make_unique<NameExpr>(pos, current().text, current().folded);
     }
     advance();
@@ -169,12 +169,12 @@ ExprPtr Parser::parsePostfix(ExprPtr expression)
     int deepened = 0;
     while ((at(TokenKind::Dot) && current().joined) || at(TokenKind::LeftParen)) {
         if (++m_nesting > MaxNesting)
-            fail(1001);
+            fail(ErrorCode::CompilerOutOfMemory);
         ++deepened;
         const SourcePos pos = expression->pos;
         if (accept(TokenKind::Dot)) {
             if (!at(TokenKind::Identifier))
-                fail(1010);
+                fail(ErrorCode::ExpectedIdentifier);
             expression = std::make_unique<MemberExpr>(pos, std::move(expression), current().text);
             advance();
         } else {
@@ -194,7 +194,7 @@ std::vector<ExprPtr> Parser::parseArguments()
     if (accept(TokenKind::RightParen))
         return {};
     std::vector<ExprPtr> arguments = parseArgumentList();
-    expect(TokenKind::RightParen, 1006);
+    expect(TokenKind::RightParen, ErrorCode::ExpectedRightParen);
     return arguments;
 }
 

@@ -15,7 +15,7 @@ StmtPtr Parser::parseStatement()
     case TokenKind::Public:
     case TokenKind::Private: {
         if (!topLevel)
-            fail(1024);
+            fail(ErrorCode::ExpectedStatement);
         const TokenKind next = lookAhead(1).kind;
         if (next == TokenKind::Sub || next == TokenKind::Function) {
             advance();
@@ -47,14 +47,14 @@ StmtPtr Parser::parseStatement()
     case TokenKind::Class: parseClass(); return nullptr;
     case TokenKind::Me:
         if (!inClassProcedure())
-            fail(1037);
+            fail(ErrorCode::InvalidUseOfMe);
         return parseSimpleStatement();
     case TokenKind::Identifier:
         if (atPropertyProcedure())
-            fail(1048);
+            fail(ErrorCode::MustBeInsideClass);
         return parseSimpleStatement();
     case TokenKind::Dot: return parseSimpleStatement();
-    default: fail(1024);
+    default: fail(ErrorCode::ExpectedStatement);
     }
 }
 
@@ -76,7 +76,7 @@ StmtPtr Parser::parseDim(bool allowConst)
 Declaration Parser::parseDimName()
 {
     if (!at(TokenKind::Identifier))
-        fail(1010);
+        fail(ErrorCode::ExpectedIdentifier);
     Declaration declaration;
     declaration.pos = position();
     declaration.name = current().text;
@@ -99,11 +99,11 @@ std::vector<std::int32_t> Parser::parseFixedBounds()
     do {
         const Value& value = current().value;
         if (!at(TokenKind::Literal) || !(value.type() == VarType::Integer || value.type() == VarType::Long))
-            fail(1026);
+            fail(ErrorCode::ExpectedIntegerConstant);
         bounds.push_back(value.wholeNumber());
         advance();
     } while (accept(TokenKind::Comma));
-    expect(TokenKind::RightParen, 1006);
+    expect(TokenKind::RightParen, ErrorCode::ExpectedRightParen);
     return bounds;
 }
 
@@ -113,17 +113,17 @@ StmtPtr Parser::parseConst(SourcePos start)
     auto statement = std::make_unique<DeclarationStmt>(start);
     do {
         if (!at(TokenKind::Identifier))
-            fail(1010);
+            fail(ErrorCode::ExpectedIdentifier);
         Declaration declaration;
         declaration.pos = position();
         declaration.name = current().text;
         declaration.folded = current().folded;
         declaration.isConstant = true;
         advance();
-        expect(TokenKind::Equal, 1011);
+        expect(TokenKind::Equal, ErrorCode::ExpectedEquals);
         declaration.constant = parseConstantValue();
         if (!at(TokenKind::Comma) && !atStatementEnd())
-            fail(1045);
+            fail(ErrorCode::ExpectedLiteralConstant);
         statement->names.push_back(std::move(declaration));
     } while (accept(TokenKind::Comma));
     return statement;
@@ -144,10 +144,10 @@ Value Parser::parseConstantValue()
     case TokenKind::False: value = Value::boolean(false); break;
     case TokenKind::Null: value = Value::null(); break;
     case TokenKind::Empty: break;
-    default: fail(1045);
+    default: fail(ErrorCode::ExpectedLiteralConstant);
     }
     if (negations > 0 && !(current().kind == TokenKind::Literal && !value.isString()))
-        fail(1045);
+        fail(ErrorCode::ExpectedLiteralConstant);
     advance();
     for (int i = 0; i < negations; ++i)
         value = applyUnary(UnaryOp::Negate, value);
@@ -164,10 +164,10 @@ StmtPtr Parser::parseReDim()
         ReDimStmt::Item item;
         item.target = parseName();
         if (!at(TokenKind::LeftParen))
-            fail(1005);
+            fail(ErrorCode::ExpectedLeftParen);
         item.bounds = parseArguments();
         if (item.bounds.empty())
-            fail(1002);
+            fail(ErrorCode::SyntaxError);
         statement->items.push_back(std::move(item));
     } while (accept(TokenKind::Comma));
     return statement;
@@ -185,7 +185,7 @@ StmtPtr Parser::parseErase()
 std::unique_ptr<NameExpr> Parser::parseName()
 {
     if (!at(TokenKind::Identifier))
-        fail(1010);
+        fail(ErrorCode::ExpectedIdentifier);
     auto name = std::make_unique<NameExpr>(position(), current().text, current().folded);
     advance();
     return name;
@@ -199,7 +199,7 @@ StmtPtr Parser::parseIf()
     advance();
     IfStmt::Branch branch;
     branch.condition = parseExpression();
-    expect(TokenKind::Then, 1017);
+    expect(TokenKind::Then, ErrorCode::ExpectedThen);
     statement->branches.push_back(std::move(branch));
     if (at(TokenKind::Newline) || at(TokenKind::EndOfInput))
         parseBlockIf(*statement);
@@ -217,13 +217,13 @@ void Parser::parseBlockIf(IfStmt& statement)
         advance();
         IfStmt::Branch branch;
         branch.condition = parseExpression();
-        expect(TokenKind::Then, 1017);
+        expect(TokenKind::Then, ErrorCode::ExpectedThen);
         branch.body = parseBlock();
         statement.branches.push_back(std::move(branch));
     }
     if (accept(TokenKind::Else))
         statement.elseBody = parseBlock();
-    expectEndOf(TokenKind::If, 1012);
+    expectEndOf(TokenKind::If, ErrorCode::ExpectedIf);
     m_context.lineIfDepth = outerLineIf;
 }
 
@@ -260,7 +260,7 @@ StmtPtr Parser::parseSelect()
 {
     auto statement = std::make_unique<SelectStmt>(position());
     advance();
-    expect(TokenKind::Case, 1021);
+    expect(TokenKind::Case, ErrorCode::ExpectedCase);
     statement->selector = parseExpression();
     requireSeparator();
     skipSeparators();
@@ -278,8 +278,8 @@ StmtPtr Parser::parseSelect()
         statement->cases.push_back(std::move(branch));
     }
     if (!at(TokenKind::End) && !at(TokenKind::EndOfInput) && !statement->hasElse)
-        failUnexpectedEnd(1021);
-    expectEndOf(TokenKind::Select, 1022);
+        failUnexpectedEnd(ErrorCode::ExpectedCase);
+    expectEndOf(TokenKind::Select, ErrorCode::ExpectedSelect);
     return statement;
 }
 
@@ -293,10 +293,10 @@ StmtPtr Parser::parseFor()
     auto statement = std::make_unique<ForStmt>(start);
     statement->counter = parseName();
     if (at(TokenKind::Dot) || at(TokenKind::LeftParen))
-        fail(1040);
-    expect(TokenKind::Equal, 1011);
+        fail(ErrorCode::InvalidForVariable);
+    expect(TokenKind::Equal, ErrorCode::ExpectedEquals);
     statement->from = parseExpression();
-    expect(TokenKind::To, 1013);
+    expect(TokenKind::To, ErrorCode::ExpectedTo);
     statement->to = parseExpression();
     if (atWord("step")) {
         advance();
@@ -314,7 +314,7 @@ Block Parser::parseForBody()
     auto body = parseBlock();
     --m_context.forDepth;
     if (!at(TokenKind::Next))
-        failUnexpectedEnd(1020);
+        failUnexpectedEnd(ErrorCode::ExpectedNext);
     advance();
     return body;
 }
@@ -325,7 +325,7 @@ StmtPtr Parser::parseForEach(SourcePos start)
     advance();
     auto statement = std::make_unique<ForEachStmt>(start);
     statement->variable = parseName();
-    expect(TokenKind::In, 1046);
+    expect(TokenKind::In, ErrorCode::ExpectedIn);
     statement->collection = parseExpression();
     statement->body = parseForBody();
     return statement;
@@ -341,21 +341,21 @@ StmtPtr Parser::parseDo()
         advance();
         statement->condition = parseExpression();
     } else if (!at(TokenKind::Newline) && !at(TokenKind::Colon) && !at(TokenKind::EndOfInput)) {
-        fail(1028);
+        fail(ErrorCode::ExpectedWhileUntilOrEnd);
     }
     requireSeparator();
     ++m_context.doDepth;
     statement->body = parseBlock();
     --m_context.doDepth;
     if (!at(TokenKind::Loop))
-        failUnexpectedEnd(1019);
+        failUnexpectedEnd(ErrorCode::ExpectedLoop);
     advance();
     if (statement->test == DoStmt::Test::None && (at(TokenKind::While) || at(TokenKind::Until))) {
         statement->test = at(TokenKind::While) ? DoStmt::Test::WhileAfter : DoStmt::Test::UntilAfter;
         advance();
         statement->condition = parseExpression();
     } else if (statement->test == DoStmt::Test::None && !atStatementEnd()) {
-        fail(1028);
+        fail(ErrorCode::ExpectedWhileUntilOrEnd);
     }
     return statement;
 }
@@ -370,7 +370,7 @@ StmtPtr Parser::parseWhile()
     requireSeparator();
     statement->body = parseBlock();
     if (!at(TokenKind::Wend))
-        failUnexpectedEnd(1018);
+        failUnexpectedEnd(ErrorCode::ExpectedWend);
     advance();
     return statement;
 }
@@ -383,7 +383,7 @@ StmtPtr Parser::parseWith()
     statement->object = parseExpression();
     requireSeparator();
     statement->body = parseBlock();
-    expectEndOf(TokenKind::With, 1029);
+    expectEndOf(TokenKind::With, ErrorCode::ExpectedWith);
     return statement;
 }
 
@@ -410,10 +410,10 @@ StmtPtr Parser::parseExit()
         what = ExitKind::Property;
         valid = procedure && procedure->kind != ProcedureKind::Sub && procedure->kind != ProcedureKind::Function;
     } else {
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     }
     if (!valid)
-        failAt(1039, start);
+        failAt(ErrorCode::InvalidExit, start);
     advance();
     return std::make_unique<ExitStmt>(start, what);
 }
@@ -424,16 +424,16 @@ StmtPtr Parser::parseOnError()
     const SourcePos start = position();
     advance();
     if (!atWord("error"))
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     advance();
     if (accept(TokenKind::Resume)) {
-        expect(TokenKind::Next, 1002);
+        expect(TokenKind::Next, ErrorCode::SyntaxError);
         return std::make_unique<OnErrorStmt>(start, true);
     }
-    expect(TokenKind::GoTo, 1002);
+    expect(TokenKind::GoTo, ErrorCode::SyntaxError);
     const Value& target = current().value;
     if (!at(TokenKind::Literal) || target.type() != VarType::Integer || target.asInteger() != 0)
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     advance();
     return std::make_unique<OnErrorStmt>(start, false);
 }
@@ -444,11 +444,11 @@ StmtPtr Parser::parseSet()
     auto statement = std::make_unique<AssignStmt>(position(), true);
     advance();
     if (at(TokenKind::Me) && (!inClassProcedure() || lookAhead(1).kind != TokenKind::Dot))
-        fail(1037);
+        fail(ErrorCode::InvalidUseOfMe);
     if (!at(TokenKind::Identifier) && !at(TokenKind::Dot) && !at(TokenKind::Me))
-        fail(1010);
+        fail(ErrorCode::ExpectedIdentifier);
     statement->target = parseChain();
-    expect(TokenKind::Equal, 1011);
+    expect(TokenKind::Equal, ErrorCode::ExpectedEquals);
     statement->value = parseExpression();
     return statement;
 }
@@ -459,7 +459,7 @@ StmtPtr Parser::parseCall()
     auto statement = std::make_unique<CallStmt>(position());
     advance();
     if (!at(TokenKind::Identifier) && !at(TokenKind::Dot) && !at(TokenKind::LeftParen) && !at(TokenKind::Me))
-        fail(1010);
+        fail(ErrorCode::ExpectedIdentifier);
     // Call (((f))) (x): the parentheses round the name only group it; x still goes by reference.
     ExprPtr chain = at(TokenKind::LeftParen) ? parsePrimary() : parseChain();
     if (chain->kind == ExprKind::Call) {
@@ -478,7 +478,7 @@ StmtPtr Parser::parseSimpleStatement()
     const SourcePos start = position();
     ExprPtr chain = parseChain();
     if (chain->kind == ExprKind::Me && at(TokenKind::Equal))
-        failAt(1037, start);
+        failAt(ErrorCode::InvalidUseOfMe, start);
     if (accept(TokenKind::Equal)) {
         auto statement = std::make_unique<AssignStmt>(start, false);
         statement->target = std::move(chain);
@@ -497,18 +497,18 @@ StmtPtr Parser::makeCallStatement(SourcePos start, ExprPtr chain)
         statement->callee = std::move(chain);
         if (!atStatementEnd()) {
             if (!atExpressionStart() && !at(TokenKind::Comma))
-                fail(1025);
+                fail(ErrorCode::ExpectedEndOfStatement);
             statement->args = parseArgumentList();
         }
         return statement;
     }
     auto& call = static_cast<CallExpr&>(*chain);
     if (call.args.size() > 1)
-        failAt(1044, start);
+        failAt(ErrorCode::ParenthesesCallingSub, start);
     statement->callee = std::move(call.callee);
     if (call.args.empty()) {
         if (!atStatementEnd())
-            fail(1025);
+            fail(ErrorCode::ExpectedEndOfStatement);
         return statement;
     }
     ExprPtr first = std::move(call.args.front());

@@ -10,7 +10,7 @@ namespace kestrelon::vbs {
 Parser::NestingGuard::NestingGuard(Parser& parser) : m_parser(parser)
 {
     if (++m_parser.m_nesting > MaxNesting)
-        m_parser.fail(1001);
+        m_parser.fail(ErrorCode::CompilerOutOfMemory);
 }
 
 Parser::Parser(std::string_view source) : m_tokens(Lexer(source).tokenize()) {}
@@ -58,24 +58,24 @@ bool Parser::accept(TokenKind kind)
     return true;
 }
 
-void Parser::expect(TokenKind kind, int errorNumber)
+void Parser::expect(TokenKind kind, ErrorCode error)
 {
     if (!accept(kind))
-        fail(errorNumber);
+        fail(error);
 }
 
 // A lexical error stands where the parser meets it, before any other complaint about it.
-void Parser::fail(int errorNumber) const
+void Parser::fail(ErrorCode error) const
 {
     const Token& token = current();
     if (token.kind == TokenKind::Invalid)
         failAt(token.errorNumber, {token.line, token.column});
-    failAt(errorNumber, {token.line, token.column});
+    failAt(error, {token.line, token.column});
 }
 
-void Parser::failAt(int errorNumber, SourcePos pos) const
+void Parser::failAt(ErrorCode error, SourcePos pos) const
 {
-    throw ScriptError::compile(errorNumber, pos.line, pos.column);
+    throw ScriptError::compile(error, pos.line, pos.column);
 }
 
 void Parser::skipSeparators()
@@ -87,14 +87,14 @@ void Parser::skipSeparators()
 void Parser::requireStatementEnd()
 {
     if (!atStatementEnd())
-        fail(1025);
+        fail(ErrorCode::ExpectedEndOfStatement);
 }
 
 // Loop headers, With and Select Case end their line (or take a ":") before their body.
 void Parser::requireSeparator()
 {
     if (!at(TokenKind::Newline) && !at(TokenKind::Colon) && !at(TokenKind::EndOfInput))
-        fail(1025);
+        fail(ErrorCode::ExpectedEndOfStatement);
 }
 
 std::unique_ptr<Program> Parser::parseProgram()
@@ -108,7 +108,7 @@ std::unique_ptr<Program> Parser::parseProgram()
     }
     program->statements = parseBlock();
     if (!at(TokenKind::EndOfInput))
-        failUnexpectedEnd(1024);
+        failUnexpectedEnd(ErrorCode::ExpectedStatement);
     return program;
 }
 
@@ -122,10 +122,10 @@ std::unique_ptr<Program> Parser::parseEvalProgram()
     } catch (const ScriptError& error) {
         if (error.number() != 1023)
             throw;
-        throw ScriptError::compile(1002, error.line(), error.column());
+        throw ScriptError::compile(ErrorCode::SyntaxError, error.line(), error.column());
     }
     if (!at(TokenKind::EndOfInput))
-        fail(1025);
+        fail(ErrorCode::ExpectedEndOfStatement);
     return program;
 }
 
@@ -133,7 +133,7 @@ void Parser::parseOptionExplicit()
 {
     advance();
     if (!atWord("explicit"))
-        fail(1002);
+        fail(ErrorCode::SyntaxError);
     advance();
     requireStatementEnd();
 }
@@ -155,7 +155,7 @@ Block Parser::parseBlock()
         case TokenKind::Loop:
         case TokenKind::Next:
         case TokenKind::Wend: return block;
-        case TokenKind::Invalid: fail(1002);
+        case TokenKind::Invalid: fail(ErrorCode::SyntaxError);
         default: break;
         }
         if (StmtPtr statement = parseStatement())
@@ -166,21 +166,21 @@ Block Parser::parseBlock()
 
 // A block ended by a word that is not its own: a stray Loop or Next is named as such,
 // anything else is reported as what the construct still expects.
-void Parser::failUnexpectedEnd(int expectedError) const
+void Parser::failUnexpectedEnd(ErrorCode expectedError) const
 {
     if (at(TokenKind::Loop))
-        fail(1038);
+        fail(ErrorCode::LoopWithoutDo);
     if (at(TokenKind::Next))
-        fail(1055);
+        fail(ErrorCode::UnexpectedNext);
     fail(expectedError);
 }
 
 // "End <construct>" closing a block; a missing End is 1014, a wrong word after it the
 // construct's own "Expected 'If'"-style error.
-void Parser::expectEndOf(TokenKind construct, int missingWordError)
+void Parser::expectEndOf(TokenKind construct, ErrorCode missingWordError)
 {
     if (!at(TokenKind::End))
-        failUnexpectedEnd(1014);
+        failUnexpectedEnd(ErrorCode::ExpectedEnd);
     advance();
     if (!at(construct))
         fail(missingWordError);
@@ -192,7 +192,7 @@ void Parser::expectEndOf(TokenKind construct, int missingWordError)
 void Parser::parseProcedure()
 {
     if (m_context.procedure)
-        fail(1024);
+        fail(ErrorCode::ExpectedStatement);
     const SourcePos start = position();
     const ProcedureKind kind = at(TokenKind::Function) ? ProcedureKind::Function : ProcedureKind::Sub;
     advance();
@@ -208,7 +208,7 @@ std::unique_ptr<Procedure> Parser::parseProcedureRest(ProcedureKind kind, const 
     procedure->isFunction = kind == ProcedureKind::Function || kind == ProcedureKind::PropertyGet;
     procedure->owner = owner;
     if (!at(TokenKind::Identifier))
-        fail(1010);
+        fail(ErrorCode::ExpectedIdentifier);
     procedure->name = current().text;
     procedure->folded = current().folded;
     advance();
@@ -220,8 +220,8 @@ std::unique_ptr<Procedure> Parser::parseProcedureRest(ProcedureKind kind, const 
     m_context.procedure = procedure.get();
     procedure->body = parseBlock();
     switch (kind) {
-    case ProcedureKind::Sub: expectEndOf(TokenKind::Sub, 1016); break;
-    case ProcedureKind::Function: expectEndOf(TokenKind::Function, 1015); break;
+    case ProcedureKind::Sub: expectEndOf(TokenKind::Sub, ErrorCode::ExpectedSub); break;
+    case ProcedureKind::Function: expectEndOf(TokenKind::Function, ErrorCode::ExpectedFunction); break;
     default: expectEndOfProperty(); break;
     }
     m_context = outer;
@@ -231,10 +231,10 @@ std::unique_ptr<Procedure> Parser::parseProcedureRest(ProcedureKind kind, const 
 void Parser::expectEndOfProperty()
 {
     if (!at(TokenKind::End))
-        failUnexpectedEnd(1014);
+        failUnexpectedEnd(ErrorCode::ExpectedEnd);
     advance();
     if (!atWord("property"))
-        fail(1050);
+        fail(ErrorCode::ExpectedProperty);
     advance();
 }
 
@@ -251,18 +251,18 @@ void Parser::parseParameters(Procedure& procedure)
         else
             accept(TokenKind::ByRef);
         if (!at(TokenKind::Identifier))
-            fail(1010);
+            fail(ErrorCode::ExpectedIdentifier);
         parameter.pos = position();
         parameter.name = current().text;
         parameter.folded = current().folded;
         advance();
         if (accept(TokenKind::LeftParen))
-            expect(TokenKind::RightParen, 1006);
+            expect(TokenKind::RightParen, ErrorCode::ExpectedRightParen);
         procedure.params.push_back(std::move(parameter));
         if (!accept(TokenKind::Comma))
             break;
     }
-    expect(TokenKind::RightParen, 1006);
+    expect(TokenKind::RightParen, ErrorCode::ExpectedRightParen);
 }
 
 } // namespace kestrelon::vbs

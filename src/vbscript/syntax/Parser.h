@@ -55,17 +55,17 @@ private:
     bool atStatementEnd() const;
     const Token& advance();
     bool accept(TokenKind kind);
-    void expect(TokenKind kind, int errorNumber);
+    void expect(TokenKind kind, ErrorCode error);
     SourcePos position() const { return {current().line, current().column}; }
-    [[noreturn]] void fail(int errorNumber) const;
-    [[noreturn]] void failAt(int errorNumber, SourcePos pos) const;
+    [[noreturn]] void fail(ErrorCode error) const;
+    [[noreturn]] void failAt(ErrorCode error, SourcePos pos) const;
     void skipSeparators();
     void requireStatementEnd();
     void requireSeparator();
 
     // Blocks, procedures and the program (Parser.cpp).
     Block parseBlock();
-    [[noreturn]] void failUnexpectedEnd(int expectedError) const;
+    [[noreturn]] void failUnexpectedEnd(ErrorCode expectedError) const;
     void parseOptionExplicit();
     void parseProcedure();
     std::unique_ptr<Procedure> parseProcedureRest(ProcedureKind kind, const ClassDecl* owner, SourcePos start);
@@ -80,7 +80,7 @@ private:
     bool atPropertyProcedure() const;
     bool inClassProcedure() const;
     void parseParameters(Procedure& procedure);
-    void expectEndOf(TokenKind construct, int missingWordError);
+    void expectEndOf(TokenKind construct, ErrorCode missingWordError);
 
     // Statements (ParseStatements.cpp).
     StmtPtr parseStatement();

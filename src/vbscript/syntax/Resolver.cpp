@@ -77,7 +77,7 @@ void Resolver::resolveClass(ClassDecl& decl)
     for (const auto& procedure : m_program.procedures)
         isProcedure = isProcedure || procedure->folded == decl.folded;
     if (taken || isProcedure)
-        throw ScriptError::compile(1041, decl.pos.line, decl.pos.column);
+        throw ScriptError::compile(ErrorCode::NameRedefined, decl.pos.line, decl.pos.column);
     buildClassMembers(decl);
     for (auto& procedure : decl.procedures)
         resolveProcedure(*procedure);
@@ -103,7 +103,7 @@ void Resolver::declareGlobal(const Declaration& declaration)
     for (const auto& procedure : m_program.procedures)
         isProcedure = isProcedure || procedure->folded == declaration.folded;
     if (taken || isProcedure)
-        throw ScriptError::compile(1041, declaration.pos.line, declaration.pos.column);
+        throw ScriptError::compile(ErrorCode::NameRedefined, declaration.pos.line, declaration.pos.column);
     m_program.globals.push_back(declaration);
 }
 
@@ -113,7 +113,7 @@ void Resolver::prepareProcedure(Procedure& procedure, Scope& scope)
     scope.procedure = &procedure;
     for (const auto& parameter : procedure.params) {
         if (!scope.locals.emplace(parameter.folded, Local{scope.slotCount, false}).second)
-            throw ScriptError::compile(1041, parameter.pos.line, parameter.pos.column);
+            throw ScriptError::compile(ErrorCode::NameRedefined, parameter.pos.line, parameter.pos.column);
         ++scope.slotCount;
     }
     if (procedure.isFunction)
@@ -139,7 +139,7 @@ void Resolver::declareLocal(const Declaration& declaration, Scope& scope)
     const bool isOwnName = procedure.isFunction && declaration.folded == procedure.folded;
     const int slot = scope.slotCount;
     if (isOwnName || !scope.locals.emplace(declaration.folded, Local{slot, declaration.isConstant}).second)
-        throw ScriptError::compile(1041, declaration.pos.line, declaration.pos.column);
+        throw ScriptError::compile(ErrorCode::NameRedefined, declaration.pos.line, declaration.pos.column);
     ++scope.slotCount;
     SlotInit init;
     init.pos = declaration.pos;

@@ -3,6 +3,7 @@
 // Every token keeps its line and column, so every error can name its place.
 #pragma once
 
+#include "vbscript/values/ErrorCatalogue.h"
 #include "vbscript/values/Value.h"
 
 #include <cstdint>
@@ -104,7 +105,7 @@ struct Token {
     // Literal: the value with its subtype (Integer, Long, Double, String or Date).
     Value value;
     // Invalid: the compilation error number.
-    std::int32_t errorNumber = 0;
+    ErrorCode errorNumber = ErrorCode::SyntaxError;
     // Identifier written in brackets ([my var]): never a keyword.
     bool bracketed = false;
     // Dot written right after a name or ")" (or first on a continued line): a member access.

@@ -17,10 +17,10 @@ size_t elementCount(const std::vector<std::int32_t>& upperBounds)
     size_t count = 1;
     for (const std::int32_t upper : upperBounds) {
         if (upper < -1)
-            throw ScriptError::runtime(9);
+            throw ScriptError::runtime(ErrorCode::SubscriptOutOfRange);
         const size_t extent = static_cast<size_t>(static_cast<std::int64_t>(upper) + 1);
         if (extent != 0 && count > Array::MaxElements / extent)
-            throw ScriptError::runtime(7);
+            throw ScriptError::runtime(ErrorCode::OutOfMemory);
         count *= extent;
     }
     return count;

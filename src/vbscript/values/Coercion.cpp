@@ -21,9 +21,9 @@ constexpr std::int64_t CurrencyScale = 10000;
 // Beyond this magnitude a double no longer fits a 64-bit whole number.
 constexpr double Int64Limit = 9223372036854775807.0;
 
-[[noreturn]] void raise(std::int32_t number)
+[[noreturn]] void raise(ErrorCode code)
 {
-    throw ScriptError::runtime(number);
+    throw ScriptError::runtime(code);
 }
 
 // The value, or the object's default value kept alive in holder.
@@ -40,7 +40,7 @@ double numberOf(const Value& value)
 {
     switch (value.type()) {
     case VarType::Empty: return 0.0;
-    case VarType::Null: raise(94);
+    case VarType::Null: raise(ErrorCode::InvalidUseOfNull);
     case VarType::Boolean:
     case VarType::Byte:
     case VarType::Integer:
@@ -52,8 +52,8 @@ double numberOf(const Value& value)
     case VarType::String:
         if (auto number = parseScriptNumber(value.asString()))
             return *number;
-        raise(13);
-    default: raise(13);
+        raise(ErrorCode::TypeMismatch);
+    default: raise(ErrorCode::TypeMismatch);
     }
 }
 
@@ -77,7 +77,7 @@ std::int64_t roundedWhole(const Value& value)
         return roundCurrency(value.asCurrencyScaled());
     const double rounded = std::nearbyint(numberOf(value));
     if (!(std::fabs(rounded) < Int64Limit))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return static_cast<std::int64_t>(rounded);
 }
 
@@ -85,7 +85,7 @@ std::int64_t wholeInRange(const Value& value, std::int64_t low, std::int64_t hig
 {
     const std::int64_t whole = roundedWhole(value);
     if (whole < low || whole > high)
-        raise(6);
+        raise(ErrorCode::Overflow);
     return whole;
 }
 
@@ -107,9 +107,9 @@ Value toPlainValue(const Value& value)
     for (int depth = 0; current.isObject(); ++depth) {
         const auto& object = current.asObject();
         if (!object)
-            raise(91);
+            raise(ErrorCode::ObjectNotSet);
         if (depth >= 8)
-            raise(438);
+            raise(ErrorCode::MemberNotSupported);
         current = object->invoke(object->requireDefaultMember(), InvokeKind::Get, {});
     }
     return current;
@@ -171,7 +171,7 @@ float toSingle(const Value& value)
     Value holder;
     const double number = toDouble(plain(value, holder));
     if (std::fabs(number) > static_cast<double>(std::numeric_limits<float>::max()))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return static_cast<float>(number);
 }
 
@@ -193,7 +193,7 @@ std::int64_t toCurrencyScaled(const Value& value)
         return static_cast<std::int64_t>(v.wholeNumber()) * CurrencyScale;
     const double scaled = std::nearbyint(numberOf(v) * CurrencyScale);
     if (!(std::fabs(scaled) < Int64Limit))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return static_cast<std::int64_t>(scaled);
 }
 
@@ -209,7 +209,7 @@ double toDate(const Value& value)
         serial = numberOf(v);
     }
     if (!calendar::inRange(serial))
-        raise(6);
+        raise(ErrorCode::Overflow);
     return serial;
 }
 
@@ -236,7 +236,7 @@ std::string toString(const Value& value)
     const Value& v = plain(value, holder);
     switch (v.type()) {
     case VarType::Empty: return {};
-    case VarType::Null: raise(94);
+    case VarType::Null: raise(ErrorCode::InvalidUseOfNull);
     case VarType::Boolean: return v.asBoolean() ? "True" : "False";
     case VarType::Byte:
     case VarType::Integer:
@@ -246,14 +246,14 @@ std::string toString(const Value& value)
     case VarType::Currency: return formatCurrency(v.asCurrencyScaled());
     case VarType::Date:
         if (!calendar::inRange(v.asDouble()))
-            raise(6);
+            raise(ErrorCode::Overflow);
         return calendar::formatDate(v.asDouble());
     case VarType::String:
         // The copy costs in proportion to the text: it counts towards the time limit.
         addScriptWork(v.asString().size());
         return v.asString();
     case VarType::Error: return "Error " + formatInteger(v.asLong());
-    default: raise(13);
+    default: raise(ErrorCode::TypeMismatch);
     }
 }
 

@@ -50,7 +50,7 @@ void holdMemory(std::size_t bytes)
         limits->clock().addWork(bytes);
     const auto added = static_cast<std::ptrdiff_t>(bytes);
     if (limits && heldMemory() + bytes > limits->memoryBudget())
-        throw ScriptError::runtime(7);
+        throw ScriptError::runtime(ErrorCode::OutOfMemory);
     t_pending.bytes += added;
     if (t_pending.bytes > BatchBytes)
         t_pending.passOn();

@@ -33,7 +33,7 @@ std::string durationText(std::chrono::milliseconds limit)
 void requireStringLength(std::size_t length)
 {
     if (length > MaxStringLength)
-        throw ScriptError::runtime(7);
+        throw ScriptError::runtime(ErrorCode::OutOfMemory);
 }
 
 std::chrono::nanoseconds threadProcessorTime()

@@ -46,7 +46,7 @@ public:
     {
         if (const auto member = defaultMember())
             return *member;
-        throw ScriptError::runtime(438);
+        throw ScriptError::runtime(ErrorCode::MemberNotSupported);
     }
 
     // A text member that "x.m = x.m & tail" may grow in place (TextAppend.h); nullptr when the

@@ -3,6 +3,8 @@
 // points (and, inside scripts, by On Error Resume Next).
 #pragma once
 
+#include "vbscript/values/ErrorCatalogue.h"
+
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -17,10 +19,10 @@ public:
     ScriptError(std::int32_t number, std::string description, std::string source,
                 int line = 0, int column = 0);
 
-    // A run-time error with its standard description ("Type mismatch" for 13).
-    static ScriptError runtime(std::int32_t number);
+    // A run-time error with its standard description ("Type mismatch" for TypeMismatch, 13).
+    static ScriptError runtime(ErrorCode code);
     // A compilation error with its standard description at a place in the source.
-    static ScriptError compile(std::int32_t number, int line, int column);
+    static ScriptError compile(ErrorCode code, int line, int column);
 
     std::int32_t number() const { return m_number; }
     const std::string& description() const { return m_description; }

@@ -32,7 +32,7 @@ public:
                 .method("Fail", &Probe::Fail)
                 .add("Item", [](Probe& probe, InvokeKind kind, std::span<const vbs::Value> args) {
                     if (args.empty())
-                        throw ScriptError::runtime(450);
+                        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
                     const auto index = static_cast<size_t>(toLong(args[0]) % 4);
                     if (kind == InvokeKind::Put)
                         probe.items[index] = toString(args[1]);

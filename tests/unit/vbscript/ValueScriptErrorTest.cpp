@@ -45,14 +45,14 @@ TEST(ValueScriptErrorTest, StandardTexts)
 
 TEST(ValueScriptErrorTest, RuntimeAndCompileErrors)
 {
-    const ScriptError runtime = ScriptError::runtime(11);
+    const ScriptError runtime = ScriptError::runtime(ErrorCode::DivisionByZero);
     EXPECT_EQ(runtime.number(), 11);
     EXPECT_EQ(runtime.description(), "Division by zero");
     EXPECT_EQ(runtime.source(), "Microsoft VBScript runtime error");
     EXPECT_FALSE(runtime.hasPosition());
     EXPECT_STREQ(runtime.what(), "Division by zero");
 
-    const ScriptError compile = ScriptError::compile(1025, 3, 7);
+    const ScriptError compile = ScriptError::compile(ErrorCode::ExpectedEndOfStatement, 3, 7);
     EXPECT_EQ(compile.description(), "Expected end of statement");
     EXPECT_EQ(compile.source(), "Microsoft VBScript compilation error");
     EXPECT_EQ(compile.line(), 3);
@@ -61,7 +61,7 @@ TEST(ValueScriptErrorTest, RuntimeAndCompileErrors)
 
 TEST(ValueScriptErrorTest, ThePlaceIsRecordedWhereTheErrorFirstSurfaces)
 {
-    ScriptError error = ScriptError::runtime(13);
+    ScriptError error = ScriptError::runtime(ErrorCode::TypeMismatch);
     error.setPositionIfUnknown(4, 9);
     error.setPositionIfUnknown(1, 1);
     EXPECT_EQ(error.line(), 4);
