@@ -126,6 +126,7 @@ constexpr std::array ErrorTexts = {
     ErrorText{5019, "Expected ']' in regular expression"},
     ErrorText{5020, "Expected ')' in regular expression"},
     ErrorText{5021, "Invalid range in character set"},
+    ErrorText{32811, "Element not found"},
 };
 
 static_assert(std::is_sorted(ErrorTexts.begin(), ErrorTexts.end(),
