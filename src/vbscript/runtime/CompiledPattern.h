@@ -1,7 +1,6 @@
-// A RegExp pattern compiled by PCRE2, and the bounded search that runs it. Every search counts
+// A RegExp pattern compiled by PCRE2, and the bounded search that runs it: each search counts
 // its work towards the script's time limit as it goes, so a pattern that backtracks without end
-// stops with the time-limit error like any runaway loop; PCRE2's own limits stop it even where
-// no time limit runs.
+// stops like any runaway loop, and PCRE2's own limits stop it even where no time limit runs.
 #pragma once
 
 #include <cstddef>

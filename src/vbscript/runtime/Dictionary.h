@@ -1,7 +1,6 @@
-// Scripting.Dictionary, the one object a sandboxed script may create (CreateObject): keys and
-// items in the order they were added, Item as the default member (reading a missing key adds it
-// with Empty, as the Windows dictionary does), For Each over the keys. Its entries count as held
-// memory, and it holds at most as many as an array may, so Keys and Items always fit.
+// Scripting.Dictionary, the one object a sandboxed script may create: keys and items in the
+// order they were added, Item as the default member, For Each over the keys. Its entries count
+// as held memory, and it holds no more than an array may, so Keys and Items always fit.
 #pragma once
 
 #include "vbscript/host/HostBinding.h"

@@ -10,6 +10,7 @@ namespace {
 // list of its groups.
 constexpr std::size_t MatchBytes = 192;
 
+// The text of each group, Empty for a group that took no part in the match.
 std::shared_ptr<const std::vector<Value>> groupValues(const std::string& subject, const MatchSpans& spans)
 {
     auto groups = std::make_shared<std::vector<Value>>();

@@ -1,7 +1,6 @@
-// What RegExp.Execute gives: a Matches collection (IMatchCollection2) of Match objects (IMatch2),
-// each with its text, 0-based FirstIndex, Length and SubMatches (ISubMatches: one item per
-// group, Empty for a group that took no part). The collections answer Count, Item (their
-// default member) and For Each; all of it is read-only.
+// What RegExp.Execute gives: a Matches collection (IMatchCollection2) of Match objects (IMatch2:
+// Value, FirstIndex from 0, Length, SubMatches). The collections, Matches and SubMatches
+// (ISubMatches), answer Count, Item (their default member) and For Each; all is read-only.
 #pragma once
 
 #include "vbscript/host/HostBinding.h"

@@ -1,7 +1,6 @@
-// RegExp's members. The pattern is compiled when a search first needs it and again only after
-// Pattern, IgnoreCase or Multiline changed, so a bad pattern raises its error at the search, as
-// it does in Windows. A global search goes on where the last match ended, one character further
-// after an empty match.
+// RegExp's members. The pattern is compiled when a search first needs it, and again only after
+// Pattern, IgnoreCase or Multiline changed, so a bad pattern raises its error at the search. A
+// global search goes on where the last match ended, one character further after an empty one.
 #include "vbscript/runtime/RegExpObject.h"
 
 #include "vbscript/host/HostBinding.h"

@@ -1,7 +1,6 @@
-// Translating a JScript pattern into PCRE2's syntax, one item at a time. Every literal character
-// is written as a hex escape unless it is a letter or a digit, so nothing in the result means
-// more to PCRE2 than it meant to the script; the constructs both languages share (groups,
-// lookaheads, quantifiers, \d \w \s \b, backreferences) are written in PCRE2's plain form.
+// Translating a JScript pattern into PCRE2's syntax item by item. Literal characters other than
+// letters and digits are written as hex escapes, so nothing in the result means more to PCRE2
+// than it meant to the script.
 #include "vbscript/runtime/RegExpPattern.h"
 
 #include "vbscript/values/ScriptError.h"

@@ -1,8 +1,6 @@
-// The pattern language of RegExp objects (JScript's, which VBScript shares) put into PCRE2's:
-// escapes keep their JScript meanings (\v is a vertical tab, \q is q, \1 is an octal escape when
-// there is no first group), "." and the anchors follow JScript's line ends (CR and LF, each on
-// its own), and PCRE2's own constructs ((?<...), (*VERB), \Q, \K, POSIX classes ...) are not
-// reachable from a script's pattern.
+// The pattern language of RegExp objects (JScript's) put into PCRE2's: escapes keep their JScript
+// meanings, "." and the anchors follow JScript's line ends (CR and LF, each on its own), and
+// PCRE2's own constructs ((?<...), (*VERB), \Q, \K, POSIX classes ...) stay out of reach.
 #pragma once
 
 #include <string>
