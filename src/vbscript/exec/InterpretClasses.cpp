@@ -5,6 +5,7 @@
 #include "vbscript/exec/ClassInstance.h"
 #include "vbscript/exec/Interpreter.h"
 
+#include "vbscript/runtime/RegExpObject.h"
 #include "vbscript/values/Array.h"
 
 namespace kestrelon::vbs {
@@ -33,6 +34,8 @@ Interpreter::~Interpreter()
 // is nothing at all.
 Value Interpreter::newInstance(const NewExpr& expression, Frame& frame)
 {
+    if (expression.folded == "regexp")
+        return Value::object(makeRegExp());
     const GlobalScope::Entry* entry = m_globals.find(expression.folded);
     if (!entry || entry->kind != GlobalScope::EntryKind::Class) {
         const bool unknown = !entry && !m_globals.findItem(expression.folded) && !findBuiltin(expression.folded);

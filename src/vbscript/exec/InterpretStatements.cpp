@@ -8,10 +8,43 @@
 #include "vbscript/values/Coercion.h"
 #include "vbscript/operators/FastOperators.h"
 
+#include <memory>
 #include <new>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace kestrelon::vbs {
+namespace {
+
+// What a For Each walks: an array, held so that the walk sees it as it was even when the body
+// assigns the variable that holds it, or the snapshot of a host collection's elements.
+class ForEachElements {
+public:
+    ForEachElements() = default;
+    explicit ForEachElements(const Value& source)
+    {
+        if (source.isArray()) {
+            m_array = source.asArray();
+            return;
+        }
+        if (source.isObject() && !source.isNothing())
+            m_snapshot = source.asObject()->elements();
+        if (!m_snapshot)
+            throw ScriptError::runtime(ErrorCode::NotACollection);
+    }
+
+    bool isHostCollection() const { return m_snapshot.has_value(); }
+    size_t size() const { return m_array ? m_array->size() : m_snapshot->size(); }
+    const Value& operator[](size_t i) const { return m_array ? m_array->elements()[i] : (*m_snapshot)[i]; }
+
+private:
+    std::shared_ptr<Array> m_array;
+    std::optional<std::vector<Value>> m_snapshot;
+};
+
+} // namespace
+
 // The bounds and step of a For loop are numbers: text is read as a Double and Empty as 0.
 Value Interpreter::loopNumber(const Value& value)
 {
@@ -223,30 +256,31 @@ Interpreter::Flow Interpreter::runForBody(const ForStmt& statement, Frame& frame
     }
 }
 
-// For Each walks an array in storage order over a snapshot of it; anything else is "Object not
-// a collection" (451).
+// For Each walks an array in storage order, or a host collection in its own order, over a
+// snapshot of either; anything else is "Object not a collection" (451). After a walk over a
+// host collection runs to its end the variable is Empty, as the Windows engine leaves it; after
+// Exit For it keeps the element it held.
 Interpreter::Flow Interpreter::executeForEach(const ForEachStmt& statement, Frame& frame)
 {
     Value* variable = variableOf(*statement.variable, frame);
     if (!variable)
         throw ScriptError::runtime(ErrorCode::IllegalAssignment);
-    std::shared_ptr<Array> array;
+    ForEachElements walk;
     try {
-        const Value collection = evaluate(*statement.collection, frame);
-        if (!collection.isArray())
-            throw ScriptError::runtime(ErrorCode::NotACollection);
-        array = collection.asArray();
+        walk = ForEachElements(evaluate(*statement.collection, frame));
     } catch (ScriptError& error) {
         recordResumed(error, frame, statement.pos);
         return runFailedLoopOnce(statement.body, frame, ErrorCode::NotACollection);
     }
-    for (size_t i = 0; i < array->size(); ++i) {
-        *variable = array->elements()[i];
+    for (size_t i = 0; i < walk.size(); ++i) {
+        *variable = walk[i];
         const Flow flow = executeBlock(statement.body, frame);
         if (flow != Flow::Normal)
             return loopExit(flow, Flow::ExitFor);
         m_clock.tick();
     }
+    if (walk.isHostCollection())
+        *variable = Value();
     return Flow::Normal;
 }
 

@@ -1,8 +1,10 @@
 // The built-ins that reach outside the script: MsgBox and InputBox go through the host's
-// Dialogs, and CreateObject / GetObject always refuse (429), because scripts are sandboxed
-// and may create no objects of their own.
+// Dialogs. Scripts are sandboxed: CreateObject makes only Scripting.Dictionary, which touches
+// nothing outside the script, and refuses every other name (429), as GetObject always does.
 #include "platform/Dialogs.h"
+#include "vbscript/host/HostBinding.h"
 #include "vbscript/runtime/BuiltinSupport.h"
+#include "vbscript/runtime/Dictionary.h"
 
 #include <array>
 
@@ -37,9 +39,14 @@ Value inputBox(BuiltinContext& context, Args args)
     return Value::string(answer.value_or(std::string()));
 }
 
+// CreateObject(progid[, server]): a dictionary made on another machine would reach outside the
+// script, so a server name is refused too.
 Value createObject(BuiltinContext&, Args args)
 {
-    toString(args[0]);
+    const std::string name = toString(args[0]);
+    const bool local = args.size() < 2 || toString(args[1]).empty();
+    if (local && binding::foldName(name) == "scripting.dictionary")
+        return Value::object(makeDictionary());
     raise(ErrorCode::CantCreateObject);
 }
 

@@ -61,6 +61,11 @@ public:
     // The script class instance this object is, or nullptr for any other object.
     virtual ClassInstance* scriptInstance() { return nullptr; }
 
+    // What For Each walks: a snapshot of the collection's elements in order, so a script that
+    // changes the collection inside the loop walks what it held when the loop began; nullopt
+    // for an object that is no collection ("Object not a collection", 451).
+    virtual std::optional<std::vector<Value>> elements() const { return std::nullopt; }
+
     // Objects that answer the same non-null table resolve every name to the same member, so
     // a member found on one of them holds for all of them (the interpreter remembers it).
     virtual const void* memberTable() const { return nullptr; }
