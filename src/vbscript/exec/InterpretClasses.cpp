@@ -232,10 +232,29 @@ void Interpreter::runTerminates()
     }
 }
 
-// Every instance made here lets go of its variables, so instances that refer to each other
-// are freed too; none runs its Class_Terminate, as no script is running.
+// Objects gone since are dropped from the list whenever it has doubled, so a script making
+// millions of short-lived dictionaries keeps it small.
+void Interpreter::keepTrackOf(const std::shared_ptr<Object>& container)
+{
+    if (m_containers.size() >= 2 * m_containersAfterPruning + 64) {
+        std::erase_if(m_containers, [](const std::weak_ptr<Object>& kept) { return kept.expired(); });
+        m_containersAfterPruning = m_containers.size();
+    }
+    m_containers.push_back(container);
+}
+
+// Every instance made here lets go of its variables, and every object built-ins made of its
+// contents, so objects that refer to each other are freed too; no Class_Terminate runs, as no
+// script is running.
 void Interpreter::releaseInstances()
 {
+    const std::vector<std::weak_ptr<Object>> containers = std::move(m_containers);
+    m_containers.clear();
+    m_containersAfterPruning = 0;
+    for (const auto& kept : containers) {
+        if (const std::shared_ptr<Object> container = kept.lock())
+            container->releaseContents();
+    }
     m_pendingTerminates.clear();
     const std::vector<ClassInstance*> instances(m_instances.begin(), m_instances.end());
     m_instances.clear();

@@ -34,6 +34,7 @@ public:
     Dialogs* dialogs() override { return m_dialogs; }
     RandomGenerator& random() override { return m_random; }
     float& lastRandom() override { return m_lastRandom; }
+    void keepTrackOf(const std::shared_ptr<Object>& container) override;
 
     void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
     void setCompiledCode(bool enabled) { m_compiledCode = enabled; }
@@ -370,6 +371,8 @@ private:
     std::unordered_map<const Array*, int> m_lockedArrays;
     std::unordered_set<ClassInstance*> m_instances;
     std::vector<std::shared_ptr<ClassInstance>> m_pendingTerminates;
+    std::vector<std::weak_ptr<Object>> m_containers; // objects built-ins made (keepTrackOf)
+    std::size_t m_containersAfterPruning = 0;
     std::vector<ClassInstance*> m_dying; // let go of, not yet deleted (lastReferenceGone)
     bool m_burying = false;
     ClassInstance* m_currentSelf = nullptr; // the instance whose procedure runs (private members)

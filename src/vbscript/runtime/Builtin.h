@@ -5,6 +5,7 @@
 
 #include "vbscript/values/Value.h"
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,8 @@ public:
     virtual RandomGenerator& random() = 0;
     // The value Rnd returned last, for Rnd(0).
     virtual float& lastRandom() = 0;
+    // An object a built-in made that may hold script values: emptied when the level is reset.
+    virtual void keepTrackOf(const std::shared_ptr<Object>& container) = 0;
 };
 
 using BuiltinFunction = Value (*)(BuiltinContext& context, std::span<const Value> args);

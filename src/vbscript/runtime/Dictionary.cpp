@@ -120,6 +120,15 @@ void Dictionary::remove(const Value& key)
     m_entries.erase(entry);
 }
 
+// The entries go only once the dictionary is empty, so a key or item whose going reaches back
+// into this dictionary finds it in order.
+void Dictionary::releaseContents()
+{
+    Entries released = std::move(m_entries);
+    m_entries.clear();
+    m_index.clear();
+}
+
 void Dictionary::removeAll()
 {
     m_index.clear();

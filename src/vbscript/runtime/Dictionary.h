@@ -26,6 +26,7 @@ public:
     std::optional<MemberId> defaultMember() const override;
     // For Each walks the keys.
     std::optional<std::vector<Value>> elements() const override;
+    void releaseContents() override;
 
 private:
     struct Entry {

@@ -41,12 +41,15 @@ Value inputBox(BuiltinContext& context, Args args)
 
 // CreateObject(progid[, server]): a dictionary made on another machine would reach outside the
 // script, so a server name is refused too.
-Value createObject(BuiltinContext&, Args args)
+Value createObject(BuiltinContext& context, Args args)
 {
     const std::string name = toString(args[0]);
     const bool local = args.size() < 2 || toString(args[1]).empty();
-    if (local && binding::foldName(name) == "scripting.dictionary")
-        return Value::object(makeDictionary());
+    if (local && binding::foldName(name) == "scripting.dictionary") {
+        std::shared_ptr<Object> dictionary = makeDictionary();
+        context.keepTrackOf(dictionary);
+        return Value::object(std::move(dictionary));
+    }
     raise(ErrorCode::CantCreateObject);
 }
 

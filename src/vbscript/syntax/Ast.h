@@ -96,6 +96,7 @@ struct CallExpr : Expr {
     CallExpr(SourcePos p, ExprPtr c) : Expr(ExprKind::Call, p), callee(std::move(c)) {}
     ExprPtr callee;
     std::vector<ExprPtr> args;
+    bool spaced = false; // a blank before its "(": f (a)
 };
 
 struct UnaryExpr : Expr {

@@ -460,7 +460,12 @@ bool Lexer::scanOperator()
             return two(TokenKind::GreaterEqual);
         return one(TokenKind::Equal);
     case ':': return one(TokenKind::Colon);
-    case '(': return one(TokenKind::LeftParen);
+    case '(': {
+        const char before = m_pos > m_lineStart ? m_source[m_pos - 1] : '\n';
+        one(TokenKind::LeftParen);
+        m_tokens.back().joined = isNameChar(before) || before == ')' || before == ']';
+        return true;
+    }
     case ')': return one(TokenKind::RightParen);
     case ',': return one(TokenKind::Comma);
     case '.': {

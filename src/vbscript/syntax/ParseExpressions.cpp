@@ -179,6 +179,7 @@ ExprPtr Parser::parsePostfix(ExprPtr expression)
             advance();
         } else {
             auto call = std::make_unique<CallExpr>(pos, std::move(expression));
+            call->spaced = !current().joined;
             call->args = parseArguments();
             expression = std::move(call);
         }

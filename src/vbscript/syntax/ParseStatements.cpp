@@ -488,11 +488,49 @@ StmtPtr Parser::parseSimpleStatement()
     return makeCallStatement(start, std::move(chain));
 }
 
+namespace {
+
+// The slot of the first call in a chain (name(a) in name(a)(b).c), or nullptr.
+ExprPtr* firstCall(ExprPtr& chain)
+{
+    ExprPtr* found = nullptr;
+    for (ExprPtr* slot = &chain;;) {
+        Expr& link = **slot;
+        if (link.kind == ExprKind::Call) {
+            found = slot;
+            slot = &static_cast<CallExpr&>(link).callee;
+        } else if (link.kind == ExprKind::Member) {
+            slot = &static_cast<MemberExpr&>(link).object;
+        } else {
+            return found;
+        }
+    }
+}
+
+} // namespace
+
 // The parentheses that end a call statement's name belong to its first argument: name(a) passes
-// a copy of a, name(a) + 1, b passes (a) + 1 and b, and name(a, b) is refused (1044).
+// a copy of a, name(a) + 1, b passes (a) + 1 and b, and name(a, b) is refused (1044). With a
+// blank before them the argument goes on after them: name (f)(x) passes (f)(x).
 StmtPtr Parser::makeCallStatement(SourcePos start, ExprPtr chain)
 {
     auto statement = std::make_unique<CallStmt>(start);
+    if (ExprPtr* head = firstCall(chain); head && head->get() != chain.get() &&
+                                          static_cast<CallExpr&>(**head).spaced) {
+        auto& call = static_cast<CallExpr&>(**head);
+        if (call.args.size() != 1)
+            failAt(ErrorCode::ParenthesesCallingSub, start);
+        statement->callee = std::move(call.callee);
+        ExprPtr first = std::move(call.args.front());
+        first->parenthesized = true;
+        *head = std::move(first);
+        statement->args.push_back(parseBinaryRest(std::move(chain), 0));
+        if (accept(TokenKind::Comma)) {
+            for (auto& argument : parseArgumentList())
+                statement->args.push_back(std::move(argument));
+        }
+        return statement;
+    }
     if (chain->kind != ExprKind::Call) {
         statement->callee = std::move(chain);
         if (!atStatementEnd()) {

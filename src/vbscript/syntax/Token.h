@@ -110,6 +110,8 @@ struct Token {
     bool bracketed = false;
     // Dot written right after a name or ")" (or first on a continued line): a member access.
     // A dot after a blank starts a member of the With object instead (MsgBox .Name).
+    // LeftParen written right after a name or ")": in a call statement, "f (a)(b)" passes
+    // (a)(b) while "f(a)(b)" calls what f(a) gives.
     bool joined = false;
 };
 

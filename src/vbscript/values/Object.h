@@ -58,6 +58,10 @@ public:
         return nullptr;
     }
 
+    // Lets go of every value the object holds. A reset does this to the objects scripts made, so
+    // objects that hold each other (a dictionary holding itself) are freed too.
+    virtual void releaseContents() {}
+
     // The script class instance this object is, or nullptr for any other object.
     virtual ClassInstance* scriptInstance() { return nullptr; }
 

@@ -120,6 +120,7 @@ public:
     Dialogs* dialogs() override { return shownDialogs; }
     RandomGenerator& random() override { return generator; }
     float& lastRandom() override { return last; }
+    void keepTrackOf(const std::shared_ptr<Object>&) override {}
 };
 
 // Calls the built-in of that name through its table entry, as the interpreter does.

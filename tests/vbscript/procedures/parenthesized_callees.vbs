@@ -17,3 +17,9 @@ Call (((SetFirst))) ((x))
 MsgBox x(0)                              ' expect: 1
 Call (Twice)(3)
 MsgBox "called"                          ' expect: called
+' In a call statement a blank before the parentheses makes them the start of the first
+' argument, which goes on after them; without the blank they call what the name gives.
+MsgBox (Twice)(5)                        ' expect: 10
+MsgBox (GetRef("Twice"))(6)              ' expect: 12
+MsgBox (Array(1, 2))(1)                  ' expect: 2
+MsgBox (1) + (2)                         ' expect: 3
