@@ -61,8 +61,7 @@ Value Interpreter::newInstance(const NewExpr& expression, Frame& frame)
 // The procedure a use of a member calls: Get reads (a Sub read as a value gives Empty), a
 // statement calls the Sub (or the Get), an assignment of an object takes Set, of anything
 // else Let. Nullptr when the member has no procedure for that use.
-const Procedure* Interpreter::procedureFor(const ClassInstance&, const ClassMember& member, InvokeKind kind,
-                                           std::span<const Value> args) const
+const Procedure* Interpreter::procedureFor(const ClassMember& member, InvokeKind kind, std::span<const Value> args)
 {
     switch (kind) {
     case InvokeKind::Get: return member.get ? member.get : member.sub;
@@ -85,7 +84,7 @@ Value Interpreter::invokeInstance(ClassInstance& instance, MemberId member, Invo
             throw ScriptError::runtime(ErrorCode::MemberNotSupported);
         return useField(instance, entry.field, kind, args);
     }
-    const Procedure* procedure = procedureFor(instance, entry, kind, args);
+    const Procedure* procedure = procedureFor(entry, kind, args);
     if (!procedure || (!procedure->isPublic && !inside))
         throw ScriptError::runtime(ErrorCode::MemberNotSupported);
     return callMethod(instance.self(), *procedure, args);
@@ -134,15 +133,7 @@ Value Interpreter::callWithValues(ProgramInstance& program, const Procedure& pro
     frame.self = self;
     for (std::size_t i = 0; i < args.size(); ++i)
         frame.at(static_cast<int>(i)) = args[i];
-    if (!self)
-        return invokeFrame(frame);
-    ClassInstance* const outer = std::exchange(m_currentSelf, self.get());
-    struct Restore {
-        Interpreter& interpreter;
-        ClassInstance* outer;
-        ~Restore() { interpreter.m_currentSelf = outer; }
-    } restore{*this, outer};
-    return invokeFrame(frame);
+    return invokeForSelf(frame);
 }
 
 // A procedure of the instance called from script code: variables and elements go by reference.
@@ -156,13 +147,23 @@ Value Interpreter::callMethodWith(const std::shared_ptr<ClassInstance>& self, co
     ArrayLocks locks(*this);
     for (std::size_t i = 0; i < args.size(); ++i)
         bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);
-    ClassInstance* const outer = std::exchange(m_currentSelf, self.get());
-    struct Restore {
-        Interpreter& interpreter;
-        ClassInstance* outer;
-        ~Restore() { interpreter.m_currentSelf = outer; }
-    } restore{*this, outer};
-    return invokeFrame(frame);
+    return invokeForSelf(frame);
+}
+
+// Runs a frame's procedure with its instance as the one whose private members are in reach.
+Value Interpreter::invokeForSelf(Frame& frame)
+{
+    if (!frame.self)
+        return invokeFrame(frame);
+    ClassInstance* const outer = std::exchange(m_currentSelf, frame.self.get());
+    try {
+        Value result = invokeFrame(frame);
+        m_currentSelf = outer;
+        return result;
+    } catch (...) {
+        m_currentSelf = outer;
+        throw;
+    }
 }
 
 // obj.m args or x = obj.m(args) on an instance.
@@ -172,7 +173,7 @@ Value Interpreter::callInstanceMember(ClassInstance& instance, MemberId member, 
     const ClassMember& entry = instance.decl().members[static_cast<std::size_t>(member)];
     if (entry.field >= 0)
         return invokeInstance(instance, member, kind, ArgumentValues(*this, args, frame));
-    const Procedure* procedure = procedureFor(instance, entry, kind, {});
+    const Procedure* procedure = procedureFor(entry, kind, {});
     if (!procedure || (!procedure->isPublic && &instance != m_currentSelf))
         throw ScriptError::runtime(ErrorCode::MemberNotSupported);
     return callMethodWith(instance.self(), *procedure, args, frame);

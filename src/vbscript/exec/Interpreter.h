@@ -271,8 +271,8 @@ private:
     }
     void assignSelfMember(Frame& frame, int member, Value value);
     Value useField(ClassInstance& instance, int field, InvokeKind kind, std::span<const Value> args);
-    const Procedure* procedureFor(const ClassInstance& instance, const ClassMember& member, InvokeKind kind,
-                                  std::span<const Value> args) const;
+    static const Procedure* procedureFor(const ClassMember& member, InvokeKind kind, std::span<const Value> args);
+    Value invokeForSelf(Frame& frame);
     void runPendingTerminates()
     {
         if (!m_pendingTerminates.empty())
