@@ -136,20 +136,6 @@ Value Interpreter::callWithValues(ProgramInstance& program, const Procedure& pro
     return invokeForSelf(frame);
 }
 
-// A procedure of the instance called from script code: variables and elements go by reference.
-Value Interpreter::callMethodWith(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
-                                  const std::vector<ExprPtr>& args, Frame& caller)
-{
-    if (args.size() != procedure.params.size())
-        throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
-    Frame frame(m_slots, self->program(), &procedure, procedure.slotCount);
-    frame.self = self;
-    ArrayLocks locks(*this);
-    for (std::size_t i = 0; i < args.size(); ++i)
-        bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);
-    return invokeForSelf(frame);
-}
-
 // Runs a frame's procedure with its instance as the one whose private members are in reach.
 Value Interpreter::invokeForSelf(Frame& frame)
 {
@@ -176,7 +162,7 @@ Value Interpreter::callInstanceMember(ClassInstance& instance, MemberId member, 
     const Procedure* procedure = procedureFor(entry, kind, {});
     if (!procedure || (!procedure->isPublic && &instance != m_currentSelf))
         throw ScriptError::runtime(ErrorCode::MemberNotSupported);
-    return callMethodWith(instance.self(), *procedure, args, frame);
+    return callWithArguments(instance.program(), *procedure, instance.self(), args, frame);
 }
 
 // A member of the instance named without Me inside one of its procedures.

@@ -62,17 +62,26 @@ ProgramInstance& Interpreter::codeInstance(std::shared_ptr<const Program> progra
     return temporary;
 }
 
-// A frame for code run inside the procedure of frame: the procedure's slots are shared, the
-// code's own come after them.
-void Interpreter::shareFrame(Frame& inner, Frame& frame)
+// Runs a code text in the frame it needs: one of the script level, or, for code run inside a
+// procedure, one that shares the procedure's slots (the code's own come after them).
+template <typename Run>
+auto Interpreter::inCodeFrame(ProgramInstance& instance, Frame& caller, Run run)
 {
-    const std::size_t shared = std::min(frame.slots.size(), static_cast<std::size_t>(frame.procedure->slotCount));
-    for (std::size_t i = 0; i < shared && i < inner.slots.size(); ++i) {
-        inner.slots[i].value = frame.slots[i].value;
-        inner.slots[i].live = frame.slots[i].live;
+    const Program& program = *instance.program;
+    if (!program.enclosedBody) {
+        Frame top(m_slots, instance, nullptr, program.topLevelSlots);
+        return run(top);
     }
-    inner.self = frame.self;
-    initialiseSlots(*inner.procedure, inner);
+    const Procedure& body = *program.enclosedBody;
+    Frame inner(m_slots, instance, &body, body.slotCount);
+    const std::size_t shared = std::min(caller.slots.size(), static_cast<std::size_t>(caller.procedure->slotCount));
+    for (std::size_t i = 0; i < shared && i < inner.slots.size(); ++i) {
+        inner.slots[i].value = caller.slots[i].value;
+        inner.slots[i].live = caller.slots[i].live;
+    }
+    inner.self = caller.self;
+    initialiseSlots(body, inner);
+    return run(inner);
 }
 
 // Execute / ExecuteGlobal text: a text is required (13); an object gives its default value.
@@ -87,15 +96,9 @@ void Interpreter::runCodeText(const Value& argument, Frame& frame, bool atScript
         ProgramInstance& instance = codeInstance(compileCodeText(text.asString(), enclosing, false), temporary);
         linkProgram(m_globals, instance);
         const Program& program = *instance.program;
-        if (!enclosing) {
-            Frame top(m_slots, instance, nullptr, program.topLevelSlots);
-            executeBlock(program.statements, top);
-            return;
-        }
-        const Procedure& body = *program.enclosedBody;
-        Frame inner(m_slots, instance, &body, body.slotCount);
-        shareFrame(inner, frame);
-        executeBlock(body.body, inner);
+        inCodeFrame(instance, frame, [&](Frame& code) {
+            executeBlock(code.procedure ? code.procedure->body : program.statements, code);
+        });
     } catch (const ScriptError& error) {
         throwUnplaced(error);
     }
@@ -110,15 +113,8 @@ Value Interpreter::evalText(const Value& argument, Frame& frame)
     try {
         ProgramInstance temporary;
         ProgramInstance& instance = codeInstance(compileCodeText(text.asString(), frame.procedure, true), temporary);
-        const Program& program = *instance.program;
-        if (!frame.procedure) {
-            Frame top(m_slots, instance, nullptr, program.topLevelSlots);
-            return evaluate(*program.evalExpression, top);
-        }
-        const Procedure& body = *program.enclosedBody;
-        Frame inner(m_slots, instance, &body, body.slotCount);
-        shareFrame(inner, frame);
-        return evaluate(*program.evalExpression, inner);
+        const Expr& expression = *instance.program->evalExpression;
+        return inCodeFrame(instance, frame, [&](Frame& code) { return evaluate(expression, code); });
     } catch (const ScriptError& error) {
         throwUnplaced(error);
     }

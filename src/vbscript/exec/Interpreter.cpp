@@ -76,14 +76,23 @@ void Interpreter::runProcedure(const ProcedureEntry& entry)
 
 Value Interpreter::callScript(const ProcedureEntry& entry, const std::vector<ExprPtr>& args, Frame& caller)
 {
-    const Procedure& procedure = *entry.procedure;
+    return callWithArguments(*entry.instance, *entry.procedure, nullptr, args, caller);
+}
+
+// A procedure (of an instance, when self is given) called from script code: variables and
+// array elements go by reference.
+Value Interpreter::callWithArguments(ProgramInstance& program, const Procedure& procedure,
+                                     const std::shared_ptr<ClassInstance>& self, const std::vector<ExprPtr>& args,
+                                     Frame& caller)
+{
     if (args.size() != procedure.params.size())
         throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
-    Frame frame(m_slots, *entry.instance, &procedure, procedure.slotCount);
+    Frame frame(m_slots, program, &procedure, procedure.slotCount);
+    frame.self = self;
     ArrayLocks locks(*this);
     for (size_t i = 0; i < args.size(); ++i)
         bindArgument(frame, i, *args[i], procedure.params[i].byVal, caller, locks);
-    return invokeFrame(frame);
+    return invokeForSelf(frame);
 }
 
 // ByRef (the default) aliases a plain variable or an array element; a literal, an expression,

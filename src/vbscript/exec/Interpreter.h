@@ -258,8 +258,9 @@ private:
                      std::span<const Value> args);
     Value callWithValues(ProgramInstance& program, const Procedure& procedure,
                          const std::shared_ptr<ClassInstance>& self, std::span<const Value> args);
-    Value callMethodWith(const std::shared_ptr<ClassInstance>& self, const Procedure& procedure,
-                         const std::vector<ExprPtr>& args, Frame& caller);
+    Value callWithArguments(ProgramInstance& program, const Procedure& procedure,
+                            const std::shared_ptr<ClassInstance>& self, const std::vector<ExprPtr>& args,
+                            Frame& caller);
     Value callInstanceMember(ClassInstance& instance, MemberId member, InvokeKind kind,
                              const std::vector<ExprPtr>& args, Frame& frame);
     Value callSelfMember(Frame& frame, int member, InvokeKind kind, const std::vector<ExprPtr>& args);
@@ -283,7 +284,8 @@ private:
     // Code made while the script runs (InterpretCodeText.cpp).
     Value callCodeFunction(GlobalBinding::Kind which, const std::vector<ExprPtr>& args, Frame& frame);
     ProgramInstance& codeInstance(std::shared_ptr<const Program> program, ProgramInstance& temporary);
-    void shareFrame(Frame& inner, Frame& frame);
+    template <typename Run>
+    auto inCodeFrame(ProgramInstance& instance, Frame& caller, Run run);
     void runCodeText(const Value& argument, Frame& frame, bool atScriptLevel);
     Value evalText(const Value& argument, Frame& frame);
     Value procedureReference(const Value& argument);

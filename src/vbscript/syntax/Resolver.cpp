@@ -73,10 +73,7 @@ void Resolver::resolveEnclosed(const Procedure& enclosing)
 void Resolver::resolveClass(ClassDecl& decl)
 {
     const bool taken = m_globalDeclarations.count(decl.folded) > 0 || !m_classNames.insert(decl.folded).second;
-    bool isProcedure = false;
-    for (const auto& procedure : m_program.procedures)
-        isProcedure = isProcedure || procedure->folded == decl.folded;
-    if (taken || isProcedure)
+    if (taken || namesProcedure(decl.folded))
         throw ScriptError::compile(ErrorCode::NameRedefined, decl.pos.line, decl.pos.column);
     buildClassMembers(decl);
     for (auto& procedure : decl.procedures)
@@ -96,13 +93,19 @@ void Resolver::collectGlobals(const Block& block)
     }
 }
 
+bool Resolver::namesProcedure(const std::string& folded) const
+{
+    for (const auto& procedure : m_program.procedures) {
+        if (procedure->folded == folded)
+            return true;
+    }
+    return false;
+}
+
 void Resolver::declareGlobal(const Declaration& declaration)
 {
     const bool taken = !m_globalDeclarations.emplace(declaration.folded, &declaration).second;
-    bool isProcedure = false;
-    for (const auto& procedure : m_program.procedures)
-        isProcedure = isProcedure || procedure->folded == declaration.folded;
-    if (taken || isProcedure)
+    if (taken || namesProcedure(declaration.folded))
         throw ScriptError::compile(ErrorCode::NameRedefined, declaration.pos.line, declaration.pos.column);
     m_program.globals.push_back(declaration);
 }

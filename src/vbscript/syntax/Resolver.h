@@ -41,6 +41,7 @@ private:
     void resolveClass(ClassDecl& decl);
     void collectGlobals(const Block& block);
     void declareGlobal(const Declaration& declaration);
+    bool namesProcedure(const std::string& folded) const;
     void prepareProcedure(Procedure& procedure, Scope& scope);
     void collectLocals(const Block& block, Scope& scope);
     void declareLocal(const Declaration& declaration, Scope& scope);

@@ -116,7 +116,7 @@
     X(LifetimeProcedureArguments, 1053, "Class initialize or terminate do not have arguments") \
     X(AssignerWithoutArguments, 1054, "Property set or let must have at least one argument") \
     X(UnexpectedNext, 1055, "Unexpected 'Next'") \
-    X(DefaultNotOnProcedure, 1056, "'Default' specification can only be on Property Get, Function or Sub") \
+    X(DefaultNotOnProcedure, 1056, "'Default' can only be given on Property Get, Function or Sub") \
     X(DefaultMustBePublic, 1057, "'Default' specification must also specify 'Public'") \
     X(DefaultOnlyOnPropertyGet, 1058, "'Default' specification can only be on Property Get") \
     X(IllegalAssignmentOfValue, 5008, "Illegal assignment") \
