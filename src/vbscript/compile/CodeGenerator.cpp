@@ -602,10 +602,18 @@ std::shared_ptr<const Code> generateBlockCode(const Block& block, int& slotCount
     return code;
 }
 
-void generateCode(Program& program)
+void generateProcedureCode(Program& program)
 {
     for (auto& procedure : program.procedures)
         procedure->code = generateBlockCode(procedure->body, procedure->slotCount);
+    for (auto& decl : program.classes)
+        for (auto& procedure : decl->procedures)
+            procedure->code = generateBlockCode(procedure->body, procedure->slotCount);
+}
+
+void generateCode(Program& program)
+{
+    generateProcedureCode(program);
     program.topLevelCode = generateBlockCode(program.statements, program.topLevelSlots);
 }
 

@@ -14,6 +14,10 @@ namespace kestrelon::vbs {
 // frame the extra slots its code computes in.
 void generateCode(Program& program);
 
+// The same for the procedures alone, those of its classes included (code that Execute runs
+// keeps its statements to the tree interpreter).
+void generateProcedureCode(Program& program);
+
 // The code of one block, run in a frame of slotCount slots, which grows by the slots the code
 // computes in; nullptr when the block must run through the tree interpreter.
 std::shared_ptr<const Code> generateBlockCode(const Block& block, int& slotCount);

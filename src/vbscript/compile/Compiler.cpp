@@ -24,8 +24,7 @@ std::shared_ptr<const Program> compileCodeText(std::string_view text, const Proc
         resolver.resolveEnclosed(*enclosing);
     else
         resolver.resolve();
-    for (auto& procedure : program->procedures)
-        procedure->code = generateBlockCode(procedure->body, procedure->slotCount);
+    generateProcedureCode(*program);
     return program;
 }
 

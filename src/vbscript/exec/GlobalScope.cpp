@@ -88,7 +88,6 @@ bool GlobalScope::defineClass(const std::string& folded, ClassEntry entry)
     if (!added && found->second.kind != EntryKind::Class)
         return false;
     found->second = Entry{EntryKind::Class, nullptr, {}, entry};
-    m_hasClasses = true;
     ++m_epoch;
     m_changedSinceBuilt = true;
     return true;
@@ -143,7 +142,6 @@ void GlobalScope::clear()
         m_instances[i]->program.reset();
     m_instancesInUse = 0;
     ++m_epoch;
-    m_hasClasses = false;
     m_built = false;
 }
 

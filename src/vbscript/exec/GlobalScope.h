@@ -94,9 +94,6 @@ public:
     // Defines or replaces a class (the last definition wins); false when the name is anything
     // else already.
     bool defineClass(const std::string& folded, ClassEntry entry);
-    // True once a class is defined: instances must be let go of when their last reference
-    // goes, which the tree interpreter does at once (see Interpreter::runBody).
-    bool hasClasses() const { return m_hasClasses; }
 
     // Adds or replaces a named object.
     void addItem(const std::string& name, std::shared_ptr<Object> object, bool addMembers);
@@ -145,7 +142,6 @@ private:
     std::vector<std::unique_ptr<ProgramInstance>> m_instances;
     std::size_t m_instancesInUse = 0;
     std::uint64_t m_epoch = 1;
-    bool m_hasClasses = false;
     bool m_built = false;
     bool m_changedSinceBuilt = false;
     std::vector<Value> m_builtValues; // the variables' values at markBuilt, in order

@@ -291,12 +291,11 @@ private:
     Value procedureReference(const Value& argument);
     void awaitTerminate(ClassInstance* instance);
 
-    // Compiled code (Machine.cpp).
-    // A level with classes runs through the tree interpreter, which lets go of every value a
-    // statement made when the statement ends, so Class_Terminate runs where the script expects.
+    // Compiled code (Machine.cpp). Its steps run the Class_Terminate of instances they let go
+    // of as soon as the step is done, as the tree interpreter does when a statement is done.
     void runBody(const Block& body, const std::shared_ptr<const Code>& code, Frame& frame)
     {
-        if (code && m_compiledCode && !m_globals.hasClasses())
+        if (code && m_compiledCode)
             runCode(*code, frame);
         else
             executeBlock(body, frame);

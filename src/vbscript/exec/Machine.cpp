@@ -4,6 +4,8 @@
 // An error ends the body at the statement running, which is where it is placed.
 #include "vbscript/exec/Interpreter.h"
 
+#include "vbscript/exec/ClassInstance.h"
+
 #include "vbscript/operators/FastOperators.h"
 #include "vbscript/values/Array.h"
 #include "vbscript/values/Coercion.h"
@@ -188,10 +190,12 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
             case Op::Move: stepMove: slot(step->a) = operand(step->b); NEXT_STEP;
             case Op::ReadName: stepReadName: {
                 const auto& name = *static_cast<const NameExpr*>(step->node);
-                if (const Value* variable = boundVariable(name, frame))
+                if (const Value* variable = boundVariable(name, frame)) {
                     slot(step->a) = *variable;
-                else
+                } else {
                     slot(step->a) = readName(name, frame);
+                    runPendingTerminates();
+                }
                 NEXT_STEP;
             }
             case Op::Unary: stepUnary: slot(step->a) = applyUnary(static_cast<UnaryOp>(step->unary), operand(step->b)); NEXT_STEP;
@@ -215,6 +219,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                     slot(step->a) = callCompiled(activation, *step);
                 else
                     callCompiled(activation, *step);
+                runPendingTerminates();
                 NEXT_STEP;
             }
             case Op::GetMember: stepGetMember: {
@@ -224,6 +229,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                     slot(step->a) = invokeMember(*item, member.name, member.cache, InvokeKind::Get, {});
                 else
                     slot(step->a) = invokeMember(readName(name, frame), member.name, member.cache, InvokeKind::Get, {});
+                runPendingTerminates();
                 NEXT_STEP;
             }
             case Op::CallMember: stepCallMember: {
@@ -231,24 +237,36 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                     slot(step->a) = callMemberCompiled(activation, *step);
                 else
                     callMemberCompiled(activation, *step);
+                runPendingTerminates();
                 NEXT_STEP;
             }
-            case Op::Evaluate: stepEvaluate: slot(step->a) = evaluate(*static_cast<const Expr*>(step->node), frame); NEXT_STEP;
+            case Op::Evaluate: stepEvaluate:
+                slot(step->a) = evaluate(*static_cast<const Expr*>(step->node), frame);
+                runPendingTerminates();
+                NEXT_STEP;
             case Op::AssignMember: stepAssignMember: {
                 const auto& statement = *static_cast<const AssignStmt*>(step->node);
                 Value value = step->a >= code.firstRegister ? std::move(slot(step->a)) : Value(operand(step->a));
                 assignMember(*statement.target, frame, plainValue(std::move(value), statement.isSet));
+                runPendingTerminates();
                 break; // out of a value's scope: the jump round the loop
             }
-            case Op::Append: stepAppend: appendCompiled(activation, *step); NEXT_STEP;
-            case Op::AssignIndexed: stepAssignIndexed: assignIndexedCompiled(activation, *step); NEXT_STEP;
+            case Op::Append: stepAppend:
+                appendCompiled(activation, *step);
+                runPendingTerminates();
+                NEXT_STEP;
+            case Op::AssignIndexed: stepAssignIndexed:
+                assignIndexedCompiled(activation, *step);
+                runPendingTerminates();
+                NEXT_STEP;
             case Op::Assign: stepAssign: {
                 const auto& statement = *static_cast<const AssignStmt*>(step->node);
                 const bool own = step->a >= code.firstRegister;
                 if (Value* target = plainVariable(statement, frame); target && !statement.isSet) {
                     const Value& value = operand(step->a);
-                    // A number or text into a variable holding no array: nothing but the store.
-                    if (!value.isObject() && !value.isArray() && !target->isArray()) {
+                    // A number or text into a variable holding no array or object: nothing but
+                    // the store.
+                    if (!value.isObject() && !value.isArray() && !target->isArray() && !target->isObject()) {
                         if (own)
                             *target = std::move(slot(step->a));
                         else
@@ -257,10 +275,13 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                     }
                 }
                 assignCompiled(statement, frame, own ? std::move(slot(step->a)) : Value(operand(step->a)));
+                runPendingTerminates();
                 NEXT_STEP;
             }
-            case Op::Execute: stepExecute:
-                switch (execute(*static_cast<const Stmt*>(step->node), frame)) {
+            case Op::Execute: stepExecute: {
+                const Flow flow = execute(*static_cast<const Stmt*>(step->node), frame);
+                runPendingTerminates();
+                switch (flow) {
                 case Flow::Normal: NEXT_STEP;
                 case Flow::ExitDo:
                     if (step->b < 0)
@@ -275,6 +296,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 case Flow::ExitProcedure: return;
                 }
                 NEXT_STEP;
+            }
             case Op::ForCounter: stepForCounter: {
                 Value* counter = variableOf(*static_cast<const ForStmt*>(step->node)->counter, frame);
                 if (!counter)
@@ -322,8 +344,9 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 Value& target = slot(step->a);
                 const Value& value = operand(step->b);
                 const bool own = step->b >= code.firstRegister;
-                // A number or text into a variable holding no array: nothing but the store.
-                if (!value.isObject() && !value.isArray() && !target.isArray()) {
+                // A number or text into a variable holding no array or object: nothing but the
+                // store.
+                if (!value.isObject() && !value.isArray() && !target.isArray() && !target.isObject()) {
                     if (own)
                         target = std::move(slot(step->b));
                     else
@@ -332,6 +355,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 }
                 assignCompiled(*static_cast<const AssignStmt*>(step->node), frame,
                                own ? std::move(slot(step->b)) : Value(value));
+                runPendingTerminates();
                 NEXT_STEP;
             }
             case Op::Return: stepReturn:
@@ -346,6 +370,12 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
         activation.failedAt = pc - 1;
         if (start != 0)
             throw; // argument code, run from the step of the call it belongs to
+        // What the failed statement let go of is done with before the error leaves the body;
+        // the error it ended with is the one the script sees.
+        try {
+            runPendingTerminates();
+        } catch (...) {
+        }
         throwPlaced(activation);
     }
 }
@@ -386,12 +416,15 @@ void Interpreter::binaryByTheRules(Activation& activation, const Instruction& st
         if (used >= code.firstRegister)
             frame.at(used) = Value();
     frame.at(step.a) = std::move(result);
+    runPendingTerminates();
 }
 
 // The script variable a name not local to the frame stands for, as bound already; nullptr
 // when the full rules must look (a name not bound yet, or not a variable).
 [[gnu::always_inline]] inline const Value* Interpreter::boundVariable(const NameExpr& name, Frame& frame) const
 {
+    if (name.ref.scope != NameScope::Global)
+        return name.ref.scope == NameScope::Field ? &frame.self->field(name.ref.slot) : nullptr;
     const int implicit = name.ref.implicitSlot;
     if (implicit >= 0 && frame.slots[static_cast<std::size_t>(implicit)].live)
         return nullptr;
@@ -406,7 +439,7 @@ void Interpreter::binaryByTheRules(Activation& activation, const Instruction& st
 // are used where they are, not copied.
 [[gnu::always_inline]] inline const Value* Interpreter::boundItem(const NameExpr& name, Frame& frame) const
 {
-    if (name.ref.scope == NameScope::Local)
+    if (name.ref.scope != NameScope::Global)
         return nullptr;
     const int implicit = name.ref.implicitSlot;
     if (implicit >= 0 && frame.slots[static_cast<std::size_t>(implicit)].live)
@@ -417,14 +450,16 @@ void Interpreter::binaryByTheRules(Activation& activation, const Instruction& st
     return &m_globals.items()[binding.item].value;
 }
 
-// The variable an assignment writes when it is a declared local or a script variable bound as
-// such; nullptr for anything that needs the full rules (constants, names yet to be made,
-// host members).
+// The variable an assignment writes when it is a declared local, a variable of the instance a
+// class's procedure runs for, or a script variable bound as such; nullptr for anything that
+// needs the full rules (constants, names yet to be made, host members, properties).
 Value* Interpreter::plainVariable(const AssignStmt& statement, Frame& frame)
 {
     const auto& name = static_cast<const NameExpr&>(*statement.target);
     if (name.ref.scope == NameScope::Local)
         return name.ref.constant ? nullptr : &frame.at(name.ref.slot);
+    if (name.ref.scope != NameScope::Global)
+        return name.ref.scope == NameScope::Field ? &frame.self->field(name.ref.slot) : nullptr;
     if (name.ref.implicitSlot >= 0)
         return nullptr;
     const GlobalBinding& binding = frame.instance.bindings[static_cast<std::size_t>(name.ref.slot)];
@@ -570,6 +605,13 @@ Value Interpreter::callMemberCompiled(Activation& activation, const Instruction&
         return invokeMember(*item, member.name, member.cache, kind,
                             ArgumentValues(*this, activation, instruction.b, count));
     const Value target = readName(name, activation.frame);
+    // A procedure of a script class takes its arguments by reference, as the tree binds them.
+    if (ClassInstance* instance = scriptInstanceOf(target)) {
+        const std::vector<ExprPtr>& args = isStatement ? static_cast<const CallStmt*>(instruction.node)->args
+                                                       : static_cast<const CallExpr*>(instruction.node)->args;
+        return callInstanceMember(*instance, memberOf(target, member.name, member.cache), kind, args,
+                                  activation.frame);
+    }
     return invokeMember(target, member.name, member.cache, kind,
                         ArgumentValues(*this, activation, instruction.b, count));
 }
