@@ -81,12 +81,13 @@ int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostr
     vbs::ScriptControl host;
     host.setDialogs(&dialogs);
     host.setTimeLimit(parsed->timeLimit);
-    if (!host.AddCode(text)) {
+    const bool ran = host.AddCode(text);
+    if (!ran) {
         out.flush();
         err << printableText(vbs::errorMessage(host.Error())) << '\n';
-        return ExitFailed;
     }
-    return ExitOk;
+    host.Reset(); // the script ends: the instances its variables still hold run Class_Terminate
+    return ran ? ExitOk : ExitFailed;
 }
 
 } // namespace

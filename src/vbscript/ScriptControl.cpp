@@ -64,6 +64,7 @@ public:
     } rebuild;
 
     void reset();
+    void endScriptLevel();
     void addObject(const std::string& name, std::shared_ptr<Object> object, bool addMembers);
     // Runs through the level's own code again when it is the one the rebuild expects;
     // false when the rebuild cannot go on (it was made real).
@@ -81,9 +82,25 @@ void ScriptControl::Engine::reset()
         rebuild.objects.clear();
         return;
     }
+    endScriptLevel();
     globals.clear();
     interpreter.releaseInstances();
     recipe = {};
+}
+
+// The instances the level's variables hold run their Class_Terminate before the level goes,
+// within the time limit of any call into the engine; what they raise is not the host's to see.
+void ScriptControl::Engine::endScriptLevel()
+{
+    if (!interpreter.hasInstances())
+        return;
+    Interpreter::Session session(interpreter, timeLimit, keepWaiting, memoryBudget);
+    try {
+        interpreter.endScriptLevel();
+    } catch (...) {
+        // Running out of memory in a Class_Terminate ends the others too; the level goes
+        // all the same.
+    }
 }
 
 void ScriptControl::Engine::settle()

@@ -105,6 +105,14 @@ public:
 
     std::uint64_t epoch() const { return m_epoch; }
     void clear();
+    // Calls letGo on the value of every variable in the order the variables were made,
+    // those made meanwhile included.
+    template <typename LetGo>
+    void forEachVariable(LetGo&& letGo)
+    {
+        for (std::size_t i = 0; i < m_variablesInUse; ++i)
+            letGo(m_variables[i].value);
+    }
 
     // A level built again from the same pieces can come back to how it stood once built
     // instead (ScriptControl::Reset says when): its names, and so every binding of them, stay.

@@ -230,6 +230,16 @@ void Interpreter::keepTrackOf(const std::shared_ptr<Object>& container)
     m_containers.push_back(container);
 }
 
+void Interpreter::endScriptLevel()
+{
+    m_globals.forEachVariable([&](Value& variable) {
+        {
+            const Value gone = std::move(variable);
+        }
+        runPendingTerminates();
+    });
+}
+
 // Every instance made here lets go of its variables, and every object built-ins made of its
 // contents, so objects that refer to each other are freed too; no Class_Terminate runs, as no
 // script is running.

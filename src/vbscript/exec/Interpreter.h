@@ -75,6 +75,12 @@ public:
     void lastReferenceGone(ClassInstance* instance);
     // Lets go of every instance (a reset): their variables are emptied, no Class_Terminate runs.
     void releaseInstances();
+    // The script level ends (a reset, the end of a script): its variables are let go of one by
+    // one, so each instance they alone held runs its Class_Terminate, as when a script ends.
+    // Call it inside a Session; instances that only refer to each other stay for
+    // releaseInstances.
+    void endScriptLevel();
+    bool hasInstances() const { return !m_instances.empty(); }
     // Calls a procedure of the script level with arguments already worked out (GetRef).
     Value callProcedure(const ProcedureEntry& entry, std::span<const Value> args);
 

@@ -84,6 +84,23 @@ TEST_F(ScriptControlTest, ResetDiscardsCodeObjectsAndVariables)
     EXPECT_EQ(add("MsgBox TypeName(x) & IsObject(Thing) & TypeName(xPos)"), "EmptyFalseEmpty");
 }
 
+// A reset ends the script level as the end of a script does: each instance the variables
+// hold runs its Class_Terminate, one that never ends is stopped by the time limit, and one
+// that fails does not keep the others from running or the host from working.
+TEST_F(ScriptControlTest, ResetRunsClassTerminateOfTheInstancesTheLevelHolds)
+{
+    host.setTimeLimit(std::chrono::milliseconds(200));
+    add("Class T\nPublic Tag\nSub Class_Terminate\nIf Tag = \"spin\" Then\nDo\nLoop\nEnd If\n"
+        "If Tag = \"fail\" Then Err.Raise 5\nMsgBox \"gone \" & Tag\nEnd Sub\nEnd Class\n"
+        "Set a = New T\na.Tag = \"a\"\nSet b = New T\nb.Tag = \"spin\"\nSet c = New T\nc.Tag = \"fail\"\n"
+        "Set d = New T\nd.Tag = \"d\"\nSet e = d");
+    dialogs.shown.clear();
+    host.Reset();
+    EXPECT_EQ(joinedMessages(dialogs), "gone a|gone d");
+    dialogs.shown.clear();
+    EXPECT_EQ(add("MsgBox TypeName(a) & \" still works\""), "Empty still works");
+}
+
 TEST_F(ScriptControlTest, ModuleNamesMustBeNewIncludingTheGlobalModule)
 {
     EXPECT_TRUE(host.AddModule("Tanks"));

@@ -37,3 +37,11 @@ t.Tag = "explicit"
 t.Class_Terminate                      ' expect: gone explicit
 Set t = Nothing                        ' expect: gone explicit
 MsgBox "end"                           ' expect: end
+' What the script's variables still hold when it ends goes then, in the order the variables
+' were made (the order is not established for the Windows engine; this one is the plain one).
+Set lastA = New Tracked                ' expect: made
+lastA.Tag = "kept to the end"
+Set lastB = New Tracked                ' expect: made
+lastB.Tag = "kept too"
+                                       ' expect: gone kept to the end
+                                       ' expect: gone kept too

@@ -140,5 +140,6 @@ int main(int argc, char** argv)
     std::optional<std::string> error;
     if (!host.AddCode(text))
         error = vbs::errorMessage(host.Error());
+    host.Reset(); // the script ends: what its variables still hold goes
     return report(path, expected, outputLines(dialogs.output), error);
 }
