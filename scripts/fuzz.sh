@@ -18,7 +18,7 @@ for target in $targets; do
   seeds=(fuzz/"$target"/corpus)
   words=$target
   if [[ $target == ways ]]; then
-    seeds=(fuzz/script/corpus tests/vbscript/control tests/vbscript/procedures)
+    seeds=(fuzz/script/corpus tests/vbscript/control tests/vbscript/procedures tests/vbscript/classes)
     words=script
   fi
   for seed in "${seeds[@]}"; do cp -n "$seed"/* "$work"/ 2>/dev/null || true; done

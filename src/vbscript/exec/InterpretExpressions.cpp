@@ -9,7 +9,18 @@
 
 namespace kestrelon::vbs {
 
+// An instance let go of while an expression is worked out (a temporary, a procedure's local)
+// runs its Class_Terminate as soon as that part is done, as compiled code does after each step.
 Value Interpreter::evaluate(const Expr& expression, Frame& frame)
+{
+    if (expression.kind == ExprKind::Literal)
+        return static_cast<const LiteralExpr&>(expression).value;
+    Value value = evaluateAny(expression, frame);
+    runPendingTerminates();
+    return value;
+}
+
+Value Interpreter::evaluateAny(const Expr& expression, Frame& frame)
 {
     switch (expression.kind) {
     case ExprKind::Literal: return static_cast<const LiteralExpr&>(expression).value;

@@ -178,6 +178,7 @@ private:
 
     // Expressions.
     Value evaluate(const Expr& expression, Frame& frame);
+    Value evaluateAny(const Expr& expression, Frame& frame);
     Value evaluateBinary(const BinaryExpr& expression, Frame& frame);
     Value evaluateIs(const BinaryExpr& expression, Frame& frame);
     Value evaluateCall(const CallExpr& expression, Frame& frame);

@@ -198,7 +198,13 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 }
                 NEXT_STEP;
             }
-            case Op::Unary: stepUnary: slot(step->a) = applyUnary(static_cast<UnaryOp>(step->unary), operand(step->b)); NEXT_STEP;
+            case Op::Unary: stepUnary: {
+                // The operand's register is let go of (it may be the result's own).
+                Value result = applyUnary(static_cast<UnaryOp>(step->unary), operand(step->b));
+                release(step->b);
+                slot(step->a) = std::move(result);
+                NEXT_STEP;
+            }
             case Op::Binary: stepBinary:
                 if (!fast::tryBinary(step->binary, operand(step->b), operand(step->c), slot(step->a)))
                     binaryByTheRules(activation, *step);
