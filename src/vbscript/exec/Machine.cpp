@@ -203,7 +203,7 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
                 Value result = applyUnary(static_cast<UnaryOp>(step->unary), operand(step->b));
                 release(step->b);
                 slot(step->a) = std::move(result);
-                NEXT_STEP;
+                break; // out of a value's scope: the jump round the loop
             }
             case Op::Binary: stepBinary:
                 if (!fast::tryBinary(step->binary, operand(step->b), operand(step->c), slot(step->a)))
