@@ -1,4 +1,5 @@
-' Class procedures with loops, fields and calls of their own members, run as any procedure is.
+' Class procedures with loops, fields and calls of their own members (ByRef included) run as
+' compiled code, as any procedure does.
 Class Counter
     Private m_total
     Public Steps
@@ -45,48 +46,3 @@ MsgBox v                                ' expect: 42
 c.Twice (v)
 MsgBox v                                ' expect: 42
 MsgBox c.Scaled(3)                      ' expect: 300
-
-Class Noisy
-    Public Tag
-    Private Sub Class_Terminate()
-        MsgBox "gone " & Tag
-    End Sub
-End Class
-
-Function MakeAndDrop(tag)
-    Dim local
-    Set local = New Noisy
-    local.Tag = tag
-    MakeAndDrop = Len(tag)
-End Function
-
-x = MakeAndDrop("first") & MakeAndDrop("second") ' expect: gone first
-                                        ' expect: gone second
-MsgBox x                                ' expect: 56
-Set n = New Noisy
-n.Tag = "n"
-n = 7                                   ' expect: gone n
-MsgBox n                                ' expect: 7
-Sub Fails()
-    Dim local
-    Set local = New Noisy
-    local.Tag = "failing"
-    Err.Raise 5
-End Sub
-On Error Resume Next
-Fails                                   ' expect: gone failing
-MsgBox Err.Number                       ' expect: 5
-On Error GoTo 0
-Sub Loops()
-    Dim i, held
-    For i = 1 To 3
-        Set held = New Noisy
-        held.Tag = i
-    Next
-    MsgBox "loop done"
-End Sub
-Loops                                   ' expect: gone 1
-                                        ' expect: gone 2
-                                        ' expect: loop done
-                                        ' expect: gone 3
-MsgBox "end"                            ' expect: end

@@ -29,6 +29,35 @@ MsgBox Temp("c").Tag & "!"              ' expect: gone c
                                         ' expect: c!
 x = Not IsObject(Temp("d"))             ' expect: gone d
 MsgBox x                                ' expect: False
+x = Make("first") & Make("second")      ' expect: gone first
+                                        ' expect: gone second
+MsgBox x                                ' expect: 56
+Set n = New Noisy
+n.Tag = "n"
+n = 7                                   ' expect: gone n
+MsgBox n                                ' expect: 7
+Sub Fails()
+    Dim local
+    Set local = New Noisy
+    local.Tag = "failing"
+    Err.Raise 5
+End Sub
+On Error Resume Next
+Fails                                   ' expect: gone failing
+MsgBox Err.Number                       ' expect: 5
+On Error GoTo 0
+Sub Loops()
+    Dim i, held
+    For i = 1 To 3
+        Set held = New Noisy
+        held.Tag = i
+    Next
+    MsgBox "loop done"
+End Sub
+Loops                                   ' expect: gone 1
+                                        ' expect: gone 2
+                                        ' expect: loop done
+                                        ' expect: gone 3
 On Error Resume Next
 MsgBox Temp("e").Missing                ' expect: gone e
 MsgBox Err.Number                       ' expect: 438
