@@ -28,6 +28,18 @@ TEST_P(CompiledBodies, EveryBodyButOneWithItsOwnErrorHandlingIsCompiled)
     EXPECT_EQ(program->topLevelCode != nullptr, c.compiled);
 }
 
+// A class's procedures are bodies like any other, in the script's text and in ExecuteGlobal's.
+TEST_P(CompiledBodies, AClassProcedureIsCompiledAsAnyBody)
+{
+    const BodyCase& c = GetParam();
+    const std::string text = std::string("Class K\nPublic x\nPublic Sub P\n") + c.body + "\nEnd Sub\nEnd Class\n";
+    for (const auto& program : {compileProgram(text), compileCodeText(text, nullptr, false)}) {
+        ASSERT_EQ(program->classes.size(), 1u);
+        ASSERT_EQ(program->classes[0]->procedures.size(), 1u);
+        EXPECT_EQ(program->classes[0]->procedures[0]->code != nullptr, c.compiled);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Bodies, CompiledBodies,
     ::testing::Values(BodyCase{"Plain", "x = 1 + 2", true},
