@@ -114,6 +114,8 @@ RunOutcome BattleRun::runBattle(std::int32_t frames)
     checkTypeScripts(host);
     if (!buildUnits())
         return RunOutcome::NotStarted;
+    if (m_options.record)
+        m_recorder.emplace().unitsBuilt(m_project, m_avatars);
     openUnitTexts();
     sizeContactTable();
     setCaption(RunningCaption);
@@ -121,8 +123,12 @@ RunOutcome BattleRun::runBattle(std::int32_t frames)
         return *stopped;
     for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i)
         an8::CloseUnitTracks(m_avatars(i));
+    if (m_recorder) {
+        m_recording = m_recorder->finish(m_avatars);
+        m_recorder.reset();
+    }
     keepOutput();
-    const RunOutcome outcome = writeScene();
+    const RunOutcome outcome = m_options.writeScene ? writeScene() : RunOutcome::Completed;
     setCaption(IdleCaption);
     return outcome;
 }
@@ -133,6 +139,8 @@ RunOutcome BattleRun::outOfMemory()
 {
     m_avatars = AvatarTable();
     m_game.reset();
+    m_recorder.reset();
+    m_recording.reset();
     std::string().swap(m_output);
     std::vector<UnitCode>().swap(m_unitCode);
     const std::string units = formatInteger(m_unitCount) + (m_unitCount == 1 ? " unit" : " units");
@@ -242,6 +250,8 @@ std::optional<RunOutcome> BattleRun::runFrames(vbs::ScriptControl& host, std::in
                 return RunOutcome::Cancelled;
         }
         m_passes = pass;
+        if (m_recorder)
+            m_recorder->passDone(pass, m_avatars);
         if (m_observer)
             m_observer->passFinished(pass, passes);
     } while (pass < passes);

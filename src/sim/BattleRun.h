@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RandomGenerator.h"
 #include "sim/AvatarTable.h"
+#include "sim/BattleRecording.h"
 #include "vbscript/ScriptControl.h"
 
 #include <chrono>
@@ -56,6 +57,8 @@ struct RunOptions {
     // shows only the start of a big battle's text and the command line none, and a whole copy
     // would cost as much memory as the scene itself. The scene file always holds everything.
     std::size_t outputLimit = NoOutputLimit;
+    bool record = false; // keep a recording of the run for its preview (BattleRun::recording)
+    bool writeScene = true; // false: the run completes with the frames (a preview of its own)
 };
 
 // The unit whose turn ended a run and where its script failed.
@@ -116,6 +119,8 @@ public:
     // The size of all the joined blocks, however many of their bytes outputText keeps.
     std::size_t outputSize() const { return m_outputSize; }
     std::int32_t passesMade() const { return m_passes; }
+    // The recording of a completed run made with RunOptions::record; nullptr otherwise.
+    const BattleRecording* recording() const { return m_recording ? &*m_recording : nullptr; }
     // True once the run's own project save wrote the file its project dialog names.
     bool projectSaved() const { return m_projectSaved; }
     // Where the scene went and how many bytes it has (empty and 0 unless written).
@@ -170,6 +175,8 @@ private:
     std::int32_t m_passes = 0;
     std::string m_scenePath;
     std::size_t m_sceneSize = 0;
+    std::optional<BattleRecorder> m_recorder;
+    std::optional<BattleRecording> m_recording;
 };
 
 } // namespace kestrelon::sim
