@@ -207,14 +207,20 @@ void Interpreter::awaitTerminate(ClassInstance* instance)
 }
 
 // Class_Terminate of the instances let go of; an error in one is not the script's to see.
+// The time limit is: a script stopped by it runs none of its code any more, so instances
+// whose Class_Terminate makes more of them cannot keep it going, and the rest simply go.
 void Interpreter::runTerminates()
 {
     while (!m_pendingTerminates.empty()) {
         std::shared_ptr<ClassInstance> instance = std::move(m_pendingTerminates.back());
         m_pendingTerminates.pop_back();
+        if (m_clock.expired())
+            continue;
         try {
             callMethod(instance, *instance->decl().terminate, {});
         } catch (const ScriptError&) {
+            if (m_clock.expired())
+                throw;
         }
     }
 }

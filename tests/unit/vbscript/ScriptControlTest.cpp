@@ -85,20 +85,35 @@ TEST_F(ScriptControlTest, ResetDiscardsCodeObjectsAndVariables)
 }
 
 // A reset ends the script level as the end of a script does: each instance the variables
-// hold runs its Class_Terminate, one that never ends is stopped by the time limit, and one
-// that fails does not keep the others from running or the host from working.
+// hold runs its Class_Terminate in the order the variables were made; one that fails does not
+// keep the next from running, one that never ends is stopped by the time limit, after which
+// no more script code runs, and the host keeps working.
 TEST_F(ScriptControlTest, ResetRunsClassTerminateOfTheInstancesTheLevelHolds)
 {
     host.setTimeLimit(std::chrono::milliseconds(200));
     add("Class T\nPublic Tag\nSub Class_Terminate\nIf Tag = \"spin\" Then\nDo\nLoop\nEnd If\n"
         "If Tag = \"fail\" Then Err.Raise 5\nMsgBox \"gone \" & Tag\nEnd Sub\nEnd Class\n"
-        "Set a = New T\na.Tag = \"a\"\nSet b = New T\nb.Tag = \"spin\"\nSet c = New T\nc.Tag = \"fail\"\n"
-        "Set d = New T\nd.Tag = \"d\"\nSet e = d");
+        "Set a = New T\na.Tag = \"a\"\nSet b = New T\nb.Tag = \"fail\"\nSet c = New T\nc.Tag = \"c\"\n"
+        "Set d = c\nSet e = New T\ne.Tag = \"spin\"\nSet f = New T\nf.Tag = \"after the spin\"");
     dialogs.shown.clear();
     host.Reset();
-    EXPECT_EQ(joinedMessages(dialogs), "gone a|gone d");
+    EXPECT_EQ(joinedMessages(dialogs), "gone a|gone c");
     dialogs.shown.clear();
     EXPECT_EQ(add("MsgBox TypeName(a) & \" still works\""), "Empty still works");
+}
+
+// Each Class_Terminate makes two more instances that go at once: a chain that would never
+// end, and errors in Class_Terminate are not the script's to see; the time limit is.
+TEST_F(ScriptControlTest, AClassTerminateThatKeepsMakingInstancesIsStoppedByTheTimeLimit)
+{
+    host.setTimeLimit(std::chrono::milliseconds(100));
+    EXPECT_FALSE(host.AddCode("Class Chain\nPrivate Sub Class_Terminate\nDim other\nSet other = New Chain\n"
+                              "Set other = New Chain\nEnd Sub\nEnd Class\nSet c = New Chain\nSet c = Nothing\n"
+                              "MsgBox \"never\""));
+    EXPECT_EQ(host.Error().Number, TimeLimitErrorNumber);
+    EXPECT_TRUE(dialogs.shown.empty());
+    host.Reset();
+    EXPECT_EQ(add("MsgBox \"host still works\""), "host still works");
 }
 
 TEST_F(ScriptControlTest, ModuleNamesMustBeNewIncludingTheGlobalModule)
