@@ -5,7 +5,7 @@ SAN_BUILD ?= build-san
 JOBS      ?= $(shell nproc)
 
 PACKAGES = build-essential cmake ninja-build ccache qt6-base-dev libxkbcommon-dev libgtest-dev \
-           libgmock-dev libbenchmark-dev libpcre2-dev zlib1g-dev lua5.4 xvfb xauth imagemagick xdotool \
+           libgmock-dev libbenchmark-dev libpcre2-dev zlib1g-dev lua5.4 xvfb xauth imagemagick xdotool chromium \
            clang-16 libclang-rt-16-dev
 
 # The sanitizer build: clang, AddressSanitizer and UndefinedBehaviorSanitizer, no windows; it
