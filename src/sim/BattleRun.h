@@ -121,6 +121,8 @@ public:
     std::int32_t passesMade() const { return m_passes; }
     // The recording of a completed run made with RunOptions::record; nullptr otherwise.
     const BattleRecording* recording() const { return m_recording ? &*m_recording : nullptr; }
+    // The recording, taken out of the run (which keeps none afterwards).
+    std::optional<BattleRecording> takeRecording() { return std::exchange(m_recording, std::nullopt); }
     // True once the run's own project save wrote the file its project dialog names.
     bool projectSaved() const { return m_projectSaved; }
     // Where the scene went and how many bytes it has (empty and 0 unless written).

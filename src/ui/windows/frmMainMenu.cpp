@@ -11,6 +11,7 @@
 #include "ui/windows/frmArmies.h"
 #include "ui/windows/frmFiles.h"
 #include "ui/windows/frmPos.h"
+#include "ui/windows/frmPreview.h"
 #include "ui/windows/frmTypes.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -138,6 +140,13 @@ void frmMainMenu::createControls()
     Command1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(Command1, &QPushButton::clicked, this, &frmMainMenu::runBattle);
 
+    cmdPreview = new QPushButton(QStringLiteral("Preview"), central);
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    cmdPreview->setToolTip(QStringLiteral("Watch the last run on the map, frame by frame (Ctrl+P)"));
+    cmdPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    cmdPreview->setEnabled(false);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmMainMenu::showPreview);
+
     txtDump = new QPlainTextEdit(QStringLiteral("Text1"), central);
     txtDump->setObjectName(QStringLiteral("txtDump"));
     txtDump->setAccessibleName(QStringLiteral("Output"));
@@ -147,7 +156,11 @@ void frmMainMenu::createControls()
 
     auto* column = new QVBoxLayout(central);
     column->addLayout(form);
-    column->addWidget(Command1, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(cmdPreview);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
     column->addWidget(txtDump, 1);
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("statusBar"));
@@ -181,6 +194,32 @@ void frmMainMenu::showArmies() { showEditorWindow(m_armies); }
 void frmMainMenu::showFiles() { showEditorWindow(m_files); }
 void frmMainMenu::showAI() { showEditorWindow(m_ai); }
 void frmMainMenu::showPos() { showEditorWindow(m_pos); }
+
+void frmMainMenu::showPreview()
+{
+    if (!m_recording)
+        return;
+    if (!m_preview) {
+        m_preview = std::make_unique<frmPreview>();
+        m_preview->setRecording(m_recording);
+    }
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+// A run that completed its frames can be watched, whether or not its scene was written; an open
+// Preview window shows it at once. A run that stopped early leaves the last one in place.
+void frmMainMenu::keepRecording(sim::BattleRun& run)
+{
+    std::optional<sim::BattleRecording> recording = run.takeRecording();
+    if (!recording)
+        return;
+    m_recording = std::make_shared<const sim::BattleRecording>(std::move(*recording));
+    cmdPreview->setEnabled(true);
+    if (m_preview)
+        m_preview->setRecording(m_recording);
+}
 
 bool frmMainMenu::event(QEvent* event)
 {
@@ -250,12 +289,14 @@ void frmMainMenu::runBattle()
         [this](const std::string& text, std::size_t wholeSize) { showOutput(text, wholeSize); });
     sim::RunOptions options;
     options.outputLimit = ShownOutputLimit;
+    options.record = true;
     sim::BattleRun run(m_session.project(), m_dialogs, m_session.projectDialog(), toFileBytes(txtFrames->text()),
                        options, &progress);
     const sim::RunOutcome outcome = run.run();
     m_running = false;
     if (outcome == sim::RunOutcome::Completed)
         reportScene(run);
+    keepRecording(run);
     if (run.projectSaved())
         m_session.savedTo(m_session.projectDialog().fileName);
     updateTitle();
@@ -319,6 +360,8 @@ void frmMainMenu::closeEvent(QCloseEvent* event)
         if (window)
             window->close();
     }
+    if (m_preview)
+        m_preview->close();
     event->accept();
 }
 

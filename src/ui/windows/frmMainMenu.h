@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace kestrelon::sim {
+class BattleRecording;
 class BattleRun;
 }
 
@@ -29,6 +30,7 @@ class frmAI;
 class frmArmies;
 class frmFiles;
 class frmPos;
+class frmPreview;
 class frmTypes;
 
 class frmMainMenu : public QMainWindow {
@@ -61,11 +63,13 @@ private:
     void showFiles();
     void showAI();
     void showPos();
+    void showPreview();
 
     std::array<EditorWindow*, 5> editors() const; // those created so far; nullptr for the others
     void showArmyTotals();
     void showOutput(const std::string& text, std::size_t wholeSize);
     void reportScene(const sim::BattleRun& run);
+    void keepRecording(sim::BattleRun& run);
     void updateTitle();
     bool settleEditors();
     bool offerToSaveChanges(const char* beforeWhat);
@@ -79,6 +83,7 @@ private:
     QLineEdit* txtFrames = nullptr;
     QLineEdit* ArmyNum[3] = {}; // elements 1 and 2, as the window's box array numbers them
     QPushButton* Command1 = nullptr;
+    QPushButton* cmdPreview = nullptr; // enabled once a run has completed its frames
     QPlainTextEdit* txtDump = nullptr;
 
     std::unique_ptr<frmTypes> m_types;
@@ -86,6 +91,8 @@ private:
     std::unique_ptr<frmFiles> m_files;
     std::unique_ptr<frmAI> m_ai;
     std::unique_ptr<frmPos> m_pos;
+    std::unique_ptr<frmPreview> m_preview;
+    std::shared_ptr<const sim::BattleRecording> m_recording; // of the last run that completed its frames
 };
 
 } // namespace kestrelon::ui

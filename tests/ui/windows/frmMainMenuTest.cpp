@@ -6,6 +6,7 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/windows/EditorWindow.h"
 #include "ui/windows/frmMainMenu.h"
+#include "ui/windows/frmPreview.h"
 #include "windows/WindowDriver.h"
 
 #include <QAction>
@@ -41,6 +42,16 @@ QAction* item(QWidget* window, const char* name)
     return window->findChild<QAction*>(QLatin1String(name));
 }
 
+QList<kestrelon::ui::frmPreview*> previewWindows()
+{
+    QList<kestrelon::ui::frmPreview*> found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* preview = qobject_cast<kestrelon::ui::frmPreview*>(window))
+            found << preview;
+    }
+    return found;
+}
+
 } // namespace
 
 class frmMainMenuTest : public QObject {
@@ -66,6 +77,7 @@ private slots:
     void runWritesTheSceneAndShowsTheOutput();
     void aBigOutputShowsItsStartAndTheWholeSize();
     void cancelStopsTheRunAndWritesNothing();
+    void previewOpensOnceARunHasCompletedItsFrames();
 
 private:
     QString path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
@@ -118,6 +130,7 @@ void frmMainMenuTest::menusAndControlsCarryTheirNamesAndCaptions_data()
     QTest::newRow("AI") << "cmdAI" << "AI";
     QTest::newRow("Positioning") << "cmdPos" << "Positioning";
     QTest::newRow("Run") << "Command1" << "Run";
+    QTest::newRow("Preview") << "cmdPreview" << "Preview";
     QTest::newRow("Frames label") << "Label1" << "Frames:";
     QTest::newRow("Army 1 label") << "Label2" << "Units (Army 1)";
     QTest::newRow("Army 2 label") << "Label3" << "Units (Army 2)";
@@ -404,6 +417,43 @@ void frmMainMenuTest::cancelStopsTheRunAndWritesNothing()
     QVERIFY(!QFile::exists(path("long.an8")));
     QCOMPARE(control<QPlainTextEdit>(m_window.get(), "txtDump")->toPlainText(), QStringLiteral("Text1"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("long.kst - Kestrelon!"));
+    QVERIFY2(!control<QPushButton>(m_window.get(), "cmdPreview")->isEnabled(), "a cancelled run has nothing to show");
+}
+
+// Preview (and Ctrl+P) does nothing until a run completes its frames, then opens one Preview
+// window at the run's last frame; the next run's recording replaces the shown one.
+void frmMainMenuTest::previewOpensOnceARunHasCompletedItsFrames()
+{
+    auto* preview = control<QPushButton>(m_window.get(), "cmdPreview");
+    QVERIFY(!preview->isEnabled());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(300);
+    QVERIFY(previewWindows().isEmpty());
+
+    addType("Walker", 1, 1,
+            "Sub Main\r\nThisGuy.whatFrame = ThisGuy.whatFrame + 1\r\nThisGuy.xPos = ThisGuy.xPos + 1\r\n"
+            "ThisGuy.posOutput = ThisGuy.posOutput & Game.OutputLoc(ThisGuy.xPos, 0, ThisGuy.zPos, ThisGuy.whatFrame)\r\n"
+            "End Sub");
+    control<QLineEdit>(m_window.get(), "txtFrames")->setText(QStringLiteral("20"));
+    m_dialogs->files = {path("walk.kst").toStdString(), path("walk.an8").toStdString()};
+    click(control<QPushButton>(m_window.get(), "Command1"));
+    QVERIFY(preview->isEnabled());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+    QTRY_COMPARE(previewWindows().size(), 1); // a button's shortcut clicks it as a short animation
+    auto* window = previewWindows().first();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->frame(), 21);
+
+    control<QLineEdit>(m_window.get(), "txtFrames")->setText(QStringLiteral("30"));
+    m_dialogs->files = {path("walk.kst").toStdString(), path("walk.an8").toStdString()};
+    click(control<QPushButton>(m_window.get(), "Command1"));
+    click(preview);
+    QCOMPARE(previewWindows().size(), 1);
+    QCOMPARE(window->frame(), 31);
 }
 
 QTEST_MAIN(frmMainMenuTest)
