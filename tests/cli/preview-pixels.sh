@@ -3,13 +3,15 @@
 # stand at places known from their scripts, as a PNG and as a web page, and the pixels where
 # the units are carry their army's colour. The page is opened from disk by headless Chromium at
 # a frame given in its address, as the slider would show it, and its screenshot is read the same
-# way. It also leaves the example battle's still image and page screenshot in OUT/docs-images.
-# Usage: preview-pixels.sh KESTRELON_CLI SOURCE_DIR OUT
+# way. It also leaves the example battle's still image and page screenshot in IMAGES, for the
+# guide (scripts/update-doc-images.sh).
+# Usage: preview-pixels.sh KESTRELON_CLI SOURCE_DIR OUT IMAGES
 set -euo pipefail
 cli=$1
 source=$2
 out=$3
-mkdir -p "$out/docs-images"
+images=$4
+mkdir -p "$out" "$images"
 cd "$source"
 project=tests/data/preview-march.kst
 failures=0
@@ -67,9 +69,9 @@ browser "$out/march.html" 30 "$out/march-page-30.png"
 check_frames "$out/march-page-40.png" "$out/march-page-10.png" "$out/march-page-30.png"
 
 # The pictures of the guide: the example battle at frame 100.
-"$cli" preview examples/battle.kst -o "$out/docs-images/preview-cli.png" --frames 150 --seed 7 --at 100 --quiet >/dev/null
+"$cli" preview examples/battle.kst -o "$images/preview-cli.png" --frames 150 --seed 7 --at 100 --quiet >/dev/null
 "$cli" preview examples/battle.kst -o "$out/battle.html" --frames 150 --seed 7 --quiet >/dev/null
-browser "$out/battle.html" 100 "$out/docs-images/preview-web.png"
+browser "$out/battle.html" 100 "$images/preview-web.png"
 
 if ((failures > 0)); then
     exit 1
