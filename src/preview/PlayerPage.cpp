@@ -129,6 +129,8 @@ void writeUnit(JsonWriter& json, const sim::RecordedUnit& unit)
     json.raw(",");
     json.number(static_cast<std::int64_t>(unit.type));
     json.raw(",");
+    json.number(static_cast<std::int64_t>(unit.figure));
+    json.raw(",");
     json.number(tenths(unit.start.x));
     json.raw(",");
     json.number(tenths(unit.start.z));
@@ -174,6 +176,8 @@ std::string recordingJson(const sim::BattleRecording& recording, std::int32_t st
         }
         json.raw("]");
     });
+    json.raw(",\"figures\":");
+    json.list(recording.figureNames.size(), [&](std::size_t i) { json.text(recording.figureNames[i]); });
     json.raw(",\"sequences\":");
     json.list(recording.sequenceNames.size(), [&](std::size_t i) { json.text(recording.sequenceNames[i]); });
     json.raw(",\"units\":");

@@ -149,6 +149,7 @@ void BattleRecorder::unitsBuilt(const Project& project, const AvatarTable& avata
 {
     m_recording = BattleRecording();
     m_sequenceIndex.clear();
+    m_figureIndex.clear();
     for (std::int32_t t = 1; t <= project.NumTypes(); ++t) {
         const UnitType& type = project.UnitTypes[t];
         m_recording.typeNames.push_back(project.TypeNames[t]);
@@ -162,6 +163,7 @@ void BattleRecorder::unitsBuilt(const Project& project, const AvatarTable& avata
         RecordedUnit& unit = m_recording.units[static_cast<std::size_t>(i - 1)];
         unit.army = avatar.Team;
         unit.type = typeOfUnit(project, i);
+        unit.figure = figureName(avatar.Figure);
         unit.start = {static_cast<float>(avatar.xPos), static_cast<float>(avatar.zPos)};
         unit.life.push_back({0, avatar.Maxlife});
         if (avatar.Maxlife <= 0)
@@ -193,16 +195,32 @@ BattleRecording BattleRecorder::finish(const AvatarTable& avatars)
     for (RecordedUnit& unit : m_recording.units)
         unit.life.shrink_to_fit();
     m_sequenceIndex.clear();
+    m_figureIndex.clear();
     return std::exchange(m_recording, BattleRecording());
 }
 
+namespace {
+
+// The index of name in names, which index keeps by name; a new name is added.
+std::uint32_t indexOf(const std::string& name, std::vector<std::string>& names,
+                      std::unordered_map<std::string, std::uint32_t>& index)
+{
+    const auto [found, added] = index.try_emplace(name, static_cast<std::uint32_t>(names.size()));
+    if (added)
+        names.push_back(name);
+    return found->second;
+}
+
+} // namespace
+
 std::uint32_t BattleRecorder::sequenceName(const std::string& name)
 {
-    const auto [found, added] =
-        m_sequenceIndex.try_emplace(name, static_cast<std::uint32_t>(m_recording.sequenceNames.size()));
-    if (added)
-        m_recording.sequenceNames.push_back(name);
-    return found->second;
+    return indexOf(name, m_recording.sequenceNames, m_sequenceIndex);
+}
+
+std::uint32_t BattleRecorder::figureName(const std::string& name)
+{
+    return indexOf(name, m_recording.figureNames, m_figureIndex);
 }
 
 // Positions first: a facing key turns the unit towards its target from where it stands then.

@@ -67,6 +67,7 @@ struct LifeStep {
 struct RecordedUnit {
     std::int32_t army = 0; // the unit's Team: 1 or 2 are armies, anything else no army
     std::int32_t type = 0; // its type's index in the project
+    std::uint32_t figure = 0; // the figure its scene element shows, in the recording's figure names
     MapPoint start;
     KeyTrack<MapPoint> positions;
     // The way it faces at each facing key, towards the target its FaceOutput keys place, as
@@ -92,6 +93,7 @@ public:
     std::vector<std::string> typeNames;     // entry i: type i + 1
     std::vector<DeploymentArea> areas;      // entry i: type i + 1
     std::vector<std::string> sequenceNames; // what SequenceStart::name indexes
+    std::vector<std::string> figureNames;   // what RecordedUnit::figure indexes
     std::vector<RecordedUnit> units;        // entry i: unit i + 1
     std::int32_t passes = 0;
 
@@ -124,10 +126,12 @@ public:
 
 private:
     std::uint32_t sequenceName(const std::string& name);
+    std::uint32_t figureName(const std::string& name);
     void readKeys(RecordedUnit& unit, const Avatar& avatar);
 
     BattleRecording m_recording;
     std::unordered_map<std::string, std::uint32_t> m_sequenceIndex;
+    std::unordered_map<std::string, std::uint32_t> m_figureIndex;
 };
 
 } // namespace kestrelon::sim

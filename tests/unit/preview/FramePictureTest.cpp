@@ -1,7 +1,9 @@
 // The frame drawing and its pixels: units of known armies at known places carry their army's
 // colour at their centres, fallen units show grey, attacks are ringed, the label counts the
-// living, the scale multiplies everything, and the PNG holds those pixels.
+// living, the scale multiplies everything, the PNG holds those pixels, and the web page gets the
+// recording in the form its player reads.
 #include "preview/FrameDrawing.h"
+#include "preview/PlayerPage.h"
 #include "preview/PngFile.h"
 #include "preview/Raster.h"
 
@@ -145,6 +147,37 @@ TEST(PngFile, HoldsTheRasterRowByRow)
             EXPECT_EQ((Colour{rows[at], rows[at + 1], rows[at + 2]}), expected) << x << "," << y;
         }
     }
+}
+
+} // namespace
+} // namespace kestrelon::preview
+
+namespace kestrelon::preview {
+namespace {
+
+// The page's player reads runs of consecutive frames as their first key whole and then the
+// differences, in tenths of a map unit; texts cannot close the page's script element.
+TEST(PlayerPage, WritesRunsAsTheirFirstKeyAndDifferences)
+{
+    sim::BattleRecording recording;
+    recording.passes = 7;
+    recording.typeNames = {"a\"b</script>\xe9"};
+    recording.figureNames = {"knight"};
+    sim::RecordedUnit unit;
+    unit.army = 1;
+    unit.type = 1;
+    unit.start = {1, -2};
+    unit.positions.assign({{1, sim::MapPoint{1, -2}}, {2, sim::MapPoint{1.5, -2}}, {3, sim::MapPoint{2.5, -1}},
+                           {7, sim::MapPoint{-3, 0}}});
+    unit.facings.assign({{2, std::uint16_t{16384}}, {3, std::uint16_t{0}}});
+    unit.sequences = {{3, 0}};
+    unit.life = {{0, 10}, {5, 0}};
+    recording.units = {unit};
+    recording.sequenceNames = {"strike"};
+    EXPECT_EQ(recordingJson(recording, 4, 0.5),
+              "{\"lastFrame\":7,\"start\":4,\"scale\":0.5,\"types\":[\"a\\\"b<\\/script>\\u00e9\"],\"areas\":[],"
+              "\"figures\":[\"knight\"],\"sequences\":[\"strike\"],"
+              "\"units\":[[1,1,0,10,-20,[1,3,10,-20,5,0,10,10,7,1,-30,0],[2,2,90,-90],[3,0],[0,10,5,0]]]}");
 }
 
 } // namespace

@@ -221,6 +221,9 @@ TEST_F(RecordedBattle, LifeAndFallsFollowTheUnits)
         const Avatar& avatar = *run->Avatars().find(i);
         EXPECT_EQ(recording.lifeAt(unit, recording.passes), avatar.Maxlife) << "unit " << i;
         EXPECT_EQ(unit.army, avatar.Team);
+        EXPECT_EQ(recording.figureNames[unit.figure], avatar.Figure);
+        EXPECT_NE(sceneText.find("\"" + avatar.Figure + an8::IndexSuffix(i) + "\""), std::string::npos)
+            << "the scene shows unit " << i << "'s figure";
         EXPECT_EQ(recording.typeNames[static_cast<std::size_t>(unit.type - 1)],
                   project.TypeNames[unit.type]);
         if (avatar.Maxlife > 0) {
