@@ -5,7 +5,7 @@ SAN_BUILD ?= build-san
 JOBS      ?= $(shell nproc)
 
 PACKAGES = build-essential cmake ninja-build ccache qt6-base-dev libxkbcommon-dev libgtest-dev \
-           libgmock-dev libbenchmark-dev libpcre2-dev zlib1g-dev lua5.4 xvfb xauth imagemagick xdotool chromium \
+           libgmock-dev libbenchmark-dev libpcre2-dev zlib1g-dev lua5.4 xvfb xauth imagemagick xdotool chromium parallel desktop-file-utils \
            clang-16 libclang-rt-16-dev
 
 # The sanitizer build: clang, AddressSanitizer and UndefinedBehaviorSanitizer, no windows; it
@@ -15,7 +15,7 @@ SAN_FLAGS = -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=Debug \
             "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only" \
             -DKESTRELON_SANITIZE=ON -DKESTRELON_WITH_QT=OFF -DKESTRELON_BENCHMARKS=OFF
 
-.PHONY: all deps build build-san test check demo clean fuzz
+.PHONY: all deps build build-san test check demo clean fuzz package package-check
 
 all: build
 
@@ -52,3 +52,12 @@ fuzz: build-san
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
+
+# The Debian package of the programs (build/kestrelon_VERSION_ARCH.deb), made by CPack from
+# what `cmake --install` puts in place.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# Installs that package on this machine, starts the programs, and removes it again (root).
+package-check: package
+	@scripts/check-package.sh $(BUILD)

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Starts a real program on a virtual X screen of 1366x768 and checks that its first window
 # comes up: a window of the given title exists, fits the screen, and the screenshot is not blank.
-# Usage: window-screenshot.sh PROGRAM TITLE SCREENSHOT.png. Exit 77 (skipped) without the X tools.
+# Usage: window-screenshot.sh PROGRAM TITLE SCREENSHOT.png [ARGUMENT...]: the arguments go to the
+# program. Exit 77 (skipped) without the X tools.
 set -euo pipefail
 program=$1
 title=$2
 screenshot=$3
+shift 3
 skipped=77
 
 for tool in xvfb-run xauth import xdotool convert; do
@@ -29,7 +31,8 @@ rm -f "$screenshot"
 # the picture, end the program (the one process this script started).
 on_screen() {
   local program=$1 title=$2 screenshot=$3 window="" status=0 width height
-  "$program" &
+  shift 3
+  "$program" "$@" &
   local pid=$!
   for _ in $(seq 1 300); do
     window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
@@ -57,7 +60,7 @@ on_screen() {
 
 # xvfb-run passes through /bin/sh, which drops exported functions: hand over the definition.
 xvfb-run --auto-servernum --server-args="-screen 0 1366x768x24" \
-  bash -c "$(declare -f on_screen); on_screen \"\$0\" \"\$1\" \"\$2\"" "$program" "$title" "$screenshot"
+  bash -c "$(declare -f on_screen); on_screen \"\$@\"" on_screen "$program" "$title" "$screenshot" "$@"
 
 # A blank screen has one colour everywhere: its standard deviation is zero.
 deviation=$(convert "$screenshot" -colorspace Gray -format '%[fx:standard_deviation]' info:)

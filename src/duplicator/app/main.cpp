@@ -4,12 +4,15 @@
 #include "ui/dialogs/QtDialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Tessary");
     QApplication::setApplicationName(title);
+    QApplication::setDesktopFileName(QStringLiteral("tessary"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessary/tessary.png")));
     kestrelon::ui::QtDialogs dialogs(nullptr, title);
     kestrelon::duplicator::Form1 form(dialogs);
     form.load();
