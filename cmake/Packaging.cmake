@@ -6,7 +6,7 @@ set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/kestrelon)
 install(FILES README.md docs/scripting.md docs/preview.md docs/project-file.md docs/farm.md
         DESTINATION ${doc_dir})
 install(DIRECTORY docs/images DESTINATION ${doc_dir})
-install(DIRECTORY examples/ DESTINATION ${doc_dir}/examples)
+install(DIRECTORY examples/ DESTINATION ${doc_dir}/examples PATTERN .gitattributes EXCLUDE)
 install(PROGRAMS scripts/farm/battle-array.sbatch scripts/farm/collect-scenes.sh
         DESTINATION ${doc_dir}/farm)
 
@@ -15,10 +15,10 @@ set(CPACK_PACKAGE_NAME kestrelon)
 set(CPACK_PACKAGE_VENDOR "Kestrelon")
 set(CPACK_PACKAGE_CONTACT "Kestrelon developers <kestrelon@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "battle-scene generator for An8 animation scenes")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kestrelon turns a description of a battle (unit types, deployment boxes on a map and one\n"
-    "VBScript AI script per type) into an animated An8 scene. The package holds the windowed\n"
-    "program kestrelon, the figure duplicator tessary and the command-line tool kestrelon-cli.")
+set(CPACK_PACKAGE_DESCRIPTION "Kestrelon turns a description of a battle (unit types, deployment \
+boxes on a map and one VBScript AI script per type) into an animated An8 scene. The package \
+holds the windowed program kestrelon, the figure duplicator tessary and the command-line tool \
+kestrelon-cli.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
