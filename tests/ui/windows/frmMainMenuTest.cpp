@@ -78,6 +78,7 @@ private slots:
     void aBigOutputShowsItsStartAndTheWholeSize();
     void cancelStopsTheRunAndWritesNothing();
     void previewOpensOnceARunHasCompletedItsFrames();
+    void aProjectNamedAtStartIsOpenedOrReported();
 
 private:
     QString path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
@@ -454,6 +455,24 @@ void frmMainMenuTest::previewOpensOnceARunHasCompletedItsFrames()
     click(preview);
     QCOMPARE(previewWindows().size(), 1);
     QCOMPARE(window->frame(), 31);
+}
+
+// As the program starts with a file named on its command line (a file manager opening a .kst):
+// a project that loads is the one shown; one that cannot be loaded gives the load error and
+// leaves the empty project, as Load does.
+void frmMainMenuTest::aProjectNamedAtStartIsOpenedOrReported()
+{
+    QVERIFY(m_window->session().loadFile(KESTRELON_EXAMPLES "/battle.kst", *m_dialogs));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("battle.kst - Kestrelon!"));
+    QVERIFY(m_window->session().project().NumTypes() > 0);
+
+    auto fresh = std::make_unique<frmMainMenu>(*m_dialogs);
+    const std::string missing = path("no-such-project.kst").toStdString();
+    QVERIFY(!fresh->session().loadFile(missing, *m_dialogs));
+    QCOMPARE(m_dialogs->messages().size(), std::size_t{1});
+    QVERIFY(m_dialogs->messages()[0].starts_with("The project could not be loaded: " + missing));
+    QCOMPARE(fresh->session().project().NumTypes(), 0);
+    QCOMPARE(fresh->windowTitle(), QStringLiteral("Kestrelon!"));
 }
 
 QTEST_MAIN(frmMainMenuTest)
