@@ -33,7 +33,7 @@ expect() { # file x y colour what
 browser() { # page frame screenshot
     local profile
     profile=$(mktemp -d)
-    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --user-data-dir="$profile" \
+    chromium --headless --no-sandbox --disable-gpu --disable-dev-shm-usage --hide-scrollbars --user-data-dir="$profile" \
         --window-size=1000,940 --screenshot="$3" "file://$(realpath "$1")#frame=$2" >/dev/null 2>&1
     rm -rf "$profile"
     [[ -s $3 ]] || { echo "chromium made no screenshot of $1" >&2; exit 1; }
