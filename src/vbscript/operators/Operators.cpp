@@ -23,8 +23,8 @@ Value concatenate(const Value& left, const Value& right)
 {
     if (left.isNull() && right.isNull())
         return Value::null();
-    std::string text = toConcatString(left);
-    const std::string rightText = toConcatString(right);
+    Text text = toConcatString(left);
+    const Text rightText = toConcatString(right);
     requireStringLength(text.size() + rightText.size());
     return Value::string(std::move(text += rightText));
 }

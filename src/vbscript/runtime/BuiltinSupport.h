@@ -62,21 +62,22 @@ inline void checkLength(size_t length)
     requireStringLength(length);
 }
 
-// One more piece of bytes found or added by a built-in that works piece by piece: it counts
+// One more piece of units found or added by a built-in that works piece by piece: it counts
 // towards the time limit, so one call making millions of pieces is stopped on time.
-inline void countPiece(size_t bytes)
+inline void countPiece(size_t units)
 {
-    addScriptWorkNow(RunClock::PieceWork + bytes);
+    addScriptWorkNow(RunClock::PieceWork + units);
 }
 
-inline char lowerAscii(char c)
+// Case is changed for the ASCII letters only; every other unit stays as it is.
+inline char16_t lowerAscii(char16_t c)
 {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-inline char upperAscii(char c)
+inline char16_t upperAscii(char16_t c)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
 }
 
 } // namespace kestrelon::vbs::builtins
