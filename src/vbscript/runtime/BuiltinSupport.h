@@ -45,6 +45,15 @@ inline std::int32_t longArg(const Value& arg)
     return toLong(arg);
 }
 
+// A length argument: whole, not negative (5).
+inline size_t countArg(const Value& arg)
+{
+    const std::int32_t count = longArg(arg);
+    if (count < 0)
+        raise(ErrorCode::InvalidProcedureCall);
+    return static_cast<size_t>(count);
+}
+
 // The compare mode of the text functions: 0 binary, 1 text; anything else raises 5.
 inline bool textCompareArg(const Value* arg)
 {

@@ -27,15 +27,6 @@ Value len(BuiltinContext&, Args args)
     return Value::longValue(static_cast<std::int32_t>(textOf(v).size()));
 }
 
-// A length argument: whole, not negative.
-size_t countArg(const Value& arg)
-{
-    const std::int32_t count = longArg(arg);
-    if (count < 0)
-        raise(ErrorCode::InvalidProcedureCall);
-    return static_cast<size_t>(count);
-}
-
 Value left(BuiltinContext&, Args args)
 {
     const Value v = plainArg(args[0]);
