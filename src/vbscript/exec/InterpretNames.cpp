@@ -407,11 +407,11 @@ bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame, co
             addScriptWork(added.size());
             now->appendToOwnText(added);
         } else {
-            assignName(name, frame, Value::string(now->asString() + added));
+            assignName(name, frame, Value::string(joinText(now->asString(), added)));
         }
         return true;
     }
-    assignName(name, frame, Value::string(before.asString() + added));
+    assignName(name, frame, Value::string(joinText(before.asString(), added)));
     return true;
 }
 
@@ -440,7 +440,7 @@ bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::s
         joined = joinedTail(statement, frame, text.size(), compiled);
         if (pending.before() || !stillMeant()) {
             const std::string& before = pending.before() ? *pending.before() : text;
-            put(Value::string(widenText(before) + joined.asString()));
+            put(Value::string(joinText(widenText(before), joined.asString())));
             return true;
         }
     }

@@ -184,7 +184,7 @@ Value add(const Value& left, const Value& right)
         static const Text nothing;
         const Text& tail = rk == Kind::String ? right.asString() : nothing;
         requireStringLength(left.asString().size() + tail.size());
-        return Value::string(left.asString() + tail);
+        return Value::string(joinText(left.asString(), tail));
     }
     if (lk == Kind::Empty && rk == Kind::String)
         return right;

@@ -87,7 +87,8 @@ Value rightB(BuiltinContext&, Args args)
     const auto bytes = bytesArg(v);
     if (!bytes)
         return Value::null();
-    return Value::string(textOfBytes(std::string_view(*bytes).substr(bytes->size() - std::min(count, bytes->size()))));
+    const size_t kept = std::min(count, bytes->size());
+    return Value::string(textOfBytes(std::string_view(*bytes).substr(bytes->size() - kept)));
 }
 
 // MidB(text, start[, length]), by Mid's rules: a Null length is refused before the start is read.

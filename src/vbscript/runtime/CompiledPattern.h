@@ -12,7 +12,8 @@
 
 namespace kestrelon::vbs {
 
-// Where a group matched, in code units: from start up to end; start is NotMatched for a group that took no part.
+// Where a group matched, in code units: from start up to end; start is NotMatched for a group
+// that took no part.
 struct MatchSpan {
     static constexpr std::size_t NotMatched = static_cast<std::size_t>(-1);
     std::size_t start = NotMatched;

@@ -231,10 +231,11 @@ Value formatDateTime(BuiltinContext&, Args args)
         raise(ErrorCode::InvalidProcedureCall);
     const double serial = toDate(date);
     const Moment at = momentOf(serial);
+    const double timeOfDay = calendar::serialOf(0, static_cast<double>(at.seconds));
     switch (form) {
     case 1: return Value::string(widenText(longDate(at)));
     case 2: return Value::string(widenText(shortDate(at.parts)));
-    case 3: return Value::string(widenText(calendar::formatDate(calendar::serialOf(0, static_cast<double>(at.seconds)))));
+    case 3: return Value::string(widenText(calendar::formatDate(timeOfDay)));
     case 4: return Value::string(widenText(shortTime(at.parts)));
     default: return Value::string(widenText(calendar::formatDate(serial)));
     }

@@ -1,6 +1,7 @@
 // The built-ins that reach outside the script: MsgBox and InputBox go through the host's
-// Dialogs, which show and take 1252 text. Scripts are sandboxed: CreateObject makes only Scripting.Dictionary, which touches
-// nothing outside the script, and refuses every other name (429), as GetObject always does.
+// Dialogs, which show and take 1252 text. Scripts are sandboxed: CreateObject makes only
+// Scripting.Dictionary, which touches nothing outside the script, and refuses every other name
+// (429), as GetObject always does.
 #include "platform/Dialogs.h"
 #include "vbscript/host/HostBinding.h"
 #include "vbscript/runtime/BuiltinSupport.h"

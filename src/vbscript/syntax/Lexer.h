@@ -19,7 +19,10 @@ enum class SourceForm { Bytes1252, CodeText };
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view source, SourceForm form = SourceForm::Bytes1252) : m_source(source), m_form(form) {}
+    explicit Lexer(std::string_view source, SourceForm form = SourceForm::Bytes1252)
+        : m_source(source), m_form(form)
+    {
+    }
 
     // Every token of the text, ending with EndOfInput. A lexical error becomes an Invalid
     // token at its place (followed by EndOfInput), so that the parser reports an earlier

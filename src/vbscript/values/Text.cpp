@@ -95,7 +95,8 @@ Text unitsFromUtf8(std::string_view bytes)
             text += static_cast<char16_t>(((lead & 0x1F) << 6) | payload(bytes, i + 1));
             i += 2;
         } else if ((lead & 0xF0) == 0xE0 && isContinuation(bytes, i + 1) && isContinuation(bytes, i + 2)) {
-            text += static_cast<char16_t>(((lead & 0x0F) << 12) | (payload(bytes, i + 1) << 6) | payload(bytes, i + 2));
+            const unsigned high = (lead & 0x0Fu) << 12;
+            text += static_cast<char16_t>(high | (payload(bytes, i + 1) << 6) | payload(bytes, i + 2));
             i += 3;
         } else {
             text += static_cast<char16_t>(lead);

@@ -47,6 +47,15 @@ inline int byteOfUnit(char16_t unit)
     return textdetail::byteOfOtherUnit(unit);
 }
 
+// Two texts joined, made at their full length at once.
+inline Text joinText(TextView first, TextView second)
+{
+    Text joined;
+    joined.reserve(first.size() + second.size());
+    joined.append(first).append(second);
+    return joined;
+}
+
 // Bytes of 1252 as a script text.
 Text widenText(std::string_view bytes);
 // A script text as 1252 bytes; a unit without a byte becomes "?".
