@@ -39,6 +39,16 @@ inline Value plainArg(const Value& arg)
     return arg.isObject() ? toPlainValue(arg) : arg;
 }
 
+// The text of a value that is not Null: a text as it is, without a copy, anything else
+// converted into holder. The view lives as long as the value and the holder.
+inline TextView textView(const Value& value, Text& holder)
+{
+    if (value.isString())
+        return value.asString();
+    holder = toString(value);
+    return holder;
+}
+
 // A whole-number argument (rounded half to even; Null raises 94, text that is no number 13).
 inline std::int32_t longArg(const Value& arg)
 {

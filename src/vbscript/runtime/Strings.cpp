@@ -13,18 +13,13 @@
 namespace kestrelon::vbs::builtins {
 namespace {
 
-// The text of a Value already known not to be Null.
-Text textOf(const Value& value)
-{
-    return toString(value);
-}
-
 Value len(BuiltinContext&, Args args)
 {
     const Value v = plainArg(args[0]);
     if (v.isNull())
         return Value::null();
-    return Value::longValue(static_cast<std::int32_t>(textOf(v).size()));
+    Text holder;
+    return Value::longValue(static_cast<std::int32_t>(textView(v, holder).size()));
 }
 
 Value left(BuiltinContext&, Args args)
@@ -33,7 +28,8 @@ Value left(BuiltinContext&, Args args)
     const size_t count = countArg(args[1]);
     if (v.isNull())
         return Value::null();
-    return Value::string(textOf(v).substr(0, count));
+    Text holder;
+    return Value::string(Text(textView(v, holder).substr(0, count)));
 }
 
 Value right(BuiltinContext&, Args args)
@@ -42,8 +38,9 @@ Value right(BuiltinContext&, Args args)
     const size_t count = countArg(args[1]);
     if (v.isNull())
         return Value::null();
-    const Text text = textOf(v);
-    return Value::string(text.substr(text.size() - std::min(count, text.size())));
+    Text holder;
+    const TextView text = textView(v, holder);
+    return Value::string(Text(text.substr(text.size() - std::min(count, text.size()))));
 }
 
 // Mid(text, start[, length]): a Null length is refused before the start is even read.
@@ -58,10 +55,11 @@ Value mid(BuiltinContext&, Args args)
     const size_t count = given(args, 2) ? countArg(args[2]) : Text::npos;
     if (v.isNull())
         return Value::null();
-    const Text text = textOf(v);
+    Text holder;
+    const TextView text = textView(v, holder);
     if (static_cast<size_t>(start) > text.size())
         return Value::string({});
-    return Value::string(text.substr(static_cast<size_t>(start) - 1, count));
+    return Value::string(Text(text.substr(static_cast<size_t>(start) - 1, count)));
 }
 
 // The text with every character mapped, or Null for Null.
@@ -71,7 +69,7 @@ Value mapped(const Value& arg, Map map)
     const Value v = plainArg(arg);
     if (v.isNull())
         return Value::null();
-    Text text = textOf(v);
+    Text text = toString(v);
     std::transform(text.begin(), text.end(), text.begin(), map);
     return Value::string(std::move(text));
 }
@@ -85,13 +83,14 @@ Value trimmed(const Value& arg, bool front, bool back)
     const Value v = plainArg(arg);
     if (v.isNull())
         return Value::null();
-    const Text text = textOf(v);
+    Text holder;
+    const TextView text = textView(v, holder);
     size_t first = 0, last = text.size();
     while (front && first < last && text[first] == ' ')
         ++first;
     while (back && last > first && text[last - 1] == ' ')
         --last;
-    return Value::string(text.substr(first, last - first));
+    return Value::string(Text(text.substr(first, last - first)));
 }
 
 Value trim(BuiltinContext&, Args args) { return trimmed(args[0], true, true); }
@@ -139,7 +138,8 @@ Value strReverse(BuiltinContext&, Args args)
 // The first unit of a text; "" raises 5.
 char16_t firstUnit(const Value& arg)
 {
-    const Text text = toString(arg);
+    Text holder;
+    const TextView text = textView(arg, holder);
     if (text.empty())
         raise(ErrorCode::InvalidProcedureCall);
     return text[0];
