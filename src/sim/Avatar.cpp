@@ -27,23 +27,23 @@ std::string Avatar::GetMiscData(std::int32_t GetWhich)
 
 namespace {
 
-// A scene text member. Scripts grow these by one key per frame ("posOutput = posOutput &
-// key"), which the interpreter appends in place; a plain assignment copies the new text into
-// the member's own buffer, which keeps its capacity.
+// A scene text member, in the 1252 bytes of the scene file. Scripts grow these by one key per
+// frame ("posOutput = posOutput & key"), which the interpreter appends in place; a plain
+// assignment writes the new text into the member's own buffer, which keeps its capacity.
 vbs::HostClass<Avatar>::Invoker sceneText(std::string an8::UnitTexts::*field)
 {
     return [field](Avatar& unit, vbs::InvokeKind kind, std::span<const vbs::Value> args) {
         std::string& text = unit.*field;
         if (kind != vbs::InvokeKind::Put) {
             vbs::binding::requireArgumentCount(args, 0);
-            return vbs::Value::string(text);
+            return vbs::Value::string(vbs::widenText(text));
         }
         vbs::binding::requireArgumentCount(args, 1);
         vbs::PendingAppend::noteWrite(text);
         if (args[0].isString())
-            text.assign(args[0].asString());
+            vbs::narrowTextInto(args[0].asString(), text);
         else
-            text = vbs::toString(args[0]);
+            vbs::narrowTextInto(vbs::toString(args[0]), text);
         return vbs::Value();
     };
 }
@@ -54,10 +54,10 @@ vbs::HostClass<Avatar>::Invoker scriptText()
     return [](Avatar& unit, vbs::InvokeKind kind, std::span<const vbs::Value> args) {
         if (kind != vbs::InvokeKind::Put) {
             vbs::binding::requireArgumentCount(args, 0);
-            return vbs::Value::string(unit.Code);
+            return vbs::Value::string(vbs::widenText(unit.Code));
         }
         vbs::binding::requireArgumentCount(args, 1);
-        unit.Code = vbs::toString(args[0]);
+        unit.Code = vbs::narrowText(vbs::toString(args[0]));
         unit.noteCodeWritten();
         return vbs::Value();
     };

@@ -15,7 +15,7 @@ std::shared_ptr<const Program> compileProgram(std::string_view text)
     return program;
 }
 
-std::shared_ptr<const Program> compileCodeText(std::string_view text, const Procedure* enclosing, bool asExpression)
+std::shared_ptr<const Program> compileCodeText(TextView text, const Procedure* enclosing, bool asExpression)
 {
     Parser parser(text);
     std::shared_ptr<Program> program = asExpression ? parser.parseEvalProgram() : parser.parseProgram();

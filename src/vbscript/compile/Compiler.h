@@ -21,7 +21,7 @@ std::shared_ptr<const Program> compileProgram(std::string_view text);
 // The text Execute or Eval (asExpression) runs, compiled where it runs: at script level when
 // enclosing is null, else inside that procedure (Program::enclosedBody), whose names it sees.
 // Its procedures are compiled as any; the code itself runs through the tree interpreter.
-std::shared_ptr<const Program> compileCodeText(std::string_view text, const Procedure* enclosing, bool asExpression);
+std::shared_ptr<const Program> compileCodeText(TextView text, const Procedure* enclosing, bool asExpression);
 
 // Programs by their text. A text that fails to compile keeps its error, so asking again raises
 // exactly what compiling again would.

@@ -112,11 +112,11 @@ Value ErrObject::raise(std::span<const Value> args)
         throw ScriptError::runtime(ErrorCode::InvalidProcedureCall);
     const std::int32_t number = errorNumberOfResult(given);
     if (args.size() >= 2)
-        m_source = toString(args[1]);
+        m_source = narrowText(toString(args[1]));
     if (args.size() >= 3)
-        m_description = toString(args[2]);
+        m_description = narrowText(toString(args[2]));
     if (args.size() >= 4)
-        m_helpFile = toString(args[3]);
+        m_helpFile = narrowText(toString(args[3]));
     if (args.size() >= 5)
         m_helpContext = toLong(args[4]);
     if (m_source.empty())

@@ -1,6 +1,7 @@
 // The Err object: the last run-time error a script met under On Error Resume Next (Number, its
 // default property, Description, Source, HelpFile, HelpContext), Clear, and Raise, which raises
-// an error of the script's own.
+// an error of the script's own. Its texts are those of the errors the host reports, so they are
+// kept as the host shows them, in 1252 bytes.
 #pragma once
 
 #include "vbscript/host/HostBinding.h"

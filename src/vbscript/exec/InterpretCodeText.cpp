@@ -127,7 +127,7 @@ Value Interpreter::procedureReference(const Value& argument)
     const Value name = argument.isObject() ? toPlainValue(argument) : argument;
     if (!name.isString())
         throw ScriptError::runtime(ErrorCode::TypeMismatch);
-    const GlobalScope::Entry* entry = m_globals.find(binding::foldName(name.asString()));
+    const GlobalScope::Entry* entry = m_globals.find(binding::foldName(narrowText(name.asString())));
     if (!entry || entry->kind != GlobalScope::EntryKind::Procedure)
         throw ScriptError::runtime(ErrorCode::InvalidProcedureCall);
     return Value::object(std::make_shared<ProcedureReference>(*this, entry->procedure));

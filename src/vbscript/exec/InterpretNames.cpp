@@ -369,7 +369,7 @@ Value Interpreter::joinedTail(const AssignStmt& statement, Frame& frame, std::si
     for (const Expr* link = statement.value.get(); isLink(link); link = next(link))
         operands[--slot] = static_cast<const BinaryExpr*>(link)->right.get();
 
-    Value joined = Value::string(std::string());
+    Value joined = Value::string(Text());
     std::int32_t index = compiled ? compiled->first : 0;
     for (std::size_t i = 0; i < count; ++i) {
         Value value = compiled ? argumentValue(compiled->activation, index++) : evaluate(*operands[i], frame);
@@ -400,18 +400,18 @@ bool Interpreter::appendToVariable(const AssignStmt& statement, Frame& frame, co
     Value before = *variable;
     const Value tail = joinedTail(statement, frame, before.asString().size(), compiled);
     Value* now = existingVariable(name, frame, &binding);
-    const std::string& added = tail.asString(); // its length with the start's was checked
+    const Text& added = tail.asString(); // its length with the start's was checked
     if (now && now->sharesTextWith(before)) {
         before = Value(); // the statement's own hold on the text goes first
         if (now->ownsText()) {
             addScriptWork(added.size());
             now->appendToOwnText(added);
         } else {
-            assignName(name, frame, Value::string(now->asString() + added));
+            assignName(name, frame, Value::string(joinText(now->asString(), added)));
         }
         return true;
     }
-    assignName(name, frame, Value::string(before.asString() + added));
+    assignName(name, frame, Value::string(joinText(before.asString(), added)));
     return true;
 }
 
@@ -440,11 +440,12 @@ bool Interpreter::appendToText(const AssignStmt& statement, Frame& frame, std::s
         joined = joinedTail(statement, frame, text.size(), compiled);
         if (pending.before() || !stillMeant()) {
             const std::string& before = pending.before() ? *pending.before() : text;
-            put(Value::string(before + joined.asString()));
+            put(Value::string(joinText(widenText(before), joined.asString())));
             return true;
         }
     }
-    const std::string& tail = joined.asString();
+    // The member is the host's, in 1252 bytes, as its setter would have stored the joined text.
+    const std::string tail = narrowText(joined.asString());
     addScriptWork(tail.size());
     PendingAppend::noteWrite(text); // an append under way around this one keeps the old text
     text.append(tail);

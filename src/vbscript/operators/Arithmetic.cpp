@@ -181,10 +181,10 @@ Value add(const Value& left, const Value& right)
     const Kind lk = kindOf(left), rk = kindOf(right);
     // Text joins text; Empty beside text counts as "".
     if (lk == Kind::String && (rk == Kind::String || rk == Kind::Empty)) {
-        static const std::string nothing;
-        const std::string& tail = rk == Kind::String ? right.asString() : nothing;
+        static const Text nothing;
+        const Text& tail = rk == Kind::String ? right.asString() : nothing;
         requireStringLength(left.asString().size() + tail.size());
-        return Value::string(left.asString() + tail);
+        return Value::string(joinText(left.asString(), tail));
     }
     if (lk == Kind::Empty && rk == Kind::String)
         return right;

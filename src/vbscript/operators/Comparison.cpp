@@ -21,10 +21,10 @@ int order(T left, T right)
     return left < right ? -1 : (right < left ? 1 : 0);
 }
 
-int compareText(const std::string& left, const std::string& right)
+int compareText(TextView left, TextView right)
 {
     addScriptWork(std::min(left.size(), right.size()));
-    // std::string compares bytes as unsigned characters, the binary order of text.
+    // Units compare as unsigned 16-bit numbers, the binary order of text.
     const int result = left.compare(right);
     return result < 0 ? -1 : (result > 0 ? 1 : 0);
 }
@@ -56,7 +56,7 @@ int compareNumbers(const Value& left, const Value& right)
 }
 
 // Text against a number (never Empty): the literal rules.
-int compareTextWithNumber(const std::string& text, const Value& number, bool textLiteral, bool numberLiteral)
+int compareTextWithNumber(const Text& text, const Value& number, bool textLiteral, bool numberLiteral)
 {
     if (numberLiteral) {
         const auto parsed = parseScriptNumber(text);
@@ -83,9 +83,9 @@ std::optional<int> compare(const Value& left, const Value& right, OperandForm le
         return compareText(left.asString(), right.asString());
     // Empty is "" beside text and 0 beside a number.
     if (lk == Kind::Empty && rk == Kind::String)
-        return compareText(std::string(), right.asString());
+        return compareText(TextView(), right.asString());
     if (lk == Kind::String && rk == Kind::Empty)
-        return compareText(left.asString(), std::string());
+        return compareText(left.asString(), TextView());
     if (lk == Kind::String)
         return compareTextWithNumber(left.asString(), right, leftForm.literal, rightForm.literal);
     if (rk == Kind::String)

@@ -19,14 +19,28 @@ const Value& plain(const Value& operand, Value& holder)
     return holder;
 }
 
+// The text of an operand of "&": a text as it is, anything else converted into holder.
+TextView concatenated(const Value& operand, Text& holder)
+{
+    if (operand.isString())
+        return operand.asString();
+    holder = toConcatString(operand);
+    return holder;
+}
+
+// The joined text is made at its full length at once: most joins in a battle script are of a
+// few short pieces, and growing a copy of the first would take the heap twice.
 Value concatenate(const Value& left, const Value& right)
 {
     if (left.isNull() && right.isNull())
         return Value::null();
-    std::string text = toConcatString(left);
-    const std::string rightText = toConcatString(right);
-    requireStringLength(text.size() + rightText.size());
-    return Value::string(std::move(text += rightText));
+    Text leftHolder, rightHolder;
+    const TextView leftText = concatenated(left, leftHolder);
+    const TextView rightText = concatenated(right, rightHolder);
+    const std::size_t length = leftText.size() + rightText.size();
+    requireStringLength(length);
+    addScriptWork(length);
+    return Value::string(joinText(leftText, rightText));
 }
 
 Value comparison(BinaryOp op, const Value& left, const Value& right, OperandForm leftForm, OperandForm rightForm)

@@ -3,10 +3,10 @@
 // the elements whose text holds (or lacks) a piece of text.
 #include "vbscript/values/Array.h"
 #include "vbscript/runtime/BuiltinSupport.h"
+#include "vbscript/runtime/TextSearch.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -60,7 +60,7 @@ Value isArray(BuiltinContext&, Args args)
 }
 
 // The text of an element, by the rules Join applies: Null and arrays raise 13, objects 438.
-std::string elementText(const Value& element)
+Text elementText(const Value& element)
 {
     if (element.isNull() || element.isArray())
         raise(ErrorCode::TypeMismatch);
@@ -69,16 +69,15 @@ std::string elementText(const Value& element)
     return toConcatString(element);
 }
 
-std::string lowered(std::string text)
+Text lowered(Text text)
 {
     std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
     return text;
 }
 
-// Whether needle occurs in text; memmem takes time in proportion to the texts whatever they hold.
-bool holds(const std::string& text, const std::string& needle)
+bool holds(const Text& text, const Text& needle)
 {
-    return needle.empty() || ::memmem(text.data(), text.size(), needle.data(), needle.size()) != nullptr;
+    return findText(text, needle, 0) != Text::npos;
 }
 
 // Filter(array, match[, include[, compare]]): the texts of the elements that hold match (with
@@ -96,10 +95,10 @@ Value filter(BuiltinContext&, Args args)
     const Array& array = *list.asArray();
     if (array.allocated() && array.dimensions() != 1)
         raise(ErrorCode::TypeMismatch);
-    const std::string needle = textCompare ? lowered(toString(match)) : toString(match);
+    const Text needle = textCompare ? lowered(toString(match)) : toString(match);
     std::vector<Value> kept;
     for (const Value& element : array.elements()) {
-        std::string text = elementText(element);
+        Text text = elementText(element);
         countPiece(text.size());
         const bool found = textCompare ? holds(lowered(text), needle) : holds(text, needle);
         if (found == keepHolders)

@@ -19,8 +19,9 @@ BuiltinMap buildBuiltinMap()
 {
     BuiltinMap map;
     for (const auto table : {conversionBuiltins(), mathBuiltins(), stringBuiltins(), stringSearchBuiltins(),
-                             arrayBuiltins(), typeBuiltins(), dateBuiltins(), dateArithmeticBuiltins(),
-                             formattingBuiltins(), encodingBuiltins(), engineBuiltins(), interactionBuiltins()}) {
+                             byteStringBuiltins(), arrayBuiltins(), typeBuiltins(), dateBuiltins(),
+                             dateArithmeticBuiltins(), formattingBuiltins(), encodingBuiltins(), engineBuiltins(),
+                             interactionBuiltins()}) {
         for (const BuiltinEntry& entry : table) {
             const bool added = map.emplace(binding::foldName(entry.name), &entry).second;
             assert(added && "a built-in is registered twice");

@@ -50,6 +50,7 @@ std::span<const BuiltinEntry> conversionBuiltins();
 std::span<const BuiltinEntry> mathBuiltins();
 std::span<const BuiltinEntry> stringBuiltins();
 std::span<const BuiltinEntry> stringSearchBuiltins();
+std::span<const BuiltinEntry> byteStringBuiltins();
 std::span<const BuiltinEntry> arrayBuiltins();
 std::span<const BuiltinEntry> typeBuiltins();
 std::span<const BuiltinEntry> dateBuiltins();

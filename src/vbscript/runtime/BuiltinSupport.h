@@ -39,10 +39,29 @@ inline Value plainArg(const Value& arg)
     return arg.isObject() ? toPlainValue(arg) : arg;
 }
 
+// The text of a value that is not Null: a text as it is, without a copy, anything else
+// converted into holder. The view lives as long as the value and the holder.
+inline TextView textView(const Value& value, Text& holder)
+{
+    if (value.isString())
+        return value.asString();
+    holder = toString(value);
+    return holder;
+}
+
 // A whole-number argument (rounded half to even; Null raises 94, text that is no number 13).
 inline std::int32_t longArg(const Value& arg)
 {
     return toLong(arg);
+}
+
+// A length argument: whole, not negative (5).
+inline size_t countArg(const Value& arg)
+{
+    const std::int32_t count = longArg(arg);
+    if (count < 0)
+        raise(ErrorCode::InvalidProcedureCall);
+    return static_cast<size_t>(count);
 }
 
 // The compare mode of the text functions: 0 binary, 1 text; anything else raises 5.
@@ -62,21 +81,22 @@ inline void checkLength(size_t length)
     requireStringLength(length);
 }
 
-// One more piece of bytes found or added by a built-in that works piece by piece: it counts
+// One more piece of units found or added by a built-in that works piece by piece: it counts
 // towards the time limit, so one call making millions of pieces is stopped on time.
-inline void countPiece(size_t bytes)
+inline void countPiece(size_t units)
 {
-    addScriptWorkNow(RunClock::PieceWork + bytes);
+    addScriptWorkNow(RunClock::PieceWork + units);
 }
 
-inline char lowerAscii(char c)
+// Case is changed for the ASCII letters only; every other unit stays as it is.
+inline char16_t lowerAscii(char16_t c)
 {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-inline char upperAscii(char c)
+inline char16_t upperAscii(char16_t c)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
 }
 
 } // namespace kestrelon::vbs::builtins

@@ -17,10 +17,12 @@
 namespace kestrelon::vbs {
 namespace {
 
-// Texts are 8-bit and the pattern language is JScript's (RegExpPattern.h): a backreference to
-// a group that has not matched matches nothing, as in JScript, and [] is an empty class. UTF,
-// Unicode properties and \C cannot be reached through the translation; they are refused here
-// as well, so that no slip there can turn them on.
+// Texts are UTF-16 code units, matched one by one as JScript matches them, and the pattern
+// language is JScript's (RegExpPattern.h): a backreference to a group that has not matched
+// matches nothing, as in JScript, and [] is an empty class. UTF (which would read surrogate
+// pairs as one character and refuse a lone surrogate), Unicode properties and \C cannot be
+// reached through the translation; they are refused here as well, so that no slip there can
+// turn them on.
 constexpr std::uint32_t CompileOptions = PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF | PCRE2_NEVER_UTF |
                                          PCRE2_NEVER_UCP | PCRE2_NEVER_BACKSLASH_C | PCRE2_AUTO_CALLOUT;
 
@@ -102,10 +104,10 @@ struct CompiledPattern::Resources {
     pcre2_match_data* data = nullptr;
 };
 
-CompiledPattern::CompiledPattern(std::string_view pattern, bool ignoreCase, bool multiline)
+CompiledPattern::CompiledPattern(TextView pattern, bool ignoreCase, bool multiline)
     : m_resources(std::make_unique<Resources>())
 {
-    const std::string translated = translatePattern(pattern, multiline);
+    const Text translated = translatePattern(pattern, multiline);
     addScriptWork(translated.size());
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
@@ -128,7 +130,7 @@ CompiledPattern::CompiledPattern(std::string_view pattern, bool ignoreCase, bool
 
 CompiledPattern::~CompiledPattern() = default;
 
-std::optional<MatchSpans> CompiledPattern::search(const std::string& subject, std::size_t from)
+std::optional<MatchSpans> CompiledPattern::search(TextView subject, std::size_t from)
 {
     assert(from <= subject.size());
     Resources& r = *m_resources;

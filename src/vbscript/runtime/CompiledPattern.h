@@ -6,13 +6,14 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
-#include <string>
-#include <string_view>
+#include "vbscript/values/Text.h"
+
 #include <vector>
 
 namespace kestrelon::vbs {
 
-// Where a group matched: from start up to end; start is NotMatched for a group that took no part.
+// Where a group matched, in code units: from start up to end; start is NotMatched for a group
+// that took no part.
 struct MatchSpan {
     static constexpr std::size_t NotMatched = static_cast<std::size_t>(-1);
     std::size_t start = NotMatched;
@@ -28,7 +29,7 @@ class CompiledPattern {
 public:
     // Compiles a script's pattern (RegExpPattern.h says how it is read). Raises the pattern
     // errors 5017 to 5021.
-    CompiledPattern(std::string_view pattern, bool ignoreCase, bool multiline);
+    CompiledPattern(TextView pattern, bool ignoreCase, bool multiline);
     ~CompiledPattern();
     CompiledPattern(const CompiledPattern&) = delete;
     CompiledPattern& operator=(const CompiledPattern&) = delete;
@@ -38,7 +39,7 @@ public:
     // The first match starting at from or later; nullopt when there is none. Raises the
     // time-limit error when the script's time runs out during the search, and "Out of stack
     // space" (28) when the search backtracks past PCRE2's limits.
-    std::optional<MatchSpans> search(const std::string& subject, std::size_t from);
+    std::optional<MatchSpans> search(TextView subject, std::size_t from);
 
 private:
     struct Resources;

@@ -23,7 +23,7 @@ Value longValue()
 template <char... Characters>
 Value text()
 {
-    return Value::string(std::string{Characters...});
+    return Value::string(Text{Characters...});
 }
 
 constexpr std::array Table = {

@@ -28,9 +28,9 @@ Value radixText(const Value& arg, unsigned shift)
                                                           : static_cast<std::uint32_t>(toLong(value));
     const char* digits = "0123456789ABCDEF";
     const std::uint32_t mask = (1u << shift) - 1;
-    std::string text;
+    Text text;
     do {
-        text.insert(text.begin(), digits[bits & mask]);
+        text.insert(text.begin(), static_cast<char16_t>(digits[bits & mask]));
         bits >>= shift;
     } while (bits != 0);
     return Value::string(text);

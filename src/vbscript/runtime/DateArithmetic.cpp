@@ -33,7 +33,8 @@ enum class FirstWeek { HoldsJanuaryFirst = 1, FourDays = 2, FullWeek = 3 };
 // The interval a text names, in any letter case; 5 for any other text.
 Interval intervalNamed(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     for (const IntervalName& entry : IntervalNames) {
         if (text == entry.name)
             return entry.interval;
@@ -42,13 +43,14 @@ Interval intervalNamed(std::string text)
 }
 
 // The interval argument's text; Null raises 94. The name itself is checked once the other
-// arguments are read, so a date that is no date is reported first.
+// arguments are read, so a date that is no date is reported first. Interval names are ASCII:
+// a unit beyond that narrows to a byte that names none.
 std::string intervalText(const Value& arg)
 {
     const Value v = plainArg(arg);
     if (v.isNull())
         raise(ErrorCode::InvalidUseOfNull);
-    return toString(v);
+    return narrowText(toString(v));
 }
 
 // A first-week-of-year argument: 1 to 3, 0 for the system's rule (the week of 1 January in

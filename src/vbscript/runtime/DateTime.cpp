@@ -30,7 +30,7 @@ Value isDate(BuiltinContext&, Args args)
     const Value& v = args[0];
     if (v.type() == VarType::Date)
         return Value::boolean(true);
-    return Value::boolean(v.isString() && calendar::parseDate(v.asString()).has_value());
+    return Value::boolean(v.isString() && calendar::parseDate(narrowText(v.asString())).has_value());
 }
 
 // One part of a date, or Null for Null.
@@ -107,7 +107,7 @@ Moment writtenDate(const Value& arg)
     if (v.type() == VarType::Date)
         return momentOf(v.asDouble());
     if (v.isString()) {
-        if (const auto serial = calendar::parseDate(v.asString()))
+        if (const auto serial = calendar::parseDate(narrowText(v.asString())))
             return momentOf(*serial);
     }
     raise(ErrorCode::TypeMismatch);
@@ -137,7 +137,7 @@ std::pair<std::int32_t, bool> nameArgs(Args args)
 // The en-US short names are the first three letters of the full ones.
 Value nameValue(const char* name, bool abbreviated)
 {
-    const std::string full(name);
+    const Text full = widenText(name);
     return Value::string(abbreviated ? full.substr(0, 3) : full);
 }
 

@@ -12,7 +12,7 @@
 namespace kestrelon::vbs {
 namespace {
 
-DictionaryKey textKey(const std::string& text, bool textCompare)
+DictionaryKey textKey(const Text& text, bool textCompare)
 {
     DictionaryKey key;
     key.kind = DictionaryKey::Kind::Text;
@@ -59,7 +59,7 @@ std::size_t DictionaryKeyHash::operator()(const DictionaryKey& key) const
 {
     const std::size_t kind = static_cast<std::size_t>(key.kind);
     switch (key.kind) {
-    case DictionaryKey::Kind::Text: return std::hash<std::string>{}(key.text) ^ kind;
+    case DictionaryKey::Kind::Text: return std::hash<Text>{}(key.text) ^ kind;
     case DictionaryKey::Kind::Number: return std::hash<double>{}(key.number) ^ kind;
     case DictionaryKey::Kind::Object: return std::hash<const Object*>{}(key.object) ^ kind;
     default: return kind;

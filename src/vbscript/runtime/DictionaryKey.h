@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace kestrelon::vbs {
 
@@ -23,7 +22,7 @@ struct DictionaryKey {
     bool operator==(const DictionaryKey& other) const = default;
 
     Kind kind = Kind::Empty;
-    std::string text;               // Text: folded to lower case in text compare mode
+    Text text;                      // Text: folded to lower case in text compare mode
     double number = 0;              // Number: its value, -0 as 0
     const Object* object = nullptr; // Object: the object itself; nullptr for Nothing
 };

@@ -15,84 +15,100 @@ namespace {
 constexpr const char* HexDigits = "0123456789ABCDEF";
 
 // Letters, digits and @*_+-./ stand for themselves in escaped text.
-bool keptByEscape(char c)
+bool keptByEscape(char16_t c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           (c != '\0' && std::strchr("@*_+-./", c) != nullptr);
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
+           (c != u'\0' && c < 0x80 && std::strchr("@*_+-./", static_cast<char>(c)) != nullptr);
 }
 
+void appendHex(Text& out, unsigned code, int digits)
+{
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += static_cast<char16_t>(HexDigits[(code >> shift) & 0xF]);
+}
+
+// The length of a unit's escaped form.
+size_t escapedLength(char16_t c)
+{
+    return keptByEscape(c) ? 1 : (c <= 0xFF ? 3 : 6);
+}
+
+// Escape(text): a unit up to 255 as %XX, any other as %uXXXX.
 Value escape(BuiltinContext&, Args args)
 {
     const Value v = plainArg(args[0]);
     if (v.isNull())
         return Value::null();
-    const std::string text = toString(v);
-    checkLength(text.size() * 3);
-    std::string escaped;
-    escaped.reserve(text.size() * 3);
-    for (const char c : text) {
+    const Text text = toString(v);
+    size_t length = 0;
+    for (const char16_t c : text)
+        length += escapedLength(c);
+    checkLength(length);
+    Text escaped;
+    escaped.reserve(length);
+    for (const char16_t c : text) {
         if (keptByEscape(c)) {
             escaped += c;
-            continue;
+        } else if (c <= 0xFF) {
+            escaped += u'%';
+            appendHex(escaped, c, 2);
+        } else {
+            escaped += u"%u";
+            appendHex(escaped, c, 4);
         }
-        const auto code = static_cast<unsigned char>(c);
-        escaped += '%';
-        escaped += HexDigits[code >> 4];
-        escaped += HexDigits[code & 0xF];
     }
     return Value::string(std::move(escaped));
 }
 
-int hexValue(char c)
+int hexValue(char16_t c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
     return -1;
 }
 
 // The code of count hexadecimal digits at text[at], or nullopt when they are not all there.
-std::optional<int> hexCode(const std::string& text, size_t at, size_t count)
+std::optional<unsigned> hexCode(const Text& text, size_t at, size_t count)
 {
     if (at + count > text.size())
         return std::nullopt;
-    int code = 0;
+    unsigned code = 0;
     for (size_t i = at; i < at + count; ++i) {
         const int digit = hexValue(text[i]);
         if (digit < 0)
             return std::nullopt;
-        code = code * 16 + digit;
+        code = code * 16 + static_cast<unsigned>(digit);
     }
     return code;
 }
 
-// The character the escape at text[at] stands for and the escape's length; nullopt when no
-// %XX or %uXXXX starts there. A code past 255, which 8-bit text cannot hold, becomes "?", as
-// ChrW makes it.
-std::optional<std::pair<char, size_t>> escapeAt(const std::string& text, size_t at)
+// The unit the escape at text[at] stands for and the escape's length; nullopt when no %XX or
+// %uXXXX starts there.
+std::optional<std::pair<char16_t, size_t>> escapeAt(const Text& text, size_t at)
 {
-    if (text[at] != '%')
+    if (text[at] != u'%')
         return std::nullopt;
-    if (at + 1 < text.size() && text[at + 1] == 'u') {
+    if (at + 1 < text.size() && text[at + 1] == u'u') {
         if (const auto code = hexCode(text, at + 2, 4))
-            return std::pair(*code > 255 ? '?' : static_cast<char>(*code), size_t{6});
+            return std::pair(static_cast<char16_t>(*code), size_t{6});
     }
     if (const auto code = hexCode(text, at + 1, 2))
-        return std::pair(static_cast<char>(*code), size_t{3});
+        return std::pair(static_cast<char16_t>(*code), size_t{3});
     return std::nullopt;
 }
 
-// Unescape(text): the escapes become their characters; a "%" that starts none stays.
+// Unescape(text): the escapes become their units; a "%" that starts none stays.
 Value unescape(BuiltinContext&, Args args)
 {
     const Value v = plainArg(args[0]);
     if (v.isNull())
         return Value::null();
-    const std::string text = toString(v);
-    std::string plain;
+    const Text text = toString(v);
+    Text plain;
     plain.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         if (const auto escaped = escapeAt(text, i)) {

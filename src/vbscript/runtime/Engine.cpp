@@ -15,7 +15,7 @@ constexpr std::int32_t MajorVersion = 5;
 constexpr std::int32_t MinorVersion = 8;
 constexpr std::int32_t BuildVersion = 16384;
 
-Value scriptEngine(BuiltinContext&, Args) { return Value::string("VBScript"); }
+Value scriptEngine(BuiltinContext&, Args) { return Value::string(u"VBScript"); }
 Value majorVersion(BuiltinContext&, Args) { return Value::longValue(MajorVersion); }
 Value minorVersion(BuiltinContext&, Args) { return Value::longValue(MinorVersion); }
 Value buildVersion(BuiltinContext&, Args) { return Value::longValue(BuildVersion); }
@@ -36,10 +36,10 @@ bool namesEnglish(const Value& arg)
         raise(ErrorCode::InvalidUseOfNull);
     if (!v.isString())
         return isEnglishNumber(toDouble(v));
-    std::string name = v.asString();
-    for (char& c : name)
+    Text name = v.asString();
+    for (char16_t& c : name)
         c = lowerAscii(c);
-    if (name == "en-us")
+    if (name == u"en-us")
         return true;
     const auto number = parseScriptNumber(v.asString());
     return number && isEnglishNumber(*number);

@@ -175,7 +175,7 @@ NumberStyle styleArgs(Args args, bool parenthesesByDefault)
 Value formatNumber(BuiltinContext&, Args args)
 {
     const NumberStyle style = styleArgs(args, false);
-    return Value::string(signedText(decimalArg(args[0]), style, "", ""));
+    return Value::string(widenText(signedText(decimalArg(args[0]), style, "", "")));
 }
 
 // Text is read as an amount of money first, rounded to the four decimals of a Currency.
@@ -184,7 +184,7 @@ Value formatMoney(BuiltinContext&, Args args)
     const NumberStyle style = styleArgs(args, true);
     const Value v = plainArg(args[0]);
     const Decimal amount = v.isString() ? decimalOfCurrency(toCurrencyScaled(v)) : decimalArg(v);
-    return Value::string(signedText(amount, style, "$", ""));
+    return Value::string(widenText(signedText(amount, style, "$", "")));
 }
 
 Value formatPercent(BuiltinContext&, Args args)
@@ -196,7 +196,7 @@ Value formatPercent(BuiltinContext&, Args args)
     const double value = toDouble(v);
     if (std::fabs(value) > std::numeric_limits<double>::max() / 100)
         raise(ErrorCode::Overflow);
-    return Value::string(signedText(decimalOf(value * 100, 15), style, "", "%"));
+    return Value::string(widenText(signedText(decimalOf(value * 100, 15), style, "", "%")));
 }
 
 std::string shortDate(const calendar::DateTimeParts& parts)
@@ -231,12 +231,13 @@ Value formatDateTime(BuiltinContext&, Args args)
         raise(ErrorCode::InvalidProcedureCall);
     const double serial = toDate(date);
     const Moment at = momentOf(serial);
+    const double timeOfDay = calendar::serialOf(0, static_cast<double>(at.seconds));
     switch (form) {
-    case 1: return Value::string(longDate(at));
-    case 2: return Value::string(shortDate(at.parts));
-    case 3: return Value::string(calendar::formatDate(calendar::serialOf(0, static_cast<double>(at.seconds))));
-    case 4: return Value::string(shortTime(at.parts));
-    default: return Value::string(calendar::formatDate(serial));
+    case 1: return Value::string(widenText(longDate(at)));
+    case 2: return Value::string(widenText(shortDate(at.parts)));
+    case 3: return Value::string(widenText(calendar::formatDate(timeOfDay)));
+    case 4: return Value::string(widenText(shortTime(at.parts)));
+    default: return Value::string(widenText(calendar::formatDate(serial)));
     }
 }
 

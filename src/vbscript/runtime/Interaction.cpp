@@ -1,6 +1,7 @@
 // The built-ins that reach outside the script: MsgBox and InputBox go through the host's
-// Dialogs. Scripts are sandboxed: CreateObject makes only Scripting.Dictionary, which touches
-// nothing outside the script, and refuses every other name (429), as GetObject always does.
+// Dialogs, which show and take 1252 text. Scripts are sandboxed: CreateObject makes only
+// Scripting.Dictionary, which touches nothing outside the script, and refuses every other name
+// (429), as GetObject always does.
 #include "platform/Dialogs.h"
 #include "vbscript/host/HostBinding.h"
 #include "vbscript/runtime/BuiltinSupport.h"
@@ -17,7 +18,7 @@ constexpr std::int16_t VbOk = 1;
 // and answers vbOK.
 Value msgBox(BuiltinContext& context, Args args)
 {
-    const std::string prompt = toString(args[0]);
+    const std::string prompt = narrowText(toString(args[0]));
     if (given(args, 1))
         longArg(args[1]);
     if (given(args, 2))
@@ -31,19 +32,19 @@ Value msgBox(BuiltinContext& context, Args args)
 // "" when the user cancels or no one can be asked.
 Value inputBox(BuiltinContext& context, Args args)
 {
-    const std::string prompt = toString(args[0]);
+    const std::string prompt = narrowText(toString(args[0]));
     Dialogs* dialogs = context.dialogs();
     if (!dialogs)
         return Value::string({});
     const auto answer = dialogs->inputBox(prompt);
-    return Value::string(answer.value_or(std::string()));
+    return Value::string(widenText(answer.value_or(std::string())));
 }
 
 // CreateObject(progid[, server]): a dictionary made on another machine would reach outside the
 // script, so a server name is refused too.
 Value createObject(BuiltinContext& context, Args args)
 {
-    const std::string name = toString(args[0]);
+    const std::string name = narrowText(toString(args[0]));
     const bool local = args.size() < 2 || toString(args[1]).empty();
     if (local && binding::foldName(name) == "scripting.dictionary") {
         std::shared_ptr<Object> dictionary = makeDictionary();

@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t MatchBytes = 192;
 
 // The text of each group, Empty for a group that took no part in the match.
-std::shared_ptr<const std::vector<Value>> groupValues(const std::string& subject, const MatchSpans& spans)
+std::shared_ptr<const std::vector<Value>> groupValues(const Text& subject, const MatchSpans& spans)
 {
     auto groups = std::make_shared<std::vector<Value>>();
     groups->reserve(spans.size() - 1);
@@ -24,7 +24,7 @@ std::shared_ptr<const std::vector<Value>> groupValues(const std::string& subject
 
 } // namespace
 
-RegExpMatch::RegExpMatch(const std::string& subject, const MatchSpans& spans)
+RegExpMatch::RegExpMatch(const Text& subject, const MatchSpans& spans)
     : m_held(MatchBytes + spans.size() * sizeof(Value)),
       m_value(Value::string(subject.substr(spans[0].start, spans[0].length()))),
       m_firstIndex(static_cast<std::int32_t>(spans[0].start)), m_groups(groupValues(subject, spans))

@@ -18,13 +18,13 @@ namespace kestrelon::vbs {
 class RegExpMatch : public HostObject<RegExpMatch> {
 public:
     // One match of a search in subject; counts what it holds as the script's memory.
-    RegExpMatch(const std::string& subject, const MatchSpans& spans);
+    RegExpMatch(const Text& subject, const MatchSpans& spans);
 
     static const HostClass<RegExpMatch>& binding();
     std::optional<MemberId> defaultMember() const override;
 
 private:
-    std::string value() { return m_value.asString(); }
+    Text value() { return m_value.asString(); }
     std::int32_t firstIndex() { return m_firstIndex; }
     std::int32_t length() { return static_cast<std::int32_t>(m_value.asString().size()); }
     // SubMatches, or with an index SubMatches(i): the item of the collection, as a dispatch

@@ -1,6 +1,6 @@
 // RegExp's members. The pattern is compiled when a search first needs it, and again only after
 // Pattern, IgnoreCase or Multiline changed, so a bad pattern raises its error at the search. A
-// global search goes on where the last match ended, one character further after an empty one.
+// global search goes on where the last match ended, one unit further after an empty one.
 #include "vbscript/runtime/RegExpObject.h"
 
 #include "vbscript/host/HostBinding.h"
@@ -19,22 +19,22 @@ public:
     static const HostClass<RegExp>& binding();
 
 private:
-    bool test(const std::string& subject);
-    Value execute(const std::string& subject);
-    std::string replace(const std::string& subject, const std::string& replacement);
+    bool test(const Text& subject);
+    Value execute(const Text& subject);
+    Text replace(const Text& subject, const Text& replacement);
 
     CompiledPattern& compiled();
     template <typename Found>
-    void eachMatch(const std::string& subject, Found found);
+    void eachMatch(const Text& subject, Found found);
 
-    std::string m_pattern;
+    Text m_pattern;
     bool m_global = false;
     bool m_ignoreCase = false;
     bool m_multiline = false;
 
     // The compiled pattern and what it was compiled from.
     std::unique_ptr<CompiledPattern> m_compiled;
-    std::string m_compiledPattern;
+    Text m_compiledPattern;
     bool m_compiledIgnoreCase = false;
     bool m_compiledMultiline = false;
 };
@@ -56,12 +56,12 @@ const HostClass<RegExp>& RegExp::binding()
 }
 
 // Test finds the first match, whatever Global says.
-bool RegExp::test(const std::string& subject)
+bool RegExp::test(const Text& subject)
 {
     return compiled().search(subject, 0).has_value();
 }
 
-Value RegExp::execute(const std::string& subject)
+Value RegExp::execute(const Text& subject)
 {
     std::vector<Value> matches;
     eachMatch(subject, [&](const MatchSpans& spans) {
@@ -70,16 +70,16 @@ Value RegExp::execute(const std::string& subject)
     return Value::object(std::make_shared<RegExpList>("IMatchCollection2", std::move(matches)));
 }
 
-std::string RegExp::replace(const std::string& subject, const std::string& replacement)
+Text RegExp::replace(const Text& subject, const Text& replacement)
 {
-    std::string out;
+    Text out;
     std::size_t copied = 0;
     eachMatch(subject, [&](const MatchSpans& spans) {
-        appendPiece(out, std::string_view(subject).substr(copied, spans[0].start - copied));
+        appendPiece(out, TextView(subject).substr(copied, spans[0].start - copied));
         appendReplacement(out, replacement, subject, spans);
         copied = spans[0].end;
     });
-    appendPiece(out, std::string_view(subject).substr(copied));
+    appendPiece(out, TextView(subject).substr(copied));
     return out;
 }
 
@@ -98,7 +98,7 @@ CompiledPattern& RegExp::compiled()
 
 // Calls found with each match: the first only, unless Global.
 template <typename Found>
-void RegExp::eachMatch(const std::string& subject, Found found)
+void RegExp::eachMatch(const Text& subject, Found found)
 {
     CompiledPattern& pattern = compiled();
     std::size_t from = 0;

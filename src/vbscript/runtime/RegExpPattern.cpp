@@ -1,6 +1,7 @@
 // Translating a JScript pattern into PCRE2's syntax item by item. Literal characters other than
 // letters and digits are written as hex escapes, so nothing in the result means more to PCRE2
-// than it meant to the script.
+// than it meant to the script. Patterns and subjects are UTF-16 code units, which PCRE2's 16-bit
+// library matches one by one: a surrogate pair is two units, as in JScript.
 #include "vbscript/runtime/RegExpPattern.h"
 
 #include "vbscript/values/ScriptError.h"
@@ -16,45 +17,41 @@ constexpr std::string_view LineStart = "(?:^|(?<=[\\n\\r]))";
 constexpr std::string_view LineEnd = "(?=[\\n\\r]|\\z)";
 constexpr std::string_view TextEnd = "\\z";
 
-// A code point beyond 8 bits has no form in a script's text, where it was written "?" (as
-// ChrW writes it), so that is what it matches.
-constexpr unsigned WideCharacter = '?';
-
-bool isDigit(char c)
+bool isDigit(char16_t c)
 {
-    return c >= '0' && c <= '9';
+    return c >= u'0' && c <= u'9';
 }
 
-bool isLetter(char c)
+bool isLetter(char16_t c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-int hexValue(char c)
+int hexValue(char16_t c)
 {
     if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
     return -1;
 }
 
 // Where a class's members start: after "[" and a "^" that negates it.
-std::size_t classBody(std::string_view pattern, std::size_t open)
+std::size_t classBody(TextView pattern, std::size_t open)
 {
     const std::size_t body = open + 1;
     return body < pattern.size() && pattern[body] == '^' ? body + 1 : body;
 }
 
 // The capture groups of a pattern: each "(" outside a class that does not start "(?".
-int countGroups(std::string_view pattern)
+int countGroups(TextView pattern)
 {
     int groups = 0;
     bool inClass = false;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
+        const char16_t c = pattern[i];
         if (c == '\\') {
             ++i;
         } else if (inClass) {
@@ -73,12 +70,12 @@ int countGroups(std::string_view pattern)
 
 class Translator {
 public:
-    Translator(std::string_view pattern, bool multiline)
+    Translator(TextView pattern, bool multiline)
         : m_pattern(pattern), m_multiline(multiline), m_groups(countGroups(pattern))
     {
     }
 
-    std::string run()
+    Text run()
     {
         m_out.reserve(m_pattern.size() * 2);
         while (!atEnd())
@@ -88,63 +85,79 @@ public:
 
 private:
     bool atEnd() const { return m_pos >= m_pattern.size(); }
-    bool nextIs(char c) const { return !atEnd() && m_pattern[m_pos] == c; }
+    bool nextIs(char16_t c) const { return !atEnd() && m_pattern[m_pos] == c; }
 
-    void item(char c);
+    void item(char16_t c);
     void escape();
     void classEscape();
     void characterClass();
     void openGroup();
-    void quantifier(std::string_view text);
+    void quantifier(TextView text);
     bool braceQuantifier();
     void controlEscape(bool inClass);
-    void hexEscape(char kind);
-    void decimalEscape(char first, bool inClass);
-    bool backreference(char first);
+    void hexEscape(char16_t kind);
+    void decimalEscape(char16_t first, bool inClass);
+    bool backreference(char16_t first);
 
-    // A literal character: letters and digits as they are, anything else as a hex escape.
-    void emitChar(unsigned char c)
+    // PCRE2's own syntax, all ASCII, or a piece of the script's pattern.
+    void put(std::string_view ascii) { m_out.append(ascii.begin(), ascii.end()); }
+    void put(TextView text) { m_out += text; }
+    void put(char16_t c) { m_out += c; }
+
+    // A literal character: letters and digits as they are, anything else as a hex escape
+    // (\xhh up to 255, \x{hhhh} beyond).
+    void emitChar(char16_t c)
     {
-        static constexpr char Hex[] = "0123456789abcdef";
-        if (isLetter(static_cast<char>(c)) || isDigit(static_cast<char>(c))) {
-            m_out += static_cast<char>(c);
+        if (isLetter(c) || isDigit(c)) {
+            put(c);
+        } else if (c <= 0xFF) {
+            put("\\x");
+            putHex(c, 2);
         } else {
-            m_out += "\\x";
-            m_out += Hex[c >> 4];
-            m_out += Hex[c & 15];
+            put("\\x{");
+            putHex(c, 4);
+            put(u'}');
         }
         m_canRepeat = true;
     }
-    void emitAtom(std::string_view text)
+    void putHex(char16_t c, int digits)
     {
-        m_out += text;
+        static constexpr char Hex[] = "0123456789abcdef";
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+            put(static_cast<char16_t>(Hex[(c >> shift) & 15]));
+    }
+    template <typename Piece>
+    void emitAtom(Piece text)
+    {
+        put(text);
         m_canRepeat = true;
     }
     // Anchors, "|" and "(": what follows them cannot be repeated.
-    void emitBoundary(std::string_view text)
+    template <typename Piece>
+    void emitBoundary(Piece text)
     {
-        m_out += text;
+        put(text);
         m_canRepeat = false;
     }
 
-    std::string_view m_pattern;
+    TextView m_pattern;
     bool m_multiline;
     int m_groups;
     std::size_t m_pos = 0;
-    std::string m_out;
+    Text m_out;
     bool m_canRepeat = false;
 };
 
-void Translator::item(char c)
+void Translator::item(char16_t c)
 {
     switch (c) {
     case '\\': escape(); return;
     case '[': characterClass(); return;
     case '(': openGroup(); return;
-    case ')': emitAtom(")"); return;
-    case '|': emitBoundary("|"); return;
+    case ')': emitAtom(std::string_view(")")); return;
+    case '|': emitBoundary(std::string_view("|")); return;
     case '.': emitAtom(AnyButLineEnd); return;
-    case '^': emitBoundary(m_multiline ? LineStart : "^"); return;
+    case '^': emitBoundary(m_multiline ? LineStart : std::string_view("^")); return;
     case '$': emitBoundary(m_multiline ? LineEnd : TextEnd); return;
     case '*':
     case '+':
@@ -153,20 +166,20 @@ void Translator::item(char c)
         if (!braceQuantifier())
             emitChar('{');
         return;
-    default: emitChar(static_cast<unsigned char>(c));
+    default: emitChar(c);
     }
 }
 
 // A quantifier repeats the item before it. One with nothing to repeat (at the start, after "(",
 // "|", an anchor, or after another quantifier: JScript has no possessive a*+) is "Unexpected
 // quantifier". A "?" after it makes it lazy.
-void Translator::quantifier(std::string_view text)
+void Translator::quantifier(TextView text)
 {
     if (!m_canRepeat)
         throw ScriptError::runtime(ErrorCode::RegExpUnexpectedQuantifier);
-    m_out += text;
+    put(text);
     if (nextIs('?')) {
-        m_out += '?';
+        put(u'?');
         ++m_pos;
     }
     m_canRepeat = false;
@@ -202,14 +215,14 @@ bool Translator::braceQuantifier()
 void Translator::openGroup()
 {
     if (nextIs('?')) {
-        const char kind = m_pos + 1 < m_pattern.size() ? m_pattern[m_pos + 1] : '\0';
+        const char16_t kind = m_pos + 1 < m_pattern.size() ? m_pattern[m_pos + 1] : u'\0';
         if (kind != ':' && kind != '=' && kind != '!')
             throw ScriptError::runtime(ErrorCode::RegExpUnexpectedQuantifier);
         emitBoundary(m_pattern.substr(m_pos - 1, 3));
         m_pos += 2;
         return;
     }
-    emitBoundary("(");
+    emitBoundary(std::string_view("("));
 }
 
 // An escape outside a class. Letters that JScript gives no meaning stand for themselves, as do
@@ -218,10 +231,10 @@ void Translator::escape()
 {
     if (atEnd())
         throw ScriptError::runtime(ErrorCode::RegExpSyntaxError);
-    const char c = m_pattern[m_pos++];
+    const char16_t c = m_pattern[m_pos++];
     switch (c) {
-    case 'b': emitBoundary("\\b"); return;
-    case 'B': emitBoundary("\\B"); return;
+    case 'b': emitBoundary(std::string_view("\\b")); return;
+    case 'B': emitBoundary(std::string_view("\\B")); return;
     case 'd':
     case 'D':
     case 'w':
@@ -240,7 +253,7 @@ void Translator::escape()
         if (isDigit(c))
             decimalEscape(c, false);
         else
-            emitChar(static_cast<unsigned char>(c));
+            emitChar(c);
     }
 }
 
@@ -249,25 +262,25 @@ void Translator::escape()
 // start of a POSIX class, and "-" between two members makes a range.
 void Translator::characterClass()
 {
-    m_out += '[';
+    put(u'[');
     if (nextIs('^')) {
-        m_out += '^';
+        put(u'^');
         ++m_pos;
     }
     while (true) {
         if (atEnd())
             throw ScriptError::runtime(ErrorCode::RegExpExpectedBracket);
-        const char c = m_pattern[m_pos++];
+        const char16_t c = m_pattern[m_pos++];
         if (c == ']')
             break;
         if (c == '\\')
             classEscape();
         else if (c == '-')
-            m_out += '-';
+            put(u'-');
         else
-            emitChar(static_cast<unsigned char>(c));
+            emitChar(c);
     }
-    m_out += ']';
+    put(u']');
     m_canRepeat = true;
 }
 
@@ -276,7 +289,7 @@ void Translator::classEscape()
 {
     if (atEnd())
         throw ScriptError::runtime(ErrorCode::RegExpExpectedBracket);
-    const char c = m_pattern[m_pos++];
+    const char16_t c = m_pattern[m_pos++];
     switch (c) {
     case 'd':
     case 'D':
@@ -287,7 +300,7 @@ void Translator::classEscape()
     case 'f':
     case 'n':
     case 'r':
-    case 't': m_out += m_pattern.substr(m_pos - 2, 2); return;
+    case 't': put(m_pattern.substr(m_pos - 2, 2)); return;
     case 'b': emitChar('\b'); return;
     case 'v': emitChar('\v'); return;
     case 'c': controlEscape(true); return;
@@ -297,7 +310,7 @@ void Translator::classEscape()
         if (isDigit(c))
             decimalEscape(c, true);
         else
-            emitChar(static_cast<unsigned char>(c));
+            emitChar(c);
     }
 }
 
@@ -306,10 +319,10 @@ void Translator::classEscape()
 void Translator::controlEscape(bool inClass)
 {
     if (!atEnd()) {
-        const char next = m_pattern[m_pos];
+        const char16_t next = m_pattern[m_pos];
         if (isLetter(next) || (inClass && (isDigit(next) || next == '_'))) {
             ++m_pos;
-            emitChar(static_cast<unsigned char>(next) % 32);
+            emitChar(static_cast<char16_t>(next % 32));
             return;
         }
     }
@@ -318,46 +331,46 @@ void Translator::controlEscape(bool inClass)
 }
 
 // \xHH and \uHHHH; without their digits, x and u themselves.
-void Translator::hexEscape(char kind)
+void Translator::hexEscape(char16_t kind)
 {
     const std::size_t digits = kind == 'x' ? 2 : 4;
     unsigned value = 0;
     for (std::size_t i = 0; i < digits; ++i) {
         const int digit = m_pos + i < m_pattern.size() ? hexValue(m_pattern[m_pos + i]) : -1;
         if (digit < 0) {
-            emitChar(static_cast<unsigned char>(kind));
+            emitChar(kind);
             return;
         }
         value = value * 16 + static_cast<unsigned>(digit);
     }
     m_pos += digits;
-    emitChar(static_cast<unsigned char>(value > 0xFF ? WideCharacter : value));
+    emitChar(static_cast<char16_t>(value));
 }
 
 // \N outside a class is a backreference when the pattern has N groups. Otherwise JScript reads
 // an octal escape of up to three digits (\0 alone is NUL), and \8 and \9 as the digits.
-void Translator::decimalEscape(char first, bool inClass)
+void Translator::decimalEscape(char16_t first, bool inClass)
 {
     if (!inClass && backreference(first))
         return;
     if (first == '8' || first == '9') {
-        emitChar(static_cast<unsigned char>(first));
+        emitChar(first);
         return;
     }
     unsigned value = static_cast<unsigned>(first - '0');
     for (int more = 0; more < 2 && !atEnd(); ++more) {
-        const char c = m_pattern[m_pos];
+        const char16_t c = m_pattern[m_pos];
         if (c < '0' || c > '7' || value * 8 + static_cast<unsigned>(c - '0') > 0377)
             break;
         value = value * 8 + static_cast<unsigned>(c - '0');
         ++m_pos;
     }
-    emitChar(static_cast<unsigned char>(value));
+    emitChar(static_cast<char16_t>(value));
 }
 
 // All the digits of \N, when they name one of the pattern's groups: written \g{N}, which PCRE2
 // never reads as anything else.
-bool Translator::backreference(char first)
+bool Translator::backreference(char16_t first)
 {
     if (first == '0')
         return false;
@@ -370,13 +383,13 @@ bool Translator::backreference(char first)
     if (number > m_groups)
         return false;
     m_pos = end;
-    emitAtom("\\g{" + std::to_string(number) + "}");
+    emitAtom(std::string_view("\\g{" + std::to_string(number) + "}"));
     return true;
 }
 
 } // namespace
 
-std::string translatePattern(std::string_view pattern, bool multiline)
+Text translatePattern(TextView pattern, bool multiline)
 {
     return Translator(pattern, multiline).run();
 }

@@ -3,8 +3,7 @@
 // PCRE2's own constructs ((?<...), (*VERB), \Q, \K, POSIX classes ...) stay out of reach.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "vbscript/values/Text.h"
 
 namespace kestrelon::vbs {
 
@@ -12,6 +11,6 @@ namespace kestrelon::vbs {
 // ^ and $ also match after and before each CR and LF. Raises the errors above for what is
 // found wrong here (a quantifier with nothing to repeat, a class without its "]", a "\" at the
 // end); PCRE2 finds the rest when it compiles the result.
-std::string translatePattern(std::string_view pattern, bool multiline);
+Text translatePattern(TextView pattern, bool multiline);
 
 } // namespace kestrelon::vbs

@@ -13,13 +13,13 @@ struct GroupReference {
     std::size_t digits;
 };
 
-bool isDigit(char c)
+bool isDigit(char16_t c)
 {
     return c >= '0' && c <= '9';
 }
 
 // The group that the digits at the start of text name, preferring two digits over one.
-std::optional<GroupReference> groupReference(std::string_view text, std::size_t groups)
+std::optional<GroupReference> groupReference(TextView text, std::size_t groups)
 {
     if (text.empty() || !isDigit(text[0]))
         return std::nullopt;
@@ -36,10 +36,10 @@ std::optional<GroupReference> groupReference(std::string_view text, std::size_t 
 
 // The text "$" and what follows it at the start of rest stand for, and how much of rest that
 // takes; nullopt when the "$" is only itself.
-std::optional<std::pair<std::string_view, std::size_t>> dollarText(std::string_view rest, const std::string& subject,
+std::optional<std::pair<TextView, std::size_t>> dollarText(TextView rest, TextView subject,
                                                                     const MatchSpans& spans)
 {
-    const std::string_view whole(subject);
+    const TextView whole = subject;
     const MatchSpan& match = spans[0];
     if (rest.empty())
         return std::nullopt;
@@ -54,33 +54,33 @@ std::optional<std::pair<std::string_view, std::size_t>> dollarText(std::string_v
     if (!reference)
         return std::nullopt;
     const MatchSpan& group = spans[reference->group];
-    return std::pair{group.matched() ? whole.substr(group.start, group.length()) : std::string_view(), reference->digits};
+    return std::pair{group.matched() ? whole.substr(group.start, group.length()) : TextView(), reference->digits};
 }
 
 } // namespace
 
-void appendPiece(std::string& out, std::string_view piece)
+void appendPiece(Text& out, TextView piece)
 {
     builtins::checkLength(out.size() + piece.size());
     builtins::countPiece(piece.size());
     out += piece;
 }
 
-void appendReplacement(std::string& out, std::string_view replacement, const std::string& subject,
+void appendReplacement(Text& out, TextView replacement, TextView subject,
                        const MatchSpans& spans)
 {
     std::size_t literal = 0;
-    std::size_t at = replacement.find('$');
-    while (at != std::string_view::npos) {
+    std::size_t at = replacement.find(u'$');
+    while (at != TextView::npos) {
         const auto expanded = dollarText(replacement.substr(at + 1), subject, spans);
         if (!expanded) {
-            at = replacement.find('$', at + 1);
+            at = replacement.find(u'$', at + 1);
             continue;
         }
         appendPiece(out, replacement.substr(literal, at - literal));
         appendPiece(out, expanded->first);
         literal = at + 1 + expanded->second;
-        at = replacement.find('$', literal);
+        at = replacement.find(u'$', literal);
     }
     appendPiece(out, replacement.substr(literal));
 }

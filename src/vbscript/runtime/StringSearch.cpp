@@ -2,51 +2,40 @@
 // StrComp, each with the binary (0) or text (1) compare mode. Positions are 1-based.
 #include "vbscript/values/Array.h"
 #include "vbscript/runtime/BuiltinSupport.h"
+#include "vbscript/runtime/TextSearch.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <string>
+#include <vector>
 #include <iterator>
 #include <memory>
 
 namespace kestrelon::vbs::builtins {
 namespace {
 
-std::string folded(std::string text)
+Text folded(Text text)
 {
     std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
     return text;
 }
 
-// Where needle first starts in text at or after from; npos when nowhere. memmem's search takes
-// time in proportion to the two texts whatever they hold, where std::string::find may compare
-// the whole needle again at every place (a long needle of one repeated letter in a text of the
-// same letter took hours, out of reach of the time limit).
-size_t findFrom(const std::string& text, const std::string& needle, size_t from)
-{
-    if (from > text.size())
-        return std::string::npos;
-    const void* hit = ::memmem(text.data() + from, text.size() - from, needle.data(), needle.size());
-    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data()) : std::string::npos;
-}
-
 // Where needle last starts in text at or before last; npos when nowhere. The same search on
 // both texts reversed, for the same reason.
-size_t findLastUpTo(const std::string& text, const std::string& needle, size_t last)
+size_t findLastUpTo(const Text& text, const Text& needle, size_t last)
 {
     const size_t end = std::min(text.size(), last + needle.size());
-    const std::string reversedText(std::make_reverse_iterator(text.begin() + static_cast<std::ptrdiff_t>(end)),
-                                   text.rend());
-    const std::string reversedNeedle(needle.rbegin(), needle.rend());
-    const size_t hit = findFrom(reversedText, reversedNeedle, 0);
-    return hit == std::string::npos ? hit : end - hit - needle.size();
+    const Text reversedText(std::make_reverse_iterator(text.begin() + static_cast<std::ptrdiff_t>(end)), text.rend());
+    const Text reversedNeedle(needle.rbegin(), needle.rend());
+    const size_t hit = findText(reversedText, reversedNeedle, 0);
+    return hit == Text::npos ? hit : end - hit - needle.size();
 }
 
 // Texts prepared for searching in the chosen compare mode.
 struct Haystack {
-    std::string text;
-    std::string needle;
-    Haystack(const std::string& t, const std::string& n, bool textCompare)
+    Text text;
+    Text needle;
+    Haystack(const Text& t, const Text& n, bool textCompare)
         : text(textCompare ? folded(t) : t), needle(textCompare ? folded(n) : n)
     {
     }
@@ -68,15 +57,15 @@ Value inStr(BuiltinContext&, Args args)
     const auto from = static_cast<size_t>(start - 1);
     if (from >= h.text.size())
         return Value::longValue(0);
-    const size_t found = findFrom(h.text, h.needle, from);
-    return Value::longValue(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
+    const size_t found = findText(h.text, h.needle, from);
+    return Value::longValue(found == Text::npos ? 0 : static_cast<std::int32_t>(found + 1));
 }
 
 // InStrRev(text, find[, start[, compare]]): a match must end at or before start (-1: the end).
 Value inStrRev(BuiltinContext&, Args args)
 {
-    const std::string text = toString(args[0]);
-    const std::string find = toString(args[1]);
+    const Text text = toString(args[0]);
+    const Text find = toString(args[1]);
     std::int32_t start = given(args, 2) ? longArg(args[2]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (start == 0 || start < -1)
@@ -91,15 +80,15 @@ Value inStrRev(BuiltinContext&, Args args)
         return Value::longValue(0);
     const Haystack h(text, find, textCompare);
     const size_t found = findLastUpTo(h.text, h.needle, static_cast<size_t>(start) - find.size());
-    return Value::longValue(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
+    return Value::longValue(found == Text::npos ? 0 : static_cast<std::int32_t>(found + 1));
 }
 
 // Replace(text, find, with[, start[, count[, compare]]]): the result begins at start.
 Value replace(BuiltinContext&, Args args)
 {
-    const std::string text = toString(args[0]);
-    const std::string find = toString(args[1]);
-    const std::string with = toString(args[2]);
+    const Text text = toString(args[0]);
+    const Text find = toString(args[1]);
+    const Text with = toString(args[2]);
     const std::int32_t start = given(args, 3) ? longArg(args[3]) : 1;
     std::int32_t count = given(args, 4) ? longArg(args[4]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 5));
@@ -107,13 +96,13 @@ Value replace(BuiltinContext&, Args args)
         raise(ErrorCode::InvalidProcedureCall);
     if (static_cast<size_t>(start) > text.size())
         return Value::string({});
-    const std::string rest = text.substr(static_cast<size_t>(start) - 1);
+    const Text rest = text.substr(static_cast<size_t>(start) - 1);
     if (find.empty() || count == 0)
         return Value::string(rest);
     const Haystack h(rest, find, textCompare);
-    std::string result;
+    Text result;
     size_t from = 0;
-    for (size_t found; count != 0 && (found = findFrom(h.text, h.needle, from)) != std::string::npos; --count) {
+    for (size_t found; count != 0 && (found = findText(h.text, h.needle, from)) != Text::npos; --count) {
         result.append(rest, from, found - from).append(with);
         checkLength(result.size());
         countPiece(found - from + with.size());
@@ -124,7 +113,7 @@ Value replace(BuiltinContext&, Args args)
     return Value::string(std::move(result));
 }
 
-Value stringArray(std::vector<std::string> pieces)
+Value stringArray(std::vector<Text> pieces)
 {
     const auto upper = static_cast<std::int32_t>(pieces.size()) - 1;
     auto array = std::make_shared<Array>(std::vector<std::int32_t>{upper}, false);
@@ -136,8 +125,8 @@ Value stringArray(std::vector<std::string> pieces)
 // Split(text[, delimiter[, count[, compare]]]): at most count pieces, the last keeping the rest.
 Value split(BuiltinContext&, Args args)
 {
-    const std::string text = toString(args[0]);
-    const std::string delimiter = given(args, 1) ? toString(args[1]) : std::string(" ");
+    const Text text = toString(args[0]);
+    const Text delimiter = given(args, 1) ? toString(args[1]) : Text(u" ");
     const std::int32_t count = given(args, 2) ? longArg(args[2]) : -1;
     const bool textCompare = textCompareArg(optionalArg(args, 3));
     if (count < -1)
@@ -147,10 +136,10 @@ Value split(BuiltinContext&, Args args)
     if (delimiter.empty())
         return stringArray({text});
     const Haystack h(text, delimiter, textCompare);
-    std::vector<std::string> pieces;
+    std::vector<Text> pieces;
     // More pieces than an array may hold are refused as they are found, before millions of
     // them pile up outside any script value.
-    const auto addPiece = [&pieces](std::string piece) {
+    const auto addPiece = [&pieces](Text piece) {
         if (pieces.size() == Array::MaxElements)
             raise(ErrorCode::OutOfMemory);
         countPiece(piece.size());
@@ -158,7 +147,7 @@ Value split(BuiltinContext&, Args args)
     };
     size_t from = 0, found = 0;
     while ((count < 0 || static_cast<std::int32_t>(pieces.size()) < count - 1) &&
-           (found = findFrom(h.text, h.needle, from)) != std::string::npos) {
+           (found = findText(h.text, h.needle, from)) != Text::npos) {
         addPiece(text.substr(from, found - from));
         from = found + delimiter.size();
     }
@@ -166,7 +155,7 @@ Value split(BuiltinContext&, Args args)
     return stringArray(std::move(pieces));
 }
 
-std::string joinedElement(const Value& element)
+Text joinedElement(const Value& element)
 {
     if (element.isNull() || element.isArray())
         raise(ErrorCode::TypeMismatch);
@@ -179,7 +168,7 @@ std::string joinedElement(const Value& element)
 Value join(BuiltinContext&, Args args)
 {
     const Value list = plainArg(args[0]);
-    const std::string delimiter = given(args, 1) ? toString(args[1]) : std::string(" ");
+    const Text delimiter = given(args, 1) ? toString(args[1]) : Text(u" ");
     if (list.isNull())
         raise(ErrorCode::InvalidUseOfNull);
     if (!list.isArray())
@@ -189,7 +178,7 @@ Value join(BuiltinContext&, Args args)
         return Value::string({});
     if (array.dimensions() != 1)
         raise(ErrorCode::TypeMismatch);
-    std::string result;
+    Text result;
     for (size_t i = 0; i < array.size(); ++i) {
         const std::size_t before = result.size();
         if (i > 0)

@@ -1,7 +1,11 @@
 // The text built-ins that cut, pad and convert: Len, Left, Right, Mid, LCase, UCase, the
-// Trims, Space, String, StrReverse, Asc and Chr. Text is 8-bit; a Null text gives Null where
-// VBScript passes Null through, and a Null count raises "Invalid use of Null".
+// Trims, Space, String, StrReverse, Asc and Chr. Lengths and positions count UTF-16 code units;
+// Asc and Chr read and write the 1252 code page, AscW and ChrW the units themselves. A Null
+// text gives Null where VBScript passes Null through, and a Null count raises "Invalid use of
+// Null".
 #include "vbscript/runtime/BuiltinSupport.h"
+
+#include "vbscript/values/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -9,27 +13,13 @@
 namespace kestrelon::vbs::builtins {
 namespace {
 
-// The text of a Value already known not to be Null.
-std::string textOf(const Value& value)
-{
-    return toString(value);
-}
-
 Value len(BuiltinContext&, Args args)
 {
     const Value v = plainArg(args[0]);
     if (v.isNull())
         return Value::null();
-    return Value::longValue(static_cast<std::int32_t>(textOf(v).size()));
-}
-
-// A length argument: whole, not negative.
-size_t countArg(const Value& arg)
-{
-    const std::int32_t count = longArg(arg);
-    if (count < 0)
-        raise(ErrorCode::InvalidProcedureCall);
-    return static_cast<size_t>(count);
+    Text holder;
+    return Value::longValue(static_cast<std::int32_t>(textView(v, holder).size()));
 }
 
 Value left(BuiltinContext&, Args args)
@@ -38,7 +28,8 @@ Value left(BuiltinContext&, Args args)
     const size_t count = countArg(args[1]);
     if (v.isNull())
         return Value::null();
-    return Value::string(textOf(v).substr(0, count));
+    Text holder;
+    return Value::string(Text(textView(v, holder).substr(0, count)));
 }
 
 Value right(BuiltinContext&, Args args)
@@ -47,8 +38,9 @@ Value right(BuiltinContext&, Args args)
     const size_t count = countArg(args[1]);
     if (v.isNull())
         return Value::null();
-    const std::string text = textOf(v);
-    return Value::string(text.substr(text.size() - std::min(count, text.size())));
+    Text holder;
+    const TextView text = textView(v, holder);
+    return Value::string(Text(text.substr(text.size() - std::min(count, text.size()))));
 }
 
 // Mid(text, start[, length]): a Null length is refused before the start is even read.
@@ -60,13 +52,14 @@ Value mid(BuiltinContext&, Args args)
     const std::int32_t start = longArg(args[1]);
     if (start < 1)
         raise(ErrorCode::InvalidProcedureCall);
-    const size_t count = given(args, 2) ? countArg(args[2]) : std::string::npos;
+    const size_t count = given(args, 2) ? countArg(args[2]) : Text::npos;
     if (v.isNull())
         return Value::null();
-    const std::string text = textOf(v);
+    Text holder;
+    const TextView text = textView(v, holder);
     if (static_cast<size_t>(start) > text.size())
         return Value::string({});
-    return Value::string(text.substr(static_cast<size_t>(start) - 1, count));
+    return Value::string(Text(text.substr(static_cast<size_t>(start) - 1, count)));
 }
 
 // The text with every character mapped, or Null for Null.
@@ -76,7 +69,7 @@ Value mapped(const Value& arg, Map map)
     const Value v = plainArg(arg);
     if (v.isNull())
         return Value::null();
-    std::string text = textOf(v);
+    Text text = toString(v);
     std::transform(text.begin(), text.end(), text.begin(), map);
     return Value::string(std::move(text));
 }
@@ -90,23 +83,24 @@ Value trimmed(const Value& arg, bool front, bool back)
     const Value v = plainArg(arg);
     if (v.isNull())
         return Value::null();
-    const std::string text = textOf(v);
+    Text holder;
+    const TextView text = textView(v, holder);
     size_t first = 0, last = text.size();
     while (front && first < last && text[first] == ' ')
         ++first;
     while (back && last > first && text[last - 1] == ' ')
         --last;
-    return Value::string(text.substr(first, last - first));
+    return Value::string(Text(text.substr(first, last - first)));
 }
 
 Value trim(BuiltinContext&, Args args) { return trimmed(args[0], true, true); }
 Value lTrim(BuiltinContext&, Args args) { return trimmed(args[0], true, false); }
 Value rTrim(BuiltinContext&, Args args) { return trimmed(args[0], false, true); }
 
-Value repeated(size_t count, char c)
+Value repeated(size_t count, char16_t unit)
 {
     checkLength(count);
-    return Value::string(std::string(count, c));
+    return Value::string(Text(count, unit));
 }
 
 Value space(BuiltinContext&, Args args)
@@ -114,7 +108,8 @@ Value space(BuiltinContext&, Args args)
     return repeated(countArg(args[0]), ' ');
 }
 
-// String(n, ch): ch is a text (its first character) or a character code.
+// String(n, ch): ch is a text (its first unit) or a character code of the 1252 code page, as
+// Chr reads it.
 Value string(BuiltinContext&, Args args)
 {
     const size_t count = countArg(args[0]);
@@ -129,22 +124,39 @@ Value string(BuiltinContext&, Args args)
     const std::int32_t code = longArg(ch);
     if (code < 0 || code > 255)
         raise(ErrorCode::InvalidProcedureCall);
-    return repeated(count, static_cast<char>(code));
+    return repeated(count, unitOfByte(static_cast<unsigned char>(code)));
 }
 
+// Reverses the units: a surrogate pair comes out in the other order, as on Windows.
 Value strReverse(BuiltinContext&, Args args)
 {
-    std::string text = toString(args[0]);
+    Text text = toString(args[0]);
     std::reverse(text.begin(), text.end());
     return Value::string(std::move(text));
 }
 
-Value asc(BuiltinContext&, Args args)
+// The first unit of a text; "" raises 5.
+char16_t firstUnit(const Value& arg)
 {
-    const std::string text = toString(args[0]);
+    Text holder;
+    const TextView text = textView(arg, holder);
     if (text.empty())
         raise(ErrorCode::InvalidProcedureCall);
-    return Value::integer(static_cast<unsigned char>(text[0]));
+    return text[0];
+}
+
+// Asc gives the 1252 byte of the first unit; a unit the code page lacks gives the code of "?",
+// as Windows converts it.
+Value asc(BuiltinContext&, Args args)
+{
+    const int byte = byteOfUnit(firstUnit(args[0]));
+    return Value::integer(static_cast<std::int16_t>(byte < 0 ? UnmappableByte : byte));
+}
+
+// AscW gives the unit as a signed 16-bit number: ChrW(65535) reads back as -1.
+Value ascW(BuiltinContext&, Args args)
+{
+    return Value::integer(static_cast<std::int16_t>(firstUnit(args[0])));
 }
 
 Value chr(BuiltinContext&, Args args)
@@ -152,11 +164,10 @@ Value chr(BuiltinContext&, Args args)
     const std::int32_t code = longArg(args[0]);
     if (code < 0 || code > 255)
         raise(ErrorCode::InvalidProcedureCall);
-    return Value::string(std::string(1, static_cast<char>(code)));
+    return Value::string(Text(1, unitOfByte(static_cast<unsigned char>(code))));
 }
 
-// ChrW takes any 16-bit code; text is 8-bit, so codes beyond 255 become "?", as a wide
-// character without an 8-bit form is written.
+// ChrW takes any 16-bit code, signed or not: ChrW(-1) is ChrW(65535).
 Value chrW(BuiltinContext&, Args args)
 {
     std::int32_t code = longArg(args[0]);
@@ -164,7 +175,7 @@ Value chrW(BuiltinContext&, Args args)
         raise(ErrorCode::InvalidProcedureCall);
     if (code < 0)
         code += 65536;
-    return Value::string(std::string(1, code > 255 ? '?' : static_cast<char>(code)));
+    return Value::string(Text(1, static_cast<char16_t>(code)));
 }
 
 constexpr std::array Table = {
@@ -181,7 +192,7 @@ constexpr std::array Table = {
     BuiltinEntry{"String", 2, 2, string},
     BuiltinEntry{"StrReverse", 1, 1, strReverse},
     BuiltinEntry{"Asc", 1, 1, asc},
-    BuiltinEntry{"AscW", 1, 1, asc},
+    BuiltinEntry{"AscW", 1, 1, ascW},
     BuiltinEntry{"Chr", 1, 1, chr},
     BuiltinEntry{"ChrW", 1, 1, chrW},
 };

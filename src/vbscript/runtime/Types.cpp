@@ -37,7 +37,7 @@ Value varType(BuiltinContext&, Args args)
 
 Value typeName(BuiltinContext&, Args args)
 {
-    return Value::string(typeNameOf(args[0]));
+    return Value::string(widenText(typeNameOf(args[0])));
 }
 
 constexpr std::array Table = {

@@ -306,12 +306,15 @@ void Lexer::scanBracketedName()
         ++m_pos;
     if (atEnd() || peek() != ']')
         fail(ErrorCode::ExpectedRightBracket);
-    const std::string_view name = m_source.substr(start, m_pos - start);
+    // Names are held as 1252 bytes wherever they were written, so that a name written in a
+    // code text is the one written in the script's file.
+    const std::string_view written = m_source.substr(start, m_pos - start);
+    const std::string name = m_form == SourceForm::CodeText ? narrowText(unitsFromUtf8(written)) : std::string(written);
     ++m_pos;
     if (name.size() > MaxNameLength)
         failAt(ErrorCode::IdentifierTooLong, m_line, static_cast<int>(m_tokenStart - m_lineStart) + 1);
     Token& token = push(TokenKind::Identifier);
-    token.text = std::string(name);
+    token.text = name;
     token.folded = binding::foldName(name);
     token.bracketed = true;
 }
@@ -333,7 +336,8 @@ void Lexer::scanString()
         }
         text += c;
     }
-    push(TokenKind::Literal).value = Value::string(std::move(text));
+    Text units = m_form == SourceForm::CodeText ? unitsFromUtf8(text) : widenText(text);
+    push(TokenKind::Literal).value = Value::string(std::move(units));
 }
 
 // 12, 007, 3.5, .5, 10., 1e3, 56.789e-2: whole numbers that fit in 32 bits are Integer or

@@ -10,9 +10,19 @@
 
 namespace kestrelon::vbs {
 
+// How the bytes of a source are read. A script file is 1252 bytes, as every file of the product.
+// The code text Execute, ExecuteGlobal and Eval take is a script text, whose string literals may
+// hold units 1252 has no byte for (Execute "x = """ & ChrW(960) & """"); it comes as the units
+// written one by one in UTF-8 (unitsAsUtf8), which keeps every ASCII byte as itself, so all the
+// rules of the language read it unchanged while its literals get their units back whole.
+enum class SourceForm { Bytes1252, CodeText };
+
 class Lexer {
 public:
-    explicit Lexer(std::string_view source) : m_source(source) {}
+    explicit Lexer(std::string_view source, SourceForm form = SourceForm::Bytes1252)
+        : m_source(source), m_form(form)
+    {
+    }
 
     // Every token of the text, ending with EndOfInput. A lexical error becomes an Invalid
     // token at its place (followed by EndOfInput), so that the parser reports an earlier
@@ -48,6 +58,7 @@ private:
     int column() const { return static_cast<int>(m_pos - m_lineStart) + 1; }
 
     std::string_view m_source;
+    SourceForm m_form;
     size_t m_pos = 0;
     size_t m_lineStart = 0;
     int m_line = 1;

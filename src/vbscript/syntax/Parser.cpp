@@ -15,6 +15,8 @@ Parser::NestingGuard::NestingGuard(Parser& parser) : m_parser(parser)
 
 Parser::Parser(std::string_view source) : m_tokens(Lexer(source).tokenize()) {}
 
+Parser::Parser(TextView codeText) : m_tokens(Lexer(unitsAsUtf8(codeText), SourceForm::CodeText).tokenize()) {}
+
 const Token& Parser::lookAhead(size_t ahead) const
 {
     const size_t at = std::min(m_pos + ahead, m_tokens.size() - 1);

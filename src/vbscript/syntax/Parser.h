@@ -5,6 +5,7 @@
 
 #include "vbscript/syntax/Ast.h"
 #include "vbscript/syntax/Token.h"
+#include "vbscript/values/Text.h"
 
 #include <memory>
 #include <optional>
@@ -20,6 +21,8 @@ public:
     static constexpr int MaxNesting = 400;
 
     explicit Parser(std::string_view source);
+    // A code text that Execute, ExecuteGlobal or Eval runs (Lexer.h tells how it is read).
+    explicit Parser(TextView codeText);
 
     // The whole text; raises ScriptError (a compilation error) on the first syntax error.
     std::unique_ptr<Program> parseProgram();

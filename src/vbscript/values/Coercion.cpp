@@ -11,7 +11,9 @@
 #include "vbscript/values/ScriptError.h"
 #include "vbscript/values/Calendar.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace kestrelon::vbs {
@@ -98,6 +100,13 @@ std::string lowerAscii(std::string text)
     return text;
 }
 
+// The text as the number, date and Boolean readers take it: 1252 bytes. A unit without a byte
+// becomes "?", which none of them reads as part of what they look for, as the unit itself is not.
+std::string readableText(TextView text)
+{
+    return narrowText(text);
+}
+
 } // namespace
 
 Value toPlainValue(const Value& value)
@@ -115,9 +124,9 @@ Value toPlainValue(const Value& value)
     return current;
 }
 
-std::optional<bool> parseBooleanWord(const std::string& text)
+std::optional<bool> parseBooleanWord(TextView text)
 {
-    const std::string word = lowerAscii(text);
+    const std::string word = lowerAscii(readableText(text));
     if (word == "true" || word == "#true#")
         return true;
     if (word == "false" || word == "#false#")
@@ -203,7 +212,7 @@ double toDate(const Value& value)
     const Value& v = plain(value, holder);
     double serial = 0;
     if (v.isString()) {
-        const auto parsed = calendar::parseDate(v.asString());
+        const auto parsed = calendar::parseDate(readableText(v.asString()));
         serial = parsed ? *parsed : numberOf(v);
     } else {
         serial = numberOf(v);
@@ -211,6 +220,13 @@ double toDate(const Value& value)
     if (!calendar::inRange(serial))
         raise(ErrorCode::Overflow);
     return serial;
+}
+
+Text integerText(std::int64_t value)
+{
+    char digits[24];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
+    return Text(std::begin(digits), written.ptr);
 }
 
 std::string formatCurrency(std::int64_t scaled)
@@ -230,42 +246,43 @@ std::string formatCurrency(std::int64_t scaled)
     return text + "." + digits;
 }
 
-std::string toString(const Value& value)
+Text toString(const Value& value)
 {
     Value holder;
     const Value& v = plain(value, holder);
     switch (v.type()) {
     case VarType::Empty: return {};
     case VarType::Null: raise(ErrorCode::InvalidUseOfNull);
-    case VarType::Boolean: return v.asBoolean() ? "True" : "False";
+    case VarType::Boolean: return v.asBoolean() ? u"True" : u"False";
     case VarType::Byte:
     case VarType::Integer:
-    case VarType::Long: return formatInteger(v.wholeNumber());
-    case VarType::Single: return formatSingle(v.asSingle());
-    case VarType::Double: return formatDouble(v.asDouble());
-    case VarType::Currency: return formatCurrency(v.asCurrencyScaled());
+    case VarType::Long: return integerText(v.wholeNumber());
+    case VarType::Single: return widenText(formatSingle(v.asSingle()));
+    case VarType::Double: return widenText(formatDouble(v.asDouble()));
+    case VarType::Currency: return widenText(formatCurrency(v.asCurrencyScaled()));
     case VarType::Date:
         if (!calendar::inRange(v.asDouble()))
             raise(ErrorCode::Overflow);
-        return calendar::formatDate(v.asDouble());
+        return widenText(calendar::formatDate(v.asDouble()));
     case VarType::String:
         // The copy costs in proportion to the text: it counts towards the time limit.
         addScriptWork(v.asString().size());
         return v.asString();
-    case VarType::Error: return "Error " + formatInteger(v.asLong());
+    case VarType::Error: return u"Error " + integerText(v.asLong());
     default: raise(ErrorCode::TypeMismatch);
     }
 }
 
-std::string toConcatString(const Value& value)
+Text toConcatString(const Value& value)
 {
     if (value.isNull() || value.isEmpty())
         return {};
     return toString(value);
 }
 
-std::optional<double> parseScriptNumber(const std::string& text)
+std::optional<double> parseScriptNumber(TextView units)
 {
+    const std::string text = readableText(units);
     if (auto number = parseNumber(text))
         return number;
     // The numeric parser also takes a currency sign, a trailing sign, and parentheses for a

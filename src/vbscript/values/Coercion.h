@@ -22,21 +22,25 @@ std::int32_t toLong(const Value& value);     // CLng
 float toSingle(const Value& value);          // CSng
 double toDouble(const Value& value);         // CDbl (Empty is 0, numeric text parsed)
 std::int64_t toCurrencyScaled(const Value& value); // CCur, in ten-thousandths
-std::string toString(const Value& value);    // CStr: numbers through the platform's general form
+Text toString(const Value& value);           // CStr: numbers through the platform's general form
 double toDate(const Value& value);           // CDate, as a serial (date text parsed; 6 out of range)
 
 // Text for "&": like toString, but Null and Empty give "".
-std::string toConcatString(const Value& value);
+Text toConcatString(const Value& value);
 
 // A number parsed from script text as VBScript does (decimal, exponent, &H / &O, blanks, sign);
 // nullopt when the text is not numeric.
-std::optional<double> parseScriptNumber(const std::string& text);
+std::optional<double> parseScriptNumber(TextView text);
+
+// The text of a whole number, written straight into a script text: numbers are joined to texts
+// at nearly every step of a battle script.
+Text integerText(std::int64_t value);
 
 // The text of a Currency value: up to four decimals, trailing zeros removed.
 std::string formatCurrency(std::int64_t scaled);
 
 // Text that reads as True or False ("true", "#FALSE#"); nullopt for any other text.
-std::optional<bool> parseBooleanWord(const std::string& text);
+std::optional<bool> parseBooleanWord(TextView text);
 
 // VarType and TypeName of a value.
 std::int32_t varTypeOf(const Value& value);

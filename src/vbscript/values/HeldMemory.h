@@ -25,12 +25,14 @@ void releaseMemory(std::size_t bytes) noexcept;
 
 // The heap bytes of a text: a short text keeps its characters inside the string object and
 // takes none.
-inline std::size_t heapBytesOf(const std::string& text)
+template <typename Char>
+std::size_t heapBytesOf(const std::basic_string<Char>& text)
 {
     const auto* object = reinterpret_cast<const char*>(&text);
+    const auto* data = reinterpret_cast<const char*>(text.data());
     const std::less<const char*> before;
-    const bool inside = !before(text.data(), object) && before(text.data(), object + sizeof(text));
-    return inside ? 0 : text.capacity() + 1;
+    const bool inside = !before(data, object) && before(data, object + sizeof(text));
+    return inside ? 0 : (text.capacity() + 1) * sizeof(Char);
 }
 
 // A count of held bytes owned by one part of a value, given back when it goes. A copy holds

@@ -8,13 +8,13 @@
 namespace kestrelon::vbs {
 
 struct Value::TextBox : Box {
-    explicit TextBox(std::string s) : text(std::move(s)) {}
+    explicit TextBox(Text s) : text(std::move(s)) {}
     HeldText text;
 };
 
 const std::shared_ptr<Object> Value::s_nothing;
 
-void HeldText::append(std::string_view tail)
+void HeldText::append(TextView tail)
 {
     const std::size_t heapBefore = heapBytesOf(m_text);
     const std::size_t sizeBefore = m_text.size();
@@ -36,13 +36,13 @@ void HeldText::append(std::string_view tail)
     }
 }
 
-void Value::appendToOwnText(std::string_view tail)
+void Value::appendToOwnText(TextView tail)
 {
     assert(ownsText());
     static_cast<TextBox*>(m_data.box)->text.append(tail);
 }
 
-Value Value::string(std::string s)
+Value Value::string(Text s)
 {
     Value v(VarType::String);
     v.holdBox(new TextBox(std::move(s)));
@@ -64,7 +64,7 @@ Value Value::array(std::shared_ptr<Array> a)
     return v;
 }
 
-const std::string& Value::asString() const
+const Text& Value::asString() const
 {
     assert(isString());
     return static_cast<const TextBox*>(m_data.box)->text.str();

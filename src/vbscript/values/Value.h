@@ -1,9 +1,11 @@
 // The script engine's Variant: one value of any VBScript subtype. Type tests and unchecked
 // extractors live here; conversions that can fail (and raise "Type mismatch") live apart in
-// Coercion.h, so text never quietly turns into 0. Texts count what they hold (HeldMemory.h).
+// Coercion.h, so text never quietly turns into 0. Texts hold UTF-16 code units (Text.h) and
+// count what they hold (HeldMemory.h).
 #pragma once
 
 #include "vbscript/values/HeldMemory.h"
+#include "vbscript/values/Text.h"
 
 #include <cassert>
 #include <cstddef>
@@ -18,7 +20,7 @@ namespace kestrelon::vbs {
 class Object;
 class Array;
 
-// The longest text a script may build; anything longer raises "Out of memory" (7), so a
+// The longest text a script may build, in code units; anything longer raises "Out of memory" (7), so a
 // runaway loop of concatenations stops with an error instead of exhausting the machine.
 inline constexpr size_t MaxStringLength = size_t{1} << 26;
 
@@ -27,7 +29,7 @@ inline constexpr size_t MaxStringLength = size_t{1} << 26;
 // are always the ones counted.
 class HeldText {
 public:
-    explicit HeldText(std::string text) : m_text(std::move(text)) { hold(); }
+    explicit HeldText(Text text) : m_text(std::move(text)) { hold(); }
     HeldText(const HeldText& other) : m_text(other.m_text) { hold(); }
     HeldText(HeldText&& other) noexcept : m_text(std::move(other.m_text))
     {
@@ -47,11 +49,11 @@ public:
     }
     ~HeldText() { releaseMemory(heapBytesOf(m_text)); }
 
-    const std::string& str() const { return m_text; }
+    const Text& str() const { return m_text; }
 
     // Grows the text in place, counting the heap bytes it takes on; raises "Out of memory" (7),
     // leaving the text as it was, when that would pass the budget.
-    void append(std::string_view tail);
+    void append(TextView tail);
 
 private:
     void hold()
@@ -60,7 +62,7 @@ private:
             holdMemory(bytes);
     }
 
-    std::string m_text;
+    Text m_text;
 };
 
 // The subtype numbers VarType reports.
@@ -143,7 +145,7 @@ public:
     static Value currency(std::int64_t scaled) { return holding(VarType::Currency, &Data::whole, scaled); }
     // Dates are days since 1899-12-30, the fraction being the time of day.
     static Value date(double days) { return holding(VarType::Date, &Data::real, days); }
-    static Value string(std::string s);
+    static Value string(Text s);
     static Value error(std::int32_t code) { return holding(VarType::Error, &Data::whole32, code); }
     // What a call passes for an argument it leaves out (f(a, , b)): an Error holding the
     // dispatch code for "parameter not found", as the Windows engine passes it.
@@ -201,7 +203,7 @@ public:
     float asSingle() const { return m_data.single; }
     double asDouble() const { return m_data.real; } // Double and Date
     std::int64_t asCurrencyScaled() const { return m_data.whole; }
-    const std::string& asString() const;
+    const Text& asString() const;
     // True when both are the very same text, not merely equal texts.
     bool sharesTextWith(const Value& other) const
     {
@@ -210,7 +212,7 @@ public:
     // True for a text no other value shares, which may then grow in place.
     bool ownsText() const { return isString() && m_data.box->users == 1; }
     // Appends to a text this value owns (ownsText); raises "Out of memory" like HeldText::append.
-    void appendToOwnText(std::string_view tail);
+    void appendToOwnText(TextView tail);
     const std::shared_ptr<Object>& asObject() const;
     const std::shared_ptr<Array>& asArray() const;
     // The array for writing: an array shared with another value is copied first, so arrays

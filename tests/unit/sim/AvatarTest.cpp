@@ -75,27 +75,27 @@ TEST_P(AvatarMemberTest, ScriptsWriteAndReadEveryMemberWithItsType)
 INSTANTIATE_TEST_SUITE_P(
     EveryMember, AvatarMemberTest,
     ::testing::Values(
-        MemberCase{"accel", Value::string("2.5"), VarType::Double, Value::doubleValue(2.5)},
+        MemberCase{"accel", Value::string(u"2.5"), VarType::Double, Value::doubleValue(2.5)},
         MemberCase{"MAXSPEED", Value::longValue(3), VarType::Double, Value::doubleValue(3)},
         MemberCase{"Maxlife", Value::doubleValue(2.5), VarType::Long, Value::longValue(2)},
         MemberCase{"maxLife", Value::doubleValue(3.5), VarType::Long, Value::longValue(4)},
-        MemberCase{"Armor", Value::string("7"), VarType::Long, Value::longValue(7)},
-        MemberCase{"AttackAnim", Value::string("slash"), VarType::String, Value::string("slash")},
+        MemberCase{"Armor", Value::string(u"7"), VarType::Long, Value::longValue(7)},
+        MemberCase{"AttackAnim", Value::string(u"slash"), VarType::String, Value::string(u"slash")},
         MemberCase{"damage", Value::doubleValue(-1.5), VarType::Long, Value::longValue(-2)},
         MemberCase{"Proportion", Value::doubleValue(12.25), VarType::Double, Value::doubleValue(12.25)},
         MemberCase{"range", Value::doubleValue(40), VarType::Double, Value::doubleValue(40)},
-        MemberCase{"Figure", Value::string("soldier"), VarType::String, Value::string("soldier")},
+        MemberCase{"Figure", Value::string(u"soldier"), VarType::String, Value::string(u"soldier")},
         MemberCase{"FigureIndex", Value::longValue(3), VarType::Long, Value::longValue(3)},
-        MemberCase{"code", Value::string("Sub Main\r\nEnd Sub"), VarType::String, Value::string("Sub Main\r\nEnd Sub")},
+        MemberCase{"code", Value::string(u"Sub Main\r\nEnd Sub"), VarType::String, Value::string(u"Sub Main\r\nEnd Sub")},
         MemberCase{"TEAM", Value::integer(2), VarType::Long, Value::longValue(2)},
-        MemberCase{"posoutput", Value::string(" pointkey"), VarType::String, Value::string(" pointkey")},
-        MemberCase{"SeqOutput", Value::longValue(5), VarType::String, Value::string("5")},
-        MemberCase{"faceOUTPUT", Value::doubleValue(0.5), VarType::String, Value::string("0.5")},
-        MemberCase{"header", Value::string("fig"), VarType::String, Value::string("fig")},
+        MemberCase{"posoutput", Value::string(u" pointkey"), VarType::String, Value::string(u" pointkey")},
+        MemberCase{"SeqOutput", Value::longValue(5), VarType::String, Value::string(u"5")},
+        MemberCase{"faceOUTPUT", Value::doubleValue(0.5), VarType::String, Value::string(u"0.5")},
+        MemberCase{"header", Value::string(u"fig"), VarType::String, Value::string(u"fig")},
         MemberCase{"WhatFrame", Value::doubleValue(60), VarType::Long, Value::longValue(60)},
         MemberCase{"xpos", Value::doubleValue(-5.5), VarType::Double, Value::doubleValue(-5.5)},
         MemberCase{"YPOS", Value::longValue(1), VarType::Double, Value::doubleValue(1)},
-        MemberCase{"zPos", Value::string("0.25"), VarType::Double, Value::doubleValue(0.25)},
+        MemberCase{"zPos", Value::string(u"0.25"), VarType::Double, Value::doubleValue(0.25)},
         MemberCase{"seqrunning", Value::longValue(5), VarType::Boolean, Value::boolean(true)},
         MemberCase{"SeqRunning", Value::longValue(0), VarType::Boolean, Value::boolean(false)},
         MemberCase{"SEQDONEWHEN", Value::doubleValue(12), VarType::Long, Value::longValue(12)}));
@@ -104,7 +104,7 @@ TEST(AvatarTest, MembersScriptsUseWriteTheUnitTheProgramReads)
 {
     Avatar unit;
     put(unit, "xPos", Value::doubleValue(12.5));
-    put(unit, "posOutput", Value::string("track"));
+    put(unit, "posOutput", Value::string(u"track"));
     put(unit, "Maxlife", Value::longValue(70));
     EXPECT_EQ(unit.xPos, 12.5);
     EXPECT_EQ(unit.posOutput, "track");
@@ -114,9 +114,9 @@ TEST(AvatarTest, MembersScriptsUseWriteTheUnitTheProgramReads)
 TEST(AvatarTest, ValuesThatDoNotFitRaiseTheScriptsErrors)
 {
     Avatar unit;
-    EXPECT_EQ(errorNumber([&] { put(unit, "Maxlife", Value::string("many")); }), 13);
+    EXPECT_EQ(errorNumber([&] { put(unit, "Maxlife", Value::string(u"many")); }), 13);
     EXPECT_EQ(errorNumber([&] { put(unit, "Team", Value::doubleValue(3e9)); }), 6);
-    EXPECT_EQ(errorNumber([&] { put(unit, "xPos", Value::string("left")); }), 13);
+    EXPECT_EQ(errorNumber([&] { put(unit, "xPos", Value::string(u"left")); }), 13);
     EXPECT_EQ(unit.Maxlife, 0);
     EXPECT_EQ(unit.Team, 0);
 }
@@ -132,7 +132,7 @@ TEST(AvatarTest, NewUnitStartsAtTheInitialValues)
 {
     Avatar unit;
     EXPECT_EQ(get(unit, "Maxlife").asLong(), 0);
-    EXPECT_EQ(get(unit, "Figure").asString(), "");
+    EXPECT_EQ(get(unit, "Figure").asString(), u"");
     EXPECT_FALSE(get(unit, "SeqRunning").asBoolean());
     EXPECT_EQ(unit.GetMiscData(1), "");
 }
@@ -160,7 +160,7 @@ TEST(AvatarTest, MiscDataThroughTheScriptBinding)
     const Value readArgs[] = {Value::longValue(2)};
     const Value text = unit.invoke(memberId(unit, "GETMISCDATA"), InvokeKind::Get, readArgs);
     ASSERT_EQ(text.type(), VarType::String);
-    EXPECT_EQ(text.asString(), "42");
+    EXPECT_EQ(text.asString(), u"42");
     const Value badArgs[] = {Value::longValue(11)};
     EXPECT_EQ(errorNumber([&] { unit.invoke(memberId(unit, "GETMISCDATA"), InvokeKind::Get, badArgs); }), 9);
 }

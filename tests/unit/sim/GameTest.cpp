@@ -125,7 +125,7 @@ TEST_F(GameTest, MethodsOnTheNearestContactUseItsEntry)
 TEST_F(GameTest, ContactValuesByVariantIndex)
 {
     EXPECT_EQ(game.GetCX(Value::longValue(2)), 3);
-    EXPECT_EQ(game.getcy(Value::string("2")), 4);
+    EXPECT_EQ(game.getcy(Value::string(u"2")), 4);
     EXPECT_EQ(game.getCZ(Value::doubleValue(2.5)), 0);     // 2.5 rounds to 2
     EXPECT_EQ(game.GetCX(Value::doubleValue(3.5)), -10);   // 3.5 rounds to 4
     EXPECT_EQ(game.GetCT(Value()), 0);                     // Empty is entry 0
@@ -136,7 +136,7 @@ TEST_F(GameTest, BadIndexesRaiseTheirErrorKinds)
 {
     EXPECT_EQ(errorNumber([&] { game.GetCX(Value::longValue(5)); }), 9);
     EXPECT_EQ(errorNumber([&] { game.GetCT(Value::longValue(-1)); }), 9);
-    EXPECT_EQ(errorNumber([&] { game.getcy(Value::string("north")); }), 13);
+    EXPECT_EQ(errorNumber([&] { game.getcy(Value::string(u"north")); }), 13);
     EXPECT_EQ(errorNumber([&] { game.getCZ(Value::null()); }), 13);
     EXPECT_EQ(errorNumber([&] { game.GetCX(Value::doubleValue(1e12)); }), 6);
     EXPECT_EQ(errorNumber([&] { game.DistFromMe(0, 0, 0, 5); }), 9);
@@ -353,14 +353,14 @@ TEST_F(GameTest, KeyTextsThroughTheBinding)
     EXPECT_EQ(call("OutputLoc", {Value::doubleValue(12.5), Value::longValue(0), Value::doubleValue(-5.5),
                                  Value::longValue(1)})
                   .asString(),
-              " pointkey { 1 ( 12.5 0 -5.5 ) \"?\" }  ");
+              u" pointkey { 1 ( 12.5 0 -5.5 ) \"?\" }  ");
     EXPECT_EQ(call("facepos", {Value::longValue(30), Value::longValue(0), Value::longValue(0), Value::longValue(1)})
                   .asString(),
-              " pointkey { 1 ( 30 0 0 ) \"?\" } ");
-    EXPECT_EQ(call("DOSOMETHING", {Value::string("attack"), Value::doubleValue(2)}).asString(),
-              " namedsequence { \"attack\" 2 } ");
+              u" pointkey { 1 ( 30 0 0 ) \"?\" } ");
+    EXPECT_EQ(call("DOSOMETHING", {Value::string(u"attack"), Value::doubleValue(2)}).asString(),
+              u" namedsequence { \"attack\" 2 } ");
     EXPECT_EQ(call("FaceContact", {Value::longValue(2), Value::longValue(3)}).asString(),
-              " pointkey { 3 (3 4 0) \"?\"}");
+              u" pointkey { 3 (3 4 0) \"?\"}");
 }
 
 TEST_F(GameTest, ScriptChangesAreRecordedForTheRun)

@@ -133,11 +133,15 @@ TEST_F(RunOutOfMemoryTest, UnitsBeyondMemoryAreReportedAndNothingIsWritten)
 }
 
 // One unit whose script makes a scene text of 64 MB: the script and the scene text fit, the
-// text's growth as its track closes and the output text kept beside it do not.
+// text's growth as its track closes and the output text kept beside it do not. The script
+// grows the text a megabyte at a time, so no script text of the whole (two bytes a unit) is
+// held beside it.
 TEST_F(RunOutOfMemoryTest, SceneTextsBeyondMemoryAreReportedAndNothingIsWritten)
 {
-    addType("Painter", 1, "Sub Main\r\n  ThisGuy.posOutput = Space(64000000)\r\nEnd Sub");
-    const ChildReport report = inLimitedChild(std::size_t{152} << 20, [this] { return runReport(); });
+    addType("Painter", 1,
+            "Sub Main\r\n  For i = 1 To 64\r\n    ThisGuy.posOutput = ThisGuy.posOutput & Space(1000000)\r\n"
+            "  Next\r\nEnd Sub");
+    const ChildReport report = inLimitedChild(std::size_t{98} << 20, [this] { return runReport(); });
     ASSERT_TRUE(report.exitedNormally) << report.text;
     EXPECT_EQ(report.text, Outcome + "The run stopped: there is not enough memory for the scene texts of the 1 unit "
                                      "of this project. No scene was written.\nno scene");

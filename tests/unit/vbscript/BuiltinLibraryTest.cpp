@@ -41,7 +41,7 @@ TEST(BuiltinLibraryTest, ConstantsHaveTheirSubtypes)
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_EQ(describe(entry->value()), expected) << name;
     }
-    EXPECT_EQ(findConstant("vbNullChar")->value().asString(), std::string(1, '\0'));
+    EXPECT_EQ(findConstant("vbNullChar")->value().asString(), Text(1, u'\0'));
 }
 
 TEST(BuiltinLibraryTest, MsgBoxWithoutDialogsShowsNothing)

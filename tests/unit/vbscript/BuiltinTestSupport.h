@@ -23,7 +23,8 @@ inline Value I(std::int16_t v) { return Value::integer(v); }
 inline Value L(std::int32_t v) { return Value::longValue(v); }
 inline Value D(double v) { return Value::doubleValue(v); }
 inline Value F(float v) { return Value::single(v); }
-inline Value S(std::string v) { return Value::string(std::move(v)); }
+// A text from 1252 bytes, as a script file writes it.
+inline Value S(std::string_view v) { return Value::string(widenText(v)); }
 inline Value B(bool v) { return Value::boolean(v); }
 inline Value Y(std::uint8_t v) { return Value::byte(v); }
 inline Value Cy(std::int64_t scaled) { return Value::currency(scaled); }
@@ -73,10 +74,10 @@ inline std::string describe(const Value& value)
         std::string text = "Variant(";
         const auto& elements = value.asArray()->elements();
         for (size_t i = 0; i < elements.size(); ++i)
-            text += (i ? "|" : "") + toConcatString(elements[i]);
+            text += (i ? "|" : "") + narrowText(toConcatString(elements[i]));
         return text + ")";
     }
-    default: return typeNameOf(value) + " " + toString(value);
+    default: return typeNameOf(value) + " " + narrowText(toString(value));
     }
 }
 

@@ -28,12 +28,12 @@ TEST(CoercionTest, TypeNamesOfObjectsAndErrors)
 
 TEST(CoercionTest, ParsedScriptNumbers)
 {
-    EXPECT_EQ(parseScriptNumber("&hFFFF"), -1.0);
-    EXPECT_EQ(parseScriptNumber("&h10000"), 65536.0);
-    EXPECT_EQ(parseScriptNumber("  +7  "), 7.0);
-    EXPECT_EQ(parseScriptNumber("(1,250)"), -1250.0);
-    EXPECT_FALSE(parseScriptNumber("()"));
-    EXPECT_FALSE(parseScriptNumber("$"));
-    EXPECT_FALSE(parseScriptNumber("-"));
-    EXPECT_FALSE(parseScriptNumber("1e"));
+    EXPECT_EQ(parseScriptNumber(u"&hFFFF"), -1.0);
+    EXPECT_EQ(parseScriptNumber(u"&h10000"), 65536.0);
+    EXPECT_EQ(parseScriptNumber(u"  +7  "), 7.0);
+    EXPECT_EQ(parseScriptNumber(u"(1,250)"), -1250.0);
+    EXPECT_FALSE(parseScriptNumber(u"()"));
+    EXPECT_FALSE(parseScriptNumber(u"$"));
+    EXPECT_FALSE(parseScriptNumber(u"-"));
+    EXPECT_FALSE(parseScriptNumber(u"1e"));
 }

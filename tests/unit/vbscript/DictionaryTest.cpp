@@ -18,7 +18,7 @@ bool sameKey(const Value& added, const Value& looked, std::int32_t compareMode)
 {
     const auto dictionary = makeDictionary();
     invokeNamed(*dictionary, "CompareMode", InvokeKind::Put, {Value::longValue(compareMode)});
-    invokeNamed(*dictionary, "Add", InvokeKind::Call, {added, Value::string("item")});
+    invokeNamed(*dictionary, "Add", InvokeKind::Call, {added, Value::string(u"item")});
     return invokeNamed(*dictionary, "Exists", InvokeKind::Get, {looked}).asBoolean();
 }
 
@@ -59,14 +59,14 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ZeroAndNegativeZero", Value::doubleValue(0.0), Value::doubleValue(-0.0), 0, true},
         KeyCase{"DifferentNumbers", Value::integer(1), Value::doubleValue(1.5), 0, false},
         KeyCase{"SingleAndDoubleOfOneTenthDiffer", Value::single(0.1f), Value::doubleValue(0.1), 0, false},
-        KeyCase{"TextAndNumber", Value::string("1"), Value::integer(1), 0, false},
-        KeyCase{"TextAndNumberInTextMode", Value::string("1"), Value::integer(1), 1, false},
-        KeyCase{"TextsOfOtherCaseInBinaryMode", Value::string("Apple"), Value::string("APPLE"), 0, false},
-        KeyCase{"TextsOfOtherCaseInTextMode", Value::string("Apple"), Value::string("aPPLE"), 1, true},
-        KeyCase{"AnyModeButZeroComparesText", Value::string("Apple"), Value::string("APPLE"), 2, true},
-        KeyCase{"DifferentTextsInTextMode", Value::string("Apple"), Value::string("Apples"), 1, false},
+        KeyCase{"TextAndNumber", Value::string(u"1"), Value::integer(1), 0, false},
+        KeyCase{"TextAndNumberInTextMode", Value::string(u"1"), Value::integer(1), 1, false},
+        KeyCase{"TextsOfOtherCaseInBinaryMode", Value::string(u"Apple"), Value::string(u"APPLE"), 0, false},
+        KeyCase{"TextsOfOtherCaseInTextMode", Value::string(u"Apple"), Value::string(u"aPPLE"), 1, true},
+        KeyCase{"AnyModeButZeroComparesText", Value::string(u"Apple"), Value::string(u"APPLE"), 2, true},
+        KeyCase{"DifferentTextsInTextMode", Value::string(u"Apple"), Value::string(u"Apples"), 1, false},
         KeyCase{"EmptyAndEmpty", Value(), Value(), 0, true},
-        KeyCase{"EmptyAndEmptyText", Value(), Value::string(""), 0, false},
+        KeyCase{"EmptyAndEmptyText", Value(), Value::string(u""), 0, false},
         KeyCase{"EmptyAndZero", Value(), Value::integer(0), 0, false},
         KeyCase{"NullAndNull", Value::null(), Value::null(), 0, true},
         KeyCase{"NullAndEmpty", Value::null(), Value(), 0, false},

@@ -99,7 +99,7 @@ TEST(FastOperators, DeclineOtherSubtypes)
     EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::byte(1), Value::integer(1), result));
     EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::boolean(true), Value::longValue(1), result));
     EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::single(1), Value::doubleValue(1), result));
-    EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::string("1"), Value::longValue(1), result));
+    EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::string(u"1"), Value::longValue(1), result));
     EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value(), Value::longValue(1), result));
     EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::currency(10000), Value::longValue(1), result));
     EXPECT_FALSE(fast::tryBinary(BinaryOp::Add, Value::date(1), Value::doubleValue(1), result));

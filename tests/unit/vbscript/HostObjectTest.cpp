@@ -35,8 +35,8 @@ public:
                         throw ScriptError::runtime(ErrorCode::WrongArgumentCount);
                     const auto index = static_cast<size_t>(toLong(args[0]) % 4);
                     if (kind == InvokeKind::Put)
-                        probe.items[index] = toString(args[1]);
-                    return vbs::Value::string(probe.items[index]);
+                        probe.items[index] = narrowText(toString(args[1]));
+                    return vbs::Value::string(widenText(probe.items[index]));
                 });
             return members;
         }();

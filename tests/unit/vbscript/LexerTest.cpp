@@ -76,7 +76,7 @@ TEST(Lexer, StringsTakeDoubledQuotesAsOneQuote)
 {
     const auto tokens = lex(R"(x = "say ""hi""")");
     ASSERT_EQ(tokens.size(), 4u);
-    EXPECT_EQ(tokens[2].value.asString(), "say \"hi\"");
+    EXPECT_EQ(tokens[2].value.asString(), u"say \"hi\"");
 }
 
 struct KindsCase {

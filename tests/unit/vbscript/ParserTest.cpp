@@ -53,7 +53,7 @@ std::string dumpInner(const Expr& expression)
     case ExprKind::Literal: {
         const Value& value = static_cast<const LiteralExpr&>(expression).value;
         if (value.isString())
-            return "\"" + value.asString() + "\"";
+            return "\"" + narrowText(value.asString()) + "\"";
         if (value.isWholeNumber() && !value.isBoolean())
             return std::to_string(value.wholeNumber());
         return value.isBoolean() ? (value.asBoolean() ? "True" : "False") : "lit";

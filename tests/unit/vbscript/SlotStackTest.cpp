@@ -44,7 +44,7 @@ TEST(SlotStack, GivingBackLetsGoOfTexts)
     const std::size_t before = heldMemory();
     SlotStack stack;
     const auto slots = stack.take(2);
-    slots[0].own = Value::string(std::string(100000, 'x'));
+    slots[0].own = Value::string(Text(100000, u'x'));
     EXPECT_GT(heldMemory(), before);
     stack.give(slots);
     EXPECT_EQ(heldMemory(), before);

@@ -43,7 +43,7 @@ std::string invokeOutcome(Object& object, std::string_view name, InvokeKind kind
         if (!member)
             return "not found";
         const Value result = object.invoke(*member, kind, args);
-        return typeNameOf(result) + " " + (result.isEmpty() || result.isNull() ? "" : toString(result));
+        return typeNameOf(result) + " " + (result.isEmpty() || result.isNull() ? "" : narrowText(toString(result)));
     } catch (const ScriptError& error) {
         return "error " + std::to_string(error.number());
     }
@@ -65,15 +65,15 @@ TEST(ValueHostBindingTest, MethodsConvertTheirParametersAsDeclared)
         {"twice", {Value::integer(4)}, "Long 8"},
         {"TWICE", {Value::doubleValue(2.5)}, "Long 4"},
         {"Twice", {Value::doubleValue(3.5)}, "Long 8"},
-        {"Twice", {Value::string("21")}, "Long 42"},
+        {"Twice", {Value::string(u"21")}, "Long 42"},
         {"Twice", {Value::doubleValue(3e9)}, "error 6"},
-        {"Twice", {Value::string("many")}, "error 13"},
+        {"Twice", {Value::string(u"many")}, "error 13"},
         {"Twice", {Value::null()}, "error 94"},
         {"Twice", {}, "error 450"},
         {"Twice", {Value::integer(1), Value::integer(2)}, "error 450"},
-        {"Describe", {Value::integer(7), Value::string("1")}, "String 7 (friend)"},
-        {"Describe", {Value::string("Orc"), Value::boolean(false)}, "String Orc (foe)"},
-        {"Half", {Value::string("3")}, "Double 1.5"},
+        {"Describe", {Value::integer(7), Value::string(u"1")}, "String 7 (friend)"},
+        {"Describe", {Value::string(u"Orc"), Value::boolean(false)}, "String Orc (foe)"},
+        {"Half", {Value::string(u"3")}, "Double 1.5"},
         {"Echo", {Value::null()}, "Null "},
         {"Reset", {}, "Empty "},
         {"Fly", {}, "not found"},
@@ -87,11 +87,11 @@ TEST(ValueHostBindingTest, PropertiesReadAndWrite)
 {
     Unit unit;
     EXPECT_EQ(invokeOutcome(unit, "speed", InvokeKind::Get, {}), "Double 1.5");
-    EXPECT_EQ(invokeOutcome(unit, "Speed", InvokeKind::Put, {Value::string("2.25")}), "Empty ");
+    EXPECT_EQ(invokeOutcome(unit, "Speed", InvokeKind::Put, {Value::string(u"2.25")}), "Empty ");
     EXPECT_EQ(unit.Speed, 2.25);
     EXPECT_EQ(invokeOutcome(unit, "Header", InvokeKind::Put, {Value::integer(12)}), "Empty ");
     EXPECT_EQ(unit.Header, "12");
-    EXPECT_EQ(invokeOutcome(unit, "Speed", InvokeKind::Put, {Value::string("fast")}), "error 13");
+    EXPECT_EQ(invokeOutcome(unit, "Speed", InvokeKind::Put, {Value::string(u"fast")}), "error 13");
     EXPECT_EQ(invokeOutcome(unit, "Speed", InvokeKind::Get, {Value::integer(1)}), "error 450");
     EXPECT_EQ(invokeOutcome(unit, "Twice", InvokeKind::Put, {Value::integer(1)}), "error 450");
 }
