@@ -3,6 +3,7 @@
 // ways give the same results; here, that the compiled way is really the one taken.
 #include "vbscript/compile/Code.h"
 #include "vbscript/compile/Compiler.h"
+#include "vbscript/values/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ TEST_P(CompiledBodies, AClassProcedureIsCompiledAsAnyBody)
 {
     const BodyCase& c = GetParam();
     const std::string text = std::string("Class K\nPublic x\nPublic Sub P\n") + c.body + "\nEnd Sub\nEnd Class\n";
-    for (const auto& program : {compileProgram(text), compileCodeText(text, nullptr, false)}) {
+    for (const auto& program : {compileProgram(text), compileCodeText(widenText(text), nullptr, false)}) {
         ASSERT_EQ(program->classes.size(), 1u);
         ASSERT_EQ(program->classes[0]->procedures.size(), 1u);
         EXPECT_EQ(program->classes[0]->procedures[0]->code != nullptr, c.compiled);
