@@ -18,15 +18,16 @@ int byteOfOtherUnit(char16_t unit)
 
 } // namespace textdetail
 
+// One pass over plain pointers: the bytes 0x80-0x9F, the only ones that stand for other units,
+// are one unsigned comparison away, so ASCII and Latin-1 texts cost a copy.
 Text widenText(std::string_view bytes)
 {
     Text text(bytes.size(), u'\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        text[i] = static_cast<unsigned char>(bytes[i]);
-    // Only the bytes 0x80-0x9F stand for other units; most texts have none.
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    char16_t* out = text.data();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (text[i] >= 0x80 && text[i] < 0xA0)
-            text[i] = unitOfByte(static_cast<unsigned char>(text[i]));
+        const unsigned char byte = in[i];
+        out[i] = static_cast<unsigned char>(byte - 0x80) < 0x20 ? textdetail::HighControlUnits[byte - 0x80] : byte;
     }
     return text;
 }
@@ -41,14 +42,16 @@ std::string narrowText(TextView text)
 void narrowTextInto(TextView text, std::string& bytes)
 {
     bytes.resize(text.size());
+    const char16_t* in = text.data();
+    char* out = bytes.data();
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
+        const char16_t unit = in[i];
         if (unit < 0x80) {
-            bytes[i] = static_cast<char>(unit);
+            out[i] = static_cast<char>(unit);
             continue;
         }
         const int byte = byteOfUnit(unit);
-        bytes[i] = byte < 0 ? UnmappableByte : static_cast<char>(byte);
+        out[i] = byte < 0 ? UnmappableByte : static_cast<char>(byte);
     }
 }
 
