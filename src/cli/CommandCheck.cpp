@@ -1,5 +1,6 @@
 // kestrelon-cli check: the script check that opens every run, alone: each type's script is
-// compiled in a module named after the type, and each failure is reported with its type.
+// compiled in a module named after the type, and each failure is reported as a line naming
+// the file, the type, and the line and column in its script.
 #include "cli/CommandRegistry.h"
 #include "cli/TimeLimitOption.h"
 
@@ -65,10 +66,12 @@ int checkProject(const std::vector<std::string>& args, std::ostream& out, std::o
     vbs::ScriptControl host;
     if (parsed->timeLimit)
         host.setTimeLimit(*parsed->timeLimit);
+    // FILE:TYPE:LINE:COLUMN: message, the form editors and CI jump to a fault by; the line and
+    // column are those of the type's script.
     const std::int32_t failures =
-        sim::checkScripts(host, project, [&](std::int32_t type, const std::string& message) {
-            err << path << ": type " << type << " \"" << printableText(project.TypeNames[type])
-                << "\": " << printableText(message) << '\n';
+        sim::checkScripts(host, project, [&](std::int32_t type, const vbs::ScriptErrorInfo& error) {
+            err << printableText(path) << ':' << printableText(project.TypeNames[type]) << ':' << error.Line << ':'
+                << error.Column << ": " << printableText(error.Description) << '\n';
         });
     if (failures > 0)
         return ExitFailed;
@@ -79,6 +82,7 @@ int checkProject(const std::vector<std::string>& args, std::ostream& out, std::o
 } // namespace
 
 KESTRELON_COMMAND("check", "check [--time-limit SECONDS] PROJECT.kst",
-                  "compile every unit type's script and report the errors", 30, checkProject);
+                  "compile every unit type's script and report each error as FILE:TYPE:LINE:COLUMN: message", 30,
+                  checkProject);
 
 } // namespace kestrelon::cli

@@ -194,7 +194,8 @@ std::string BattleRun::keepWaitingQuestion() const
 void BattleRun::checkTypeScripts(vbs::ScriptControl& host)
 {
     m_currentUnit = 0;
-    checkScripts(host, m_project, [this](std::int32_t, const std::string& message) { m_dialogs.message(message); });
+    checkScripts(host, m_project,
+                 [this](std::int32_t, const vbs::ScriptErrorInfo& error) { m_dialogs.message(vbs::errorMessage(error)); });
 }
 
 bool BattleRun::buildUnits()

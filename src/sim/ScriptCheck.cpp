@@ -5,7 +5,7 @@
 namespace kestrelon::sim {
 
 std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
-                          const std::function<void(std::int32_t type, const std::string& message)>& report)
+                          const std::function<void(std::int32_t type, const vbs::ScriptErrorInfo& error)>& report)
 {
     std::int32_t failures = 0;
     for (std::int32_t t = 1; t <= project.NumTypes(); ++t) {
@@ -14,7 +14,7 @@ std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
         if (host.AddModule(module) && host.AddCodeToModule(module, project.UnitTypes[t].Code))
             continue;
         ++failures;
-        report(t, vbs::errorMessage(host.Error()));
+        report(t, host.Error());
         host.ClearError();
     }
     return failures;

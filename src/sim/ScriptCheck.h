@@ -13,10 +13,10 @@
 namespace kestrelon::sim {
 
 // Adds module TypeNames(t) with the type's Code to host, for t = 1 .. NumTypes in order, and
-// calls report(t, message) for each type that fails, message being the host's one-line
-// report "Error <Description> line: <Line> column: <Column>"; a failure never stops the check.
-// Returns the number of types reported.
+// calls report(t, error) for each type that fails with the host's error (its description,
+// and the line and column in the type's script, 0 when the module itself could not be made);
+// a failure never stops the check. Returns the number of types reported.
 std::int32_t checkScripts(vbs::ScriptControl& host, const Project& project,
-                          const std::function<void(std::int32_t type, const std::string& message)>& report);
+                          const std::function<void(std::int32_t type, const vbs::ScriptErrorInfo& error)>& report);
 
 } // namespace kestrelon::sim
