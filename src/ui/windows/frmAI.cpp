@@ -3,8 +3,11 @@
 // back the very bytes it was loaded from.
 #include "ui/windows/frmAI.h"
 
+#include "sim/ScriptCheck.h"
 #include "ui/dialogs/FileText.h"
+#include "ui/windows/ScriptEditor.h"
 #include "ui/windows/TypeLookup.h"
+#include "vbscript/ScriptControl.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -97,7 +100,7 @@ void frmAI::createControls()
     // A long type name wraps instead of widening the window past the screen.
     m_Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    m_txtAI = new QPlainTextEdit(this);
+    m_txtAI = new ScriptEditor(this);
     m_txtAI->setObjectName(QStringLiteral("txtAI"));
     m_txtAI->setAccessibleName(QStringLiteral("Script"));
     m_txtAI->setToolTip(QStringLiteral("The type's AI script: its procedure Main runs once per frame for every unit "
@@ -105,7 +108,22 @@ void frmAI::createControls()
     m_txtAI->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txtAI->setFont(scriptFont());
     connect(m_txtAI, &QPlainTextEdit::textChanged, this, &frmAI::scriptEdited);
+    connect(m_txtAI, &QPlainTextEdit::cursorPositionChanged, this, &frmAI::showPosition);
     setLabel(EditingNone);
+
+    m_cmdCheck = new QPushButton(QStringLiteral("Check"), this);
+    m_cmdCheck->setObjectName(QStringLiteral("cmdCheck"));
+    m_cmdCheck->setToolTip(QStringLiteral("Compile the script in the editor as a run checks it, and mark where it "
+                                          "fails; nothing is saved (Ctrl+K)"));
+    m_cmdCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(m_cmdCheck, &QPushButton::clicked, this, &frmAI::checkScript);
+    m_lblCheck = new QLabel(this);
+    m_lblCheck->setObjectName(QStringLiteral("lblCheck"));
+    m_lblCheck->setTextFormat(Qt::PlainText);
+    m_lblCheck->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_lblPosition = new QLabel(this);
+    m_lblPosition->setObjectName(QStringLiteral("lblPosition"));
+    showPosition();
 }
 
 void frmAI::createLayout()
@@ -114,9 +132,14 @@ void frmAI::createLayout()
     typeColumn->addWidget(m_lstTypes, 1);
     typeColumn->addWidget(m_Command1);
 
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_cmdCheck);
+    status->addWidget(m_lblCheck, 1);
+    status->addWidget(m_lblPosition);
     auto* scriptColumn = new QVBoxLayout;
     scriptColumn->addWidget(m_Label1);
     scriptColumn->addWidget(m_txtAI, 1);
+    scriptColumn->addLayout(status);
 
     // The script is what the window is for: the list of names gets a quarter of the width.
     auto* layout = new QHBoxLayout(this);
@@ -174,7 +197,40 @@ void frmAI::scriptEdited()
     // Without a chosen type there is nowhere to store a script, so nothing typed is kept.
     if (CurType == 0 && m_txtAI->toPlainText() != NoTypeChosen)
         m_txtAI->setPlainText(NoTypeChosen);
+    m_lblCheck->clear();
     turnButtonRed();
+}
+
+// The edited text goes through the run's own script check, in a project of its own: the type's
+// script is not touched, and an error's line and column are those of the editor.
+void frmAI::checkScript()
+{
+    if (CurType == 0) {
+        m_lblCheck->setText(QStringLiteral("Choose a type first: there is no script to check."));
+        return;
+    }
+    Project alone;
+    alone.UnitTypes[alone.addType(project().TypeNames[CurType])].Code = toFileBytes(withCrLf(editorText()));
+    vbs::ScriptControl host;
+    std::optional<vbs::ScriptErrorInfo> fault;
+    sim::checkScripts(host, alone, [&](std::int32_t, const vbs::ScriptErrorInfo& error) { fault = error; });
+    if (!fault) {
+        m_txtAI->clearMark();
+        m_lblCheck->setText(QStringLiteral("The script compiles."));
+        return;
+    }
+    m_txtAI->markError(fault->Line, fault->Column);
+    m_lblCheck->setText(QStringLiteral("Line %1, column %2: %3")
+                            .arg(fault->Line)
+                            .arg(fault->Column)
+                            .arg(toQString(fault->Description)));
+}
+
+void frmAI::showPosition()
+{
+    const QTextCursor cursor = m_txtAI->textCursor();
+    m_lblPosition->setText(
+        QStringLiteral("Line %1, Column %2").arg(cursor.blockNumber() + 1).arg(cursor.positionInBlock() + 1));
 }
 
 void frmAI::saveCode()

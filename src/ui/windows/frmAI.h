@@ -1,6 +1,8 @@
 // The AI script editor: pick a unit type from the list, edit its script, and store it in the
 // type with "Save Code". Edits not yet stored are offered for keeping before they would be
-// replaced, so a script is never lost without the user saying so.
+// replaced, so a script is never lost without the user saying so. The editor colours the
+// script, numbers its lines, completes the members of Game and ThisGuy, and "Check" compiles
+// the edited text as a run's script check does and marks where it fails, storing nothing.
 #pragma once
 
 #include "ui/windows/EditorWindow.h"
@@ -10,10 +12,11 @@
 
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace kestrelon::ui {
+
+class ScriptEditor;
 
 class frmAI : public EditorWindow {
     Q_OBJECT
@@ -35,6 +38,8 @@ private slots:
     void chooseType(int row);
     void scriptEdited();
     void saveCode();
+    void checkScript();
+    void showPosition();
 
 private:
     void createControls();
@@ -71,7 +76,10 @@ private:
     QListWidget* m_lstTypes = nullptr;
     QPushButton* m_Command1 = nullptr;
     QLabel* m_Label1 = nullptr;
-    QPlainTextEdit* m_txtAI = nullptr;
+    ScriptEditor* m_txtAI = nullptr;
+    QPushButton* m_cmdCheck = nullptr;
+    QLabel* m_lblCheck = nullptr;    // what the last Check found
+    QLabel* m_lblPosition = nullptr; // the cursor's line and column
 };
 
 } // namespace kestrelon::ui
