@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 
 namespace kestrelon::ui {
 
@@ -29,6 +30,10 @@ public:
     void outputReady(const std::string& text, std::size_t wholeSize) override;
     void stillWorking() override;
     bool cancelRequested() override;
+    void unitFailed(const sim::UnitFailure& failure) override { m_failure = failure; }
+
+    // The turn that ended the run, when a unit's script failed.
+    const std::optional<sim::UnitFailure>& failure() const { return m_failure; }
 
 private:
     void showBox();
@@ -38,6 +43,7 @@ private:
     OutputHandler m_output;
     QPointer<QProgressDialog> m_box;
     QElapsedTimer m_sinceEvents;
+    std::optional<sim::UnitFailure> m_failure;
 };
 
 } // namespace kestrelon::ui

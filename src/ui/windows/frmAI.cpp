@@ -226,6 +226,22 @@ void frmAI::checkScript()
                             .arg(toQString(fault->Description)));
 }
 
+bool frmAI::showFailure(const std::string& typeName, int line, int column)
+{
+    const std::int32_t type = lastTypeNamed(project(), toQString(typeName));
+    if (type == 0 || !settleBeforeLeaving())
+        return false;
+    showScript(type);
+    fillTypeList();
+    if (line > 0) {
+        m_txtAI->markError(line, column);
+        m_lblCheck->setText(QStringLiteral("The run stopped here: line %1, column %2.").arg(line).arg(column));
+    } else {
+        m_lblCheck->setText(QStringLiteral("The run stopped outside the lines of this script."));
+    }
+    return true;
+}
+
 void frmAI::showPosition()
 {
     const QTextCursor cursor = m_txtAI->textCursor();

@@ -30,6 +30,10 @@ public:
     // The type whose script is in the editor; 0 while none has been chosen.
     std::int32_t curType() const { return CurType; }
 
+    // Shows the script of the type of that name with the place a run failed at marked (its
+    // unsaved edits offered for keeping first); false when no type has the name any more.
+    bool showFailure(const std::string& typeName, int line, int column);
+
 protected:
     void activated() override;
     void projectReplaced() override;

@@ -147,6 +147,13 @@ void frmMainMenu::createControls()
     cmdPreview->setEnabled(false);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMainMenu::showPreview);
 
+    cmdShowInEditor = new QPushButton(QStringLiteral("Show in editor"), central);
+    cmdShowInEditor->setObjectName(QStringLiteral("cmdShowInEditor"));
+    cmdShowInEditor->setToolTip(QStringLiteral("Open the AI editor on the script that stopped the last run, at the "
+                                               "failing line"));
+    cmdShowInEditor->setVisible(false);
+    connect(cmdShowInEditor, &QPushButton::clicked, this, &frmMainMenu::showFailureInEditor);
+
     txtDump = new QPlainTextEdit(QStringLiteral("Text1"), central);
     txtDump->setObjectName(QStringLiteral("txtDump"));
     txtDump->setAccessibleName(QStringLiteral("Output"));
@@ -159,6 +166,7 @@ void frmMainMenu::createControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addWidget(cmdPreview);
+    buttons->addWidget(cmdShowInEditor);
     buttons->addStretch(1);
     column->addLayout(buttons);
     column->addWidget(txtDump, 1);
@@ -194,6 +202,16 @@ void frmMainMenu::showArmies() { showEditorWindow(m_armies); }
 void frmMainMenu::showFiles() { showEditorWindow(m_files); }
 void frmMainMenu::showAI() { showEditorWindow(m_ai); }
 void frmMainMenu::showPos() { showEditorWindow(m_pos); }
+
+// The AI editor opens on the type whose script stopped the run, the failing line marked; the
+// run's message said what the fault was.
+void frmMainMenu::showFailureInEditor()
+{
+    if (!m_failure)
+        return;
+    showAI();
+    m_ai->showFailure(m_failure->typeName, m_failure->line, m_failure->column);
+}
 
 void frmMainMenu::showPreview()
 {
@@ -297,6 +315,8 @@ void frmMainMenu::runBattle()
     if (outcome == sim::RunOutcome::Completed)
         reportScene(run);
     keepRecording(run);
+    m_failure = progress.failure();
+    cmdShowInEditor->setVisible(m_failure.has_value());
     if (run.projectSaved())
         m_session.savedTo(m_session.projectDialog().fileName);
     updateTitle();

@@ -8,9 +8,12 @@
 
 #include <QMainWindow>
 
+#include "sim/BattleRun.h"
+
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLineEdit;
@@ -18,10 +21,6 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace kestrelon::sim {
-class BattleRecording;
-class BattleRun;
-}
 
 namespace kestrelon::ui {
 
@@ -64,6 +63,7 @@ private:
     void showAI();
     void showPos();
     void showPreview();
+    void showFailureInEditor();
 
     std::array<EditorWindow*, 5> editors() const; // those created so far; nullptr for the others
     void showArmyTotals();
@@ -84,6 +84,7 @@ private:
     QLineEdit* ArmyNum[3] = {}; // elements 1 and 2, as the window's box array numbers them
     QPushButton* Command1 = nullptr;
     QPushButton* cmdPreview = nullptr; // enabled once a run has completed its frames
+    QPushButton* cmdShowInEditor = nullptr; // shown after a run that a script's error ended
     QPlainTextEdit* txtDump = nullptr;
 
     std::unique_ptr<frmTypes> m_types;
@@ -93,6 +94,7 @@ private:
     std::unique_ptr<frmPos> m_pos;
     std::unique_ptr<frmPreview> m_preview;
     std::shared_ptr<const sim::BattleRecording> m_recording; // of the last run that completed its frames
+    std::optional<sim::UnitFailure> m_failure;               // of the last run, if a script ended it
 };
 
 } // namespace kestrelon::ui

@@ -6,6 +6,8 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/windows/EditorWindow.h"
 #include "ui/windows/frmMainMenu.h"
+#include "ui/windows/ScriptEditor.h"
+#include "ui/windows/frmAI.h"
 #include "ui/windows/frmPreview.h"
 #include "windows/WindowDriver.h"
 
@@ -79,6 +81,7 @@ private slots:
     void cancelStopsTheRunAndWritesNothing();
     void previewOpensOnceARunHasCompletedItsFrames();
     void aProjectNamedAtStartIsOpenedOrReported();
+    void aRunEndedByAScriptOffersToShowItInTheEditor();
 
 private:
     QString path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
@@ -473,6 +476,35 @@ void frmMainMenuTest::aProjectNamedAtStartIsOpenedOrReported()
     QVERIFY(m_dialogs->messages()[0].starts_with("The project could not be loaded: " + missing));
     QCOMPARE(fresh->session().project().NumTypes(), 0);
     QCOMPARE(fresh->windowTitle(), QStringLiteral("Kestrelon!"));
+}
+
+// A run that a script's error ends keeps its messages and offers "Show in editor", which opens
+// the AI editor on the failing type with the failing line marked; a run that completes hides it.
+void frmMainMenuTest::aRunEndedByAScriptOffersToShowItInTheEditor()
+{
+    auto* show = control<QPushButton>(m_window.get(), "cmdShowInEditor");
+    QVERIFY(show && show->isHidden());
+    addType("Calm", 1, 1);
+    addType("Divider", 1, 2, "Sub Main\r\n  x = 1\r\n    y = x / 0\r\nEnd Sub");
+    m_dialogs->files = {path("fail.kst").toStdString(), path("fail.an8").toStdString()};
+    click(control<QPushButton>(m_window.get(), "Command1"));
+    QVERIFY(!m_dialogs->messages().empty());
+    QVERIFY(m_dialogs->messages()[0].find("Division by zero") != std::string::npos);
+    QVERIFY(!show->isHidden());
+    click(show);
+    auto* editor = qobject_cast<kestrelon::ui::frmAI*>(m_window->editor(QStringLiteral("frmAI")));
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(editor->curType(), 2);
+    auto* script = control<kestrelon::ui::ScriptEditor>(editor, "txtAI");
+    QVERIFY(script->markedPlace().has_value());
+    QCOMPARE(script->markedPlace()->first, 3);
+    QCOMPARE(script->markedPlace()->second, 5);
+    QCOMPARE(control<QLabel>(editor, "lblCheck")->text(), QStringLiteral("The run stopped here: line 3, column 5."));
+
+    m_window->session().project().UnitTypes[2].Code = "Sub Main\r\nEnd Sub";
+    m_dialogs->files = {path("fail.kst").toStdString(), path("fail.an8").toStdString()};
+    click(control<QPushButton>(m_window.get(), "Command1"));
+    QVERIFY(show->isHidden());
 }
 
 QTEST_MAIN(frmMainMenuTest)
