@@ -123,6 +123,8 @@ void frmAI::createControls()
     m_lblCheck->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_lblPosition = new QLabel(this);
     m_lblPosition->setObjectName(QStringLiteral("lblPosition"));
+    m_lblPosition->setMinimumWidth(
+        m_lblPosition->fontMetrics().horizontalAdvance(QStringLiteral("Line 99999, Column 9999")));
     showPosition();
 }
 

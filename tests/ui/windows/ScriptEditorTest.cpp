@@ -10,6 +10,8 @@
 #include "ui/windows/frmAI.h"
 
 #include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -62,6 +64,7 @@ private slots:
     void checkMarksTheErrorsLineAndColumn_data();
     void checkMarksTheErrorsLineAndColumn();
     void checkOfAGoodScriptSaysSoAndEditingClearsTheMark();
+    void pictureOfAMarkedError();
 
 private:
     ScriptEditor* editor() { return control<ScriptEditor>(m_window.get(), QStringLiteral("txtAI")); }
@@ -220,6 +223,21 @@ void ScriptEditorTest::checkOfAGoodScriptSaysSoAndEditingClearsTheMark()
     click(control<QPushButton>(m_window.get(), QStringLiteral("cmdCheck")));
     QVERIFY(!editor()->markedPlace());
     QCOMPARE(control<QLabel>(m_window.get(), QStringLiteral("lblCheck"))->text(), QStringLiteral("The script compiles."));
+}
+
+// The guide's picture: the melee charger's script with a slip in it, checked.
+void ScriptEditorTest::pictureOfAMarkedError()
+{
+    QFile example(QStringLiteral(KESTRELON_EXAMPLES "/scripts/melee-charger.vbs"));
+    QVERIFY(example.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString script = QString::fromUtf8(example.readAll());
+    script.replace(QStringLiteral("If target = 0 Then Exit Sub"), QStringLiteral("If target = 0 Exit Sub"));
+    editor()->setPlainText(script);
+    m_window->resize(900, 560);
+    click(control<QPushButton>(m_window.get(), QStringLiteral("cmdCheck")));
+    QVERIFY(editor()->markedPlace());
+    QDir().mkpath(QStringLiteral(KESTRELON_DOC_IMAGES));
+    QVERIFY(m_window->grab().save(QStringLiteral(KESTRELON_DOC_IMAGES "/editor-check.png")));
 }
 
 QTEST_MAIN(ScriptEditorTest)
