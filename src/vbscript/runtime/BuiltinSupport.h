@@ -64,6 +64,7 @@ inline size_t countArg(const Value& arg)
     return static_cast<size_t>(count);
 }
 
+
 // The compare mode of the text functions: 0 binary, 1 text; anything else raises 5.
 inline bool textCompareArg(const Value* arg)
 {
@@ -97,6 +98,52 @@ inline char16_t lowerAscii(char16_t c)
 inline char16_t upperAscii(char16_t c)
 {
     return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+// The arguments of InStr and InStrB, InStr([start,] text, find[, compare]): a start below 1 or
+// a compare mode other than 0 or 1 raises 5; a Null text or find makes the search Null.
+struct SearchArguments {
+    size_t from = 0; // where the search starts, counted from 0
+    bool textCompare = false;
+    Value text;
+    Value find;
+    bool isNull() const { return text.isNull() || find.isNull(); }
+};
+
+inline SearchArguments searchArguments(Args args)
+{
+    const bool withStart = args.size() > 2;
+    const std::int32_t start = withStart ? longArg(args[0]) : 1;
+    SearchArguments search;
+    search.textCompare = textCompareArg(optionalArg(args, 3));
+    if (start < 1)
+        raise(ErrorCode::InvalidProcedureCall);
+    search.from = static_cast<size_t>(start - 1);
+    search.text = plainArg(args[withStart ? 1 : 0]);
+    search.find = plainArg(args[withStart ? 2 : 1]);
+    return search;
+}
+
+// The arguments of Mid and MidB, Mid(text, start[, length]): a Null length is refused before
+// the start is even read, a start below 1 raises 5; without a length, all the rest.
+struct MidArguments {
+    Value text;
+    size_t start = 0; // counted from 1
+    size_t count = 0;
+};
+
+inline MidArguments midArguments(Args args, size_t all)
+{
+    if (args.size() > 2 && args[2].isNull())
+        raise(ErrorCode::InvalidUseOfNull);
+    MidArguments mid;
+    mid.text = plainArg(args[0]);
+    const std::int32_t start = longArg(args[1]);
+    if (start < 1)
+        raise(ErrorCode::InvalidProcedureCall);
+    mid.start = static_cast<size_t>(start);
+    mid.count = given(args, 2) ? countArg(args[2]) : all;
+    return mid;
 }
 
 } // namespace kestrelon::vbs::builtins

@@ -91,22 +91,16 @@ Value rightB(BuiltinContext&, Args args)
     return Value::string(textOfBytes(std::string_view(*bytes).substr(bytes->size() - kept)));
 }
 
-// MidB(text, start[, length]), by Mid's rules: a Null length is refused before the start is read.
+// MidB(text, start[, length]), by Mid's rules, in bytes.
 Value midB(BuiltinContext&, Args args)
 {
-    if (args.size() > 2 && args[2].isNull())
-        raise(ErrorCode::InvalidUseOfNull);
-    const Value v = plainArg(args[0]);
-    const std::int32_t start = longArg(args[1]);
-    if (start < 1)
-        raise(ErrorCode::InvalidProcedureCall);
-    const size_t count = given(args, 2) ? countArg(args[2]) : std::string::npos;
-    const auto bytes = bytesArg(v);
+    const MidArguments mid = midArguments(args, std::string::npos);
+    const auto bytes = bytesArg(mid.text);
     if (!bytes)
         return Value::null();
-    if (static_cast<size_t>(start) > bytes->size())
+    if (mid.start > bytes->size())
         return Value::string({});
-    return Value::string(textOfBytes(std::string_view(*bytes).substr(static_cast<size_t>(start) - 1, count)));
+    return Value::string(textOfBytes(std::string_view(*bytes).substr(mid.start - 1, mid.count)));
 }
 
 // The bytes of a text to search, its ASCII letters folded in text compare mode.
@@ -122,18 +116,12 @@ std::string searchedBytes(const Value& v, bool textCompare)
 // byte, the high byte of a unit included.
 Value inStrB(BuiltinContext&, Args args)
 {
-    const bool withStart = args.size() > 2;
-    const std::int32_t start = withStart ? longArg(args[0]) : 1;
-    const bool textCompare = textCompareArg(optionalArg(args, 3));
-    if (start < 1)
-        raise(ErrorCode::InvalidProcedureCall);
-    const Value text = plainArg(args[withStart ? 1 : 0]);
-    const Value find = plainArg(args[withStart ? 2 : 1]);
-    if (text.isNull() || find.isNull())
+    const SearchArguments search = searchArguments(args);
+    if (search.isNull())
         return Value::null();
-    const std::string haystack = searchedBytes(text, textCompare);
-    const std::string needle = searchedBytes(find, textCompare);
-    const auto from = static_cast<size_t>(start - 1);
+    const std::string haystack = searchedBytes(search.text, search.textCompare);
+    const std::string needle = searchedBytes(search.find, search.textCompare);
+    const size_t from = search.from;
     if (from >= haystack.size())
         return Value::longValue(0);
     // memmem takes time in proportion to the two texts whatever they hold.

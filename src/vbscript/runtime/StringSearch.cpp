@@ -44,17 +44,11 @@ struct Haystack {
 // InStr([start,] text, find[, compare])
 Value inStr(BuiltinContext&, Args args)
 {
-    const bool withStart = args.size() > 2;
-    const std::int32_t start = withStart ? longArg(args[0]) : 1;
-    const bool textCompare = textCompareArg(optionalArg(args, 3));
-    if (start < 1)
-        raise(ErrorCode::InvalidProcedureCall);
-    const Value text = plainArg(args[withStart ? 1 : 0]);
-    const Value find = plainArg(args[withStart ? 2 : 1]);
-    if (text.isNull() || find.isNull())
+    const SearchArguments search = searchArguments(args);
+    if (search.isNull())
         return Value::null();
-    const Haystack h(toString(text), toString(find), textCompare);
-    const auto from = static_cast<size_t>(start - 1);
+    const Haystack h(toString(search.text), toString(search.find), search.textCompare);
+    const size_t from = search.from;
     if (from >= h.text.size())
         return Value::longValue(0);
     const size_t found = findText(h.text, h.needle, from);

@@ -46,20 +46,14 @@ Value right(BuiltinContext&, Args args)
 // Mid(text, start[, length]): a Null length is refused before the start is even read.
 Value mid(BuiltinContext&, Args args)
 {
-    if (args.size() > 2 && args[2].isNull())
-        raise(ErrorCode::InvalidUseOfNull);
-    const Value v = plainArg(args[0]);
-    const std::int32_t start = longArg(args[1]);
-    if (start < 1)
-        raise(ErrorCode::InvalidProcedureCall);
-    const size_t count = given(args, 2) ? countArg(args[2]) : Text::npos;
-    if (v.isNull())
+    const MidArguments mid = midArguments(args, Text::npos);
+    if (mid.text.isNull())
         return Value::null();
     Text holder;
-    const TextView text = textView(v, holder);
-    if (static_cast<size_t>(start) > text.size())
+    const TextView text = textView(mid.text, holder);
+    if (mid.start > text.size())
         return Value::string({});
-    return Value::string(Text(text.substr(static_cast<size_t>(start) - 1, count)));
+    return Value::string(Text(text.substr(mid.start - 1, mid.count)));
 }
 
 // The text with every character mapped, or Null for Null.
