@@ -44,6 +44,17 @@ bool isFrameCount(const std::string& text)
     return error == std::errc() && end == text.data() + text.size() && frames <= sim::MaxFrames;
 }
 
+// A unit number in plain digits, 1 or more; 0 for anything else.
+std::int32_t unitNumberOf(const std::string& text)
+{
+    std::int32_t unit = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, unit);
+    if (text.empty() || text[0] < '0' || text[0] > '9' || error != std::errc() || stop != end || unit < 1)
+        return 0;
+    return unit;
+}
+
 } // namespace
 
 // The console stands in for the message boxes: each text on one line of standard error, a
@@ -101,6 +112,10 @@ bool takeBattleArgument(const std::vector<std::string>& args, std::size_t& i, Ba
         parsed.timeLimit = args[++i];
     } else if (word == "--frames" && hasValue) {
         parsed.frames = args[++i];
+    } else if (word == "--trace" && hasValue) {
+        parsed.trace = args[++i];
+    } else if (word == "--trace-file" && hasValue) {
+        parsed.traceFile = args[++i];
     } else if (!word.empty() && word[0] != '-' && parsed.project.empty()) {
         parsed.project = word;
     } else {
@@ -130,6 +145,14 @@ bool CommandLineBattle::prepare(const BattleArguments& args, const std::string& 
               << " in plain digits, not \"" << args.frames << "\"\n";
         return false;
     }
+    if (args.trace && !(m_traceUnit = unitNumberOf(*args.trace))) {
+        m_err << "kestrelon-cli: --trace takes a unit number from 1 in plain digits, not \"" << *args.trace << "\"\n";
+        return false;
+    }
+    if (args.traceFile && !args.trace) {
+        m_err << "kestrelon-cli: --trace-file needs --trace UNIT\n";
+        return false;
+    }
     try {
         m_project = LoadProject(args.project);
     } catch (const FileError& error) {
@@ -138,6 +161,13 @@ bool CommandLineBattle::prepare(const BattleArguments& args, const std::string& 
     }
     m_projectDialog = FileDialogState{"", "", args.project, ""};
     m_frames = args.frames;
+    if (args.traceFile) {
+        m_traceFile = std::make_unique<std::ofstream>(*args.traceFile, std::ios::binary | std::ios::trunc);
+        if (!*m_traceFile) {
+            m_err << "kestrelon-cli: " << FileError(*args.traceFile, 0, "cannot be written").what() << '\n';
+            return false;
+        }
+    }
     return true;
 }
 
@@ -149,10 +179,20 @@ sim::RunOutcome CommandLineBattle::run(sim::RunOptions options)
     if (m_timeLimit)
         options.scriptTimeLimit = *m_timeLimit;
     options.outputLimit = 0; // the console shows no output text; the scene file holds it
+    options.traceUnit = m_traceUnit;
+    std::ostream& trace = m_traceFile ? static_cast<std::ostream&>(*m_traceFile) : m_err;
+    options.traceLine = [&trace](const std::string& line) { trace << printableText(line) << '\n'; };
     m_run = std::make_unique<sim::BattleRun>(m_project, *m_dialogs, m_projectDialog, m_frames, options, m_observer.get());
     if (m_seeded)
         m_run->useRandomGenerator(*m_seeded);
-    return m_run->run();
+    const sim::RunOutcome outcome = m_run->run();
+    const std::int32_t units = m_run->Avatars().NumAvatars();
+    if (m_traceUnit > units && outcome != sim::RunOutcome::NotStarted)
+        m_err << "kestrelon-cli: --trace " << m_traceUnit << ": the battle has " << units
+              << (units == 1 ? " unit" : " units") << ", so nothing was traced\n";
+    if (m_traceFile)
+        m_traceFile->flush();
+    return outcome;
 }
 
 void CommandLineBattle::printSummary(std::ostream& out) const

@@ -10,6 +10,7 @@
 #include "sim/BattleRun.h"
 
 #include <chrono>
+#include <fstream>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -24,11 +25,13 @@ struct BattleArguments {
     bool quiet = false;
     std::optional<std::string> seed;      // --seed: a repeatable run from this start of the generator
     std::optional<std::string> timeLimit; // --time-limit: processor seconds per script call
+    std::optional<std::string> trace;     // --trace: the unit whose calls are traced
+    std::optional<std::string> traceFile; // --trace-file: where the trace goes (standard error)
 };
 
 // Takes args[i] when it is the project or one of the options every battle command has
-// (--frames N, --quiet, --seed N, --time-limit SECONDS), moving i past a value it takes;
-// false for anything else.
+// (--frames N, --quiet, --seed N, --time-limit SECONDS, --trace UNIT, --trace-file FILE),
+// moving i past a value it takes; false for anything else.
 bool takeBattleArgument(const std::vector<std::string>& args, std::size_t& i, BattleArguments& parsed);
 
 // A battle loaded and run from the command line. Every message box's text goes to the error
@@ -61,6 +64,8 @@ private:
     bool m_quiet = false;
     std::optional<RandomGenerator> m_seeded;
     std::optional<std::chrono::milliseconds> m_timeLimit;
+    std::int32_t m_traceUnit = 0;
+    std::unique_ptr<std::ofstream> m_traceFile;
     std::unique_ptr<sim::BattleRun> m_run;
 };
 

@@ -11,7 +11,8 @@ namespace kestrelon::cli {
 namespace {
 
 constexpr const char* Usage =
-    "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N] [--time-limit SECONDS]";
+    "usage: kestrelon-cli run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N] [--time-limit SECONDS] "
+    "[--trace UNIT [--trace-file FILE]]";
 
 struct RunArguments {
     BattleArguments battle;
@@ -55,10 +56,13 @@ int runBattle(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 } // namespace
 
-KESTRELON_COMMAND("run", "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N] [--time-limit SECONDS]",
+KESTRELON_COMMAND("run",
+                  "run PROJECT.kst -o SCENE.an8 [--frames N] [--quiet] [--seed N] [--time-limit SECONDS] "
+                  "[--trace UNIT [--trace-file FILE]]",
                   "run a battle as the Run button does and write its scene (--quiet: no Attack messages; "
                   "--seed N: the same N writes the same scene; --time-limit: processor seconds per script "
-                  "call, 10 unless given)",
+                  "call, 10 unless given; --trace: a line per Game call and ThisGuy write of that unit's turns, "
+                  "to standard error or FILE)",
                   20,
                   runBattle);
 

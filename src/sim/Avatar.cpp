@@ -2,6 +2,8 @@
 // and the two methods of the private text table.
 #include "sim/Avatar.h"
 
+#include "sim/UnitTrace.h"
+
 #include "vbscript/values/Coercion.h"
 #include "vbscript/values/ScriptError.h"
 #include "vbscript/values/TextAppend.h"
@@ -97,6 +99,24 @@ const vbs::HostClass<Avatar>& Avatar::binding()
         return c;
     }();
     return table;
+}
+
+vbs::Value Avatar::invoke(vbs::MemberId member, vbs::InvokeKind kind, std::span<const vbs::Value> args)
+{
+    vbs::Value result = HostObject::invoke(member, kind, args);
+    if (m_trace && m_trace->recording()) {
+        const std::string& name = binding().memberName(member);
+        if (kind == vbs::InvokeKind::Put)
+            m_trace->unitWrite(name, args, false);
+        else if (name == "SetMiscData")
+            m_trace->unitWrite(name, args, true);
+    }
+    return result;
+}
+
+std::string* Avatar::appendableText(vbs::MemberId member)
+{
+    return m_trace ? nullptr : HostObject::appendableText(member);
 }
 
 } // namespace kestrelon::sim

@@ -12,6 +12,8 @@
 
 namespace kestrelon::sim {
 
+class UnitTrace;
+
 class Avatar : public an8::UnitTexts, public vbs::HostObject<Avatar> {
 public:
     static constexpr std::int32_t MiscDataSlots = 10;
@@ -48,11 +50,18 @@ public:
     // The members scripts reach by name, in the order above.
     static const vbs::HostClass<Avatar>& binding();
 
+    // The members its script writes in a traced turn are written to trace (nullptr: not traced).
+    // A traced unit's texts grow through their setter, so every append is seen.
+    void setTrace(UnitTrace* trace) { m_trace = trace; }
+    vbs::Value invoke(vbs::MemberId member, vbs::InvokeKind kind, std::span<const vbs::Value> args) override;
+    std::string* appendableText(vbs::MemberId member) override;
+
 private:
     std::string& miscSlot(std::int32_t slot);
 
     std::array<std::string, MiscDataSlots> m_miscData;
     std::uint64_t m_codeWrites = 0;
+    UnitTrace* m_trace = nullptr;
 };
 
 } // namespace kestrelon::sim

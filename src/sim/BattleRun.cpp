@@ -116,6 +116,7 @@ RunOutcome BattleRun::runBattle(std::int32_t frames)
         return RunOutcome::NotStarted;
     if (m_options.record)
         m_recorder.emplace().unitsBuilt(m_project, m_avatars);
+    startTrace();
     openUnitTexts();
     sizeContactTable();
     setCaption(RunningCaption);
@@ -243,7 +244,13 @@ std::optional<RunOutcome> BattleRun::runFrames(vbs::ScriptControl& host, std::in
         ++pass;
         for (std::int32_t i = 1; i <= m_avatars.NumAvatars(); ++i) {
             m_avatars.prefetchUnit(i + 4);
-            if (const auto failure = turn(host, refresh, i)) {
+            const bool traced = m_trace && m_trace->unit() == i;
+            if (traced)
+                m_trace->beginTurn(pass);
+            const auto failure = turn(host, refresh, i);
+            if (traced)
+                m_trace->endTurn();
+            if (failure) {
                 terminate(host, *failure, i);
                 return RunOutcome::Terminated;
             }
@@ -257,6 +264,17 @@ std::optional<RunOutcome> BattleRun::runFrames(vbs::ScriptControl& host, std::in
             m_observer->passFinished(pass, passes);
     } while (pass < passes);
     return std::nullopt;
+}
+
+// The traced unit and the Game object note that unit's turns; a unit the battle does not have
+// is traced nowhere.
+void BattleRun::startTrace()
+{
+    if (m_options.traceUnit < 1 || m_options.traceUnit > m_avatars.NumAvatars() || !m_options.traceLine)
+        return;
+    m_trace.emplace(m_options.traceUnit, m_options.traceLine);
+    m_game->setTrace(&*m_trace);
+    m_avatars(m_options.traceUnit).setTrace(&*m_trace);
 }
 
 // A cancelled run stops between two turns, so every unit keeps a whole turn's state.

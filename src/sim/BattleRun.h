@@ -8,11 +8,13 @@
 #include "platform/RandomGenerator.h"
 #include "sim/AvatarTable.h"
 #include "sim/BattleRecording.h"
+#include "sim/UnitTrace.h"
 #include "vbscript/ScriptControl.h"
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -59,6 +61,9 @@ struct RunOptions {
     std::size_t outputLimit = NoOutputLimit;
     bool record = false; // keep a recording of the run for its preview (BattleRun::recording)
     bool writeScene = true; // false: the run completes with the frames (a preview of its own)
+    // The unit whose turns are traced (UnitTrace), 0 for none, and where its lines go.
+    std::int32_t traceUnit = 0;
+    std::function<void(const std::string&)> traceLine;
 };
 
 // The unit whose turn ended a run and where its script failed.
@@ -138,6 +143,7 @@ private:
     bool buildUnits();
     void sizeContactTable();
     void openUnitTexts();
+    void startTrace();
     std::optional<RunOutcome> runFrames(vbs::ScriptControl& host, std::int32_t frames);
     bool cancelledAfterTurn();
     const vbs::CompiledCode& unitCode(vbs::ScriptControl& host, std::int32_t unit, const Avatar& avatar);
@@ -178,6 +184,7 @@ private:
     std::string m_scenePath;
     std::size_t m_sceneSize = 0;
     std::optional<BattleRecorder> m_recorder;
+    std::optional<UnitTrace> m_trace;
     std::optional<BattleRecording> m_recording;
 };
 

@@ -3,6 +3,8 @@
 // a computation that leaves the number range "Overflow", text for an index "Type mismatch".
 #include "sim/Game.h"
 
+#include "sim/UnitTrace.h"
+
 #include "an8/SceneText.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberFormatting.h"
@@ -294,6 +296,16 @@ const vbs::HostClass<Game>& Game::binding()
         return c;
     }();
     return table;
+}
+
+// A call of a traced turn is written once it has its result; one that fails ends the turn with
+// its error, which the run reports.
+vbs::Value Game::invoke(vbs::MemberId member, vbs::InvokeKind kind, std::span<const vbs::Value> args)
+{
+    vbs::Value result = HostObject::invoke(member, kind, args);
+    if (m_trace && m_trace->recording())
+        m_trace->gameCall(binding().memberName(member), args, result);
+    return result;
 }
 
 } // namespace kestrelon::sim

@@ -18,6 +18,8 @@ class Dialogs;
 
 namespace kestrelon::sim {
 
+class UnitTrace;
+
 // What the scripts changed since the run last asked, beyond the unit whose turn it was: the
 // lives Attack lowered, the contact entries scripts wrote and whether they resized the table.
 struct ScriptChanges {
@@ -73,6 +75,10 @@ public:
 
     static const vbs::HostClass<Game>& binding();
 
+    // Each call of a traced turn is written to trace (nullptr: none is traced).
+    void setTrace(UnitTrace* trace) { m_trace = trace; }
+    vbs::Value invoke(vbs::MemberId member, vbs::InvokeKind kind, std::span<const vbs::Value> args) override;
+
 private:
     std::size_t checkedIndex(std::int32_t index) const;
     std::int32_t closestIndex(double x, double y, double z, std::int32_t team);
@@ -84,6 +90,7 @@ private:
     bool m_attackMessagesSilenced = false;
     ContactIndex m_contacts; // entries 0 .. NumContacts; empty before SetNumContacts
     ScriptChanges m_changes;
+    UnitTrace* m_trace = nullptr;
 };
 
 } // namespace kestrelon::sim

@@ -5,6 +5,7 @@
 #include "sim/BattleRun.h"
 
 #include "an8/IndexSuffix.h"
+#include "an8/SceneText.h"
 #include "model/ProjectFile.h"
 #include "support/ScriptedDialogs.h"
 
@@ -238,6 +239,61 @@ TEST_F(RecordedBattle, LifeAndFallsFollowTheUnits)
     EXPECT_GT(fallen, 0) << "the battle has falls";
     const auto [army1, army2] = recording.livingAt(recording.passes);
     EXPECT_EQ(army1 + army2, 25 - fallen);
+}
+
+} // namespace
+} // namespace kestrelon::sim
+
+namespace kestrelon::sim {
+namespace {
+
+// The trace of unit 1 of the example battle: one turn per pass, whatFrame counted up, every
+// position key Game.OutputLoc gives back the very key text its arguments make, and tracing
+// changes nothing of the scene.
+TEST(UnitTraceTest, TracesWhatTheUnitsScriptDoesAndChangesNothing)
+{
+    const Project project = LoadProject(std::string(KESTRELON_SOURCE_DIR) + "/examples/battle.kst");
+    const auto sceneOf = [&](std::int32_t traceUnit, std::vector<std::string>* lines) {
+        const fs::path scene =
+            fs::temp_directory_path() / ("kestrelon-trace-" + std::to_string(::getpid()) + std::to_string(traceUnit) + ".an8");
+        testing::ScriptedDialogs dialogs;
+        FileDialogState projectDialog;
+        RunOptions options;
+        options.saveProject = false;
+        options.scenePath = scene.string();
+        options.attackMessages = false;
+        options.traceUnit = traceUnit;
+        options.traceLine = [lines](const std::string& line) { lines->push_back(line); };
+        BattleRun run(project, dialogs, projectDialog, "40", options);
+        RandomGenerator random = RandomGenerator::repeatable(11);
+        run.useRandomGenerator(random);
+        EXPECT_EQ(run.run(), RunOutcome::Completed);
+        std::ifstream file(scene, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        fs::remove(scene);
+        return text;
+    };
+    std::vector<std::string> lines;
+    std::vector<std::string> none;
+    const std::string traced = sceneOf(1, &lines);
+    EXPECT_EQ(traced, sceneOf(0, &none)) << "tracing changes nothing of the scene";
+    EXPECT_TRUE(none.empty());
+    for (int pass = 1; pass <= 41; ++pass) {
+        const std::string counted = "pass " + std::to_string(pass) + ": ThisGuy.whatFrame = " + std::to_string(pass);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), counted), lines.end()) << counted;
+    }
+    static const std::regex outputLoc(R"re(^pass (\d+): Game\.OutputLoc\((\S+), (\S+), (\S+), (\d+)\) = "(.*)"$)re");
+    int keys = 0;
+    for (const std::string& line : lines) {
+        std::smatch m;
+        if (!std::regex_match(line, m, outputLoc))
+            continue;
+        ++keys;
+        EXPECT_EQ(m[6].str(), an8::positionKey(std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), std::stoi(m[5])))
+            << line;
+        EXPECT_EQ(m[1].str(), m[5].str()) << "the script keys pass p at frame p: " << line;
+    }
+    EXPECT_GT(keys, 10);
 }
 
 } // namespace
