@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# What the preview costs on a big battle: the same generated project (as battle-bench.sh makes
-# it) run three ways, each the best of RUNS: `run` alone; `preview` writing the same scene and a
-# PNG, so the recording's cost shows against the plain run in processor time and peak memory;
-# and `preview` to a web page, with the page's size.
-# usage: [RUNS=N] bench/sim/preview-bench.sh BUILD-DIR [UNITS]   (default: 10000 units)
+# What watching a battle costs, on a big one: the same generated project (as battle-bench.sh
+# makes it) run four ways, each the best of RUNS: `run` alone; `run` with one unit traced to a
+# file (without a trace the run's only added work is a test per Game or ThisGuy call);
+# `preview` writing the same scene and a PNG, so the recording's cost shows against the plain
+# run in processor time and peak memory; and `preview` to a web page, with the page's size.
+# usage: [RUNS=N] bench/sim/watching-bench.sh BUILD-DIR [UNITS]   (default: 10000 units)
 set -euo pipefail
-build=${1:?usage: preview-bench.sh BUILD-DIR [UNITS]}
+build=${1:?usage: watching-bench.sh BUILD-DIR [UNITS]}
 units=${2:-10000}
 runs=${RUNS:-3}
 cli=$build/src/cli/kestrelon-cli
@@ -29,13 +30,17 @@ best() {
 }
 
 read -r run_time run_rss < <(best "$cli" run "$work/battle.kst" -o "$work/run.an8" --frames 300 --quiet)
+read -r trace_time trace_rss < <(best "$cli" run "$work/battle.kst" -o "$work/traced.an8" --frames 300 --quiet \
+    --trace 1 --trace-file "$work/trace.txt")
 read -r rec_time rec_rss < <(best "$cli" preview "$work/battle.kst" -o "$work/last.png" --scene "$work/preview.an8" \
     --frames 300 --quiet)
 read -r page_time page_rss < <(best "$cli" preview "$work/battle.kst" -o "$work/battle.html" --frames 300 --quiet)
 cmp -s "$work/run.an8" "$work/preview.an8" || echo "warning: the preview's scene differs from the run's" >&2
+cmp -s "$work/run.an8" "$work/traced.an8" || echo "warning: the traced run's scene differs from the run's" >&2
 
 echo "$units units, 300 frames (best of $runs):"
 echo "  run:                     ${run_time} s, ${run_rss} MiB"
+echo "  run, unit 1 traced:      ${trace_time} s, ${trace_rss} MiB, $(wc -l <"$work/trace.txt") trace lines"
 awk -v t="$rec_time" -v m="$rec_rss" -v t0="$run_time" -v m0="$run_rss" 'BEGIN {
     printf "  preview, scene and PNG:  %s s (%+.1f%%), %s MiB (%+.1f%%)\n", t, (t / t0 - 1) * 100, m, (m / m0 - 1) * 100 }'
 echo "  preview to a web page:   ${page_time} s, ${page_rss} MiB, page $(stat -c %s "$work/battle.html") bytes"
