@@ -376,9 +376,12 @@ void Interpreter::runFrom(Activation& activation, std::int32_t start)
         activation.failedAt = pc - 1;
         if (start != 0)
             throw; // argument code, run from the step of the call it belongs to
-        // What the failed statement let go of is done with before the error leaves the body;
-        // the error it ended with is the one the script sees.
+        // What the failed statement held in its registers goes with it, and what it let go of
+        // is done with (Class_Terminate) before the error leaves the body, as the tree
+        // interpreter's temporaries go; the error it ended with is the one the script sees.
         try {
+            for (std::size_t r = static_cast<std::size_t>(code.firstRegister); r < frame.slots.size(); ++r)
+                *frame.slots[r].value = Value();
             runPendingTerminates();
         } catch (...) {
         }

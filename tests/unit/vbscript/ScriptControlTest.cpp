@@ -116,6 +116,23 @@ TEST_F(ScriptControlTest, AClassTerminateThatKeepsMakingInstancesIsStoppedByTheT
     EXPECT_EQ(add("MsgBox \"host still works\""), "host still works");
 }
 
+// A temporary instance that an error leaves behind (the operand of a "&" that fails, as the
+// class has no default member) goes with the statement: its Class_Terminate has run by the
+// time the error reaches the host, both ways of running (found by the both-ways fuzzer).
+TEST_F(ScriptControlTest, AnErrorEndingTheScriptLetsGoOfItsTemporariesFirst)
+{
+    for (const bool compiled : {true, false}) {
+        ScriptedDialogs shown;
+        ScriptControl script;
+        script.setDialogs(&shown);
+        script.setCompiledCode(compiled);
+        EXPECT_FALSE(script.AddCode("Class T\nSub Class_Terminate\nMsgBox \"gone\"\nEnd Sub\nEnd Class\n"
+                                    "MsgBox \"start\"\nx = New T & \"a\"\nMsgBox \"never\""));
+        EXPECT_EQ(script.Error().Number, 438);
+        EXPECT_EQ(joinedMessages(shown), "start|gone") << (compiled ? "compiled" : "tree");
+    }
+}
+
 TEST_F(ScriptControlTest, ModuleNamesMustBeNewIncludingTheGlobalModule)
 {
     EXPECT_TRUE(host.AddModule("Tanks"));
