@@ -18,13 +18,15 @@ void KeyTrack<Value>::assign(std::vector<std::pair<std::int32_t, Value>> keys)
     m_runs.clear();
     m_values.clear();
     m_values.reserve(keys.size());
+    std::int64_t previous = 0; // the frame of the last key kept
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const std::int32_t frame = keys[i].first;
         if (i + 1 < keys.size() && keys[i + 1].first == frame)
             continue;
-        if (m_runs.empty() || frame != frameOf(m_values.size() - 1) + 1)
+        if (m_runs.empty() || frame != previous + 1)
             m_runs.push_back({frame, static_cast<std::uint32_t>(m_values.size())});
         m_values.push_back(keys[i].second);
+        previous = frame;
     }
     m_values.shrink_to_fit();
     m_runs.shrink_to_fit();

@@ -23,7 +23,7 @@ frmPreview::frmPreview(QWidget* parent) : QWidget(parent, Qt::Window)
     createControls();
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &frmPreview::advance);
-    resize(820, 800);
+    resize(780, 680); // fits a 1366x768 screen with its title bar and the desktop's panel
 }
 
 frmPreview::~frmPreview() = default;

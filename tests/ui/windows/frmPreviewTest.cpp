@@ -227,7 +227,7 @@ void frmPreviewTest::pictureOfTheExampleBattle()
     run.useRandomGenerator(random);
     QCOMPARE(run.run(), sim::RunOutcome::Completed);
     m_window->setRecording(std::make_shared<const sim::BattleRecording>(*run.takeRecording()));
-    m_window->resize(820, 800);
+    m_window->resize(780, 680);
     slider()->setValue(100);
     QTest::mouseMove(canvas(), canvas()->widgetPoint(-20, -110).toPoint());
     QDir().mkpath(QStringLiteral(KESTRELON_DOC_IMAGES));
