@@ -26,6 +26,14 @@ RandomGenerator RandomGenerator::repeatable(std::uint32_t seed)
     return generator;
 }
 
+RandomGenerator RandomGenerator::replaying(std::uint32_t state, std::span<const std::uint32_t> stirs)
+{
+    RandomGenerator generator(state);
+    generator.m_replaying = true;
+    generator.m_stirs = stirs;
+    return generator;
+}
+
 float RandomGenerator::next()
 {
     m_state = (m_state * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
@@ -41,9 +49,21 @@ void RandomGenerator::mixInClock()
 {
     if (m_repeatable)
         return;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-    setState(m_state ^ static_cast<std::uint32_t>(scrambled(static_cast<std::uint64_t>(ticks))));
+    std::uint32_t stir = 0;
+    if (m_replaying) {
+        if (m_replayed == m_stirs.size()) {
+            m_replayDiffered = true;
+            return;
+        }
+        stir = m_stirs[m_replayed++];
+    } else {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+        stir = static_cast<std::uint32_t>(scrambled(static_cast<std::uint64_t>(ticks))) & MaxSeed;
+    }
+    if (m_journal)
+        m_journal->push_back(stir);
+    setState(m_state ^ stir);
 }
 
 RandomGenerator& programRandom()

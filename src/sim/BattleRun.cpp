@@ -54,6 +54,22 @@ FileDialogState sceneDialogFor(const FileDialogState& projectDialog)
     return scene;
 }
 
+// Notes the generator's clock stirs into a replay for as long as the run lasts, however it ends.
+class ClockStirNotes {
+public:
+    ClockStirNotes(RandomGenerator& random, std::optional<RunReplay>& replay) : m_random(random)
+    {
+        if (replay)
+            m_random.noteClockStirs(&replay->clockStirs);
+    }
+    ~ClockStirNotes() { m_random.noteClockStirs(nullptr); }
+    ClockStirNotes(const ClockStirNotes&) = delete;
+    ClockStirNotes& operator=(const ClockStirNotes&) = delete;
+
+private:
+    RandomGenerator& m_random;
+};
+
 } // namespace
 
 std::optional<std::int32_t> readFrameCount(std::string_view frameText)
@@ -98,7 +114,17 @@ RunOutcome BattleRun::run()
     if (m_options.scenePath && refuseSceneOverProject(*m_options.scenePath))
         return RunOutcome::NotStarted;
     try {
-        return runBattle(*frames);
+        if (m_options.record)
+            m_replay = RunReplay{m_project, m_frameText, m_options.scriptTimeLimit, m_random->state(), {}};
+        const ClockStirNotes notes(*m_random, m_replay);
+        const RunOutcome outcome = runBattle(*frames);
+        if (outcome == RunOutcome::Completed && m_replay) {
+            m_replay->passes = m_passes;
+            m_replay->outputSize = m_outputSize;
+        } else {
+            m_replay.reset();
+        }
+        return outcome;
     } catch (const std::bad_alloc&) {
         return outOfMemory();
     }
@@ -142,6 +168,7 @@ RunOutcome BattleRun::outOfMemory()
     m_game.reset();
     m_recorder.reset();
     m_recording.reset();
+    m_replay.reset();
     std::string().swap(m_output);
     std::vector<UnitCode>().swap(m_unitCode);
     const std::string units = formatInteger(m_unitCount) + (m_unitCount == 1 ? " unit" : " units");
@@ -176,6 +203,8 @@ void BattleRun::configureHost(vbs::ScriptControl& host)
 {
     host.setDialogs(&m_dialogs);
     host.setTimeLimit(m_options.scriptTimeLimit);
+    if (m_options.processorClock)
+        host.setProcessorClock(m_options.processorClock);
     if (m_options.askToKeepWaiting)
         host.setKeepWaiting([this] { return m_dialogs.question(keepWaitingQuestion()); });
     if (m_observer)

@@ -8,6 +8,7 @@
 #include "platform/RandomGenerator.h"
 #include "sim/AvatarTable.h"
 #include "sim/BattleRecording.h"
+#include "sim/RunReplay.h"
 #include "sim/UnitTrace.h"
 #include "vbscript/ScriptControl.h"
 
@@ -59,11 +60,15 @@ struct RunOptions {
     // shows only the start of a big battle's text and the command line none, and a whole copy
     // would cost as much memory as the scene itself. The scene file always holds everything.
     std::size_t outputLimit = NoOutputLimit;
-    bool record = false; // keep a recording of the run for its preview (BattleRun::recording)
+    // Keep a recording of the run for its preview (BattleRun::recording), and what it takes to
+    // run it again (BattleRun::takeReplay).
+    bool record = false;
     bool writeScene = true; // false: the run completes with the frames (a preview of its own)
     // The unit whose turns are traced (UnitTrace), 0 for none, and where its lines go.
     std::int32_t traceUnit = 0;
     std::function<void(const std::string&)> traceLine;
+    // Where the scripts' time limit reads processor time (empty: the running thread's own).
+    vbs::ProcessorClock processorClock;
 };
 
 // The unit whose turn ended a run and where its script failed.
@@ -128,6 +133,8 @@ public:
     const BattleRecording* recording() const { return m_recording ? &*m_recording : nullptr; }
     // The recording, taken out of the run (which keeps none afterwards).
     std::optional<BattleRecording> takeRecording() { return std::exchange(m_recording, std::nullopt); }
+    // What it takes to run a completed run made with RunOptions::record again; nullopt otherwise.
+    std::optional<RunReplay> takeReplay() { return std::exchange(m_replay, std::nullopt); }
     // True once the run's own project save wrote the file its project dialog names.
     bool projectSaved() const { return m_projectSaved; }
     // Where the scene went and how many bytes it has (empty and 0 unless written).
@@ -186,6 +193,7 @@ private:
     std::optional<BattleRecorder> m_recorder;
     std::optional<UnitTrace> m_trace;
     std::optional<BattleRecording> m_recording;
+    std::optional<RunReplay> m_replay;
 };
 
 } // namespace kestrelon::sim
