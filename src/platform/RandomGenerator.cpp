@@ -47,8 +47,7 @@ float RandomGenerator::current() const
 
 void RandomGenerator::mixInClock()
 {
-    if (m_repeatable)
-        return;
+    // A repeatable generator notes a stir that changes nothing, so its replay takes the same.
     std::uint32_t stir = 0;
     if (m_replaying) {
         if (m_replayed == m_stirs.size()) {
@@ -56,7 +55,7 @@ void RandomGenerator::mixInClock()
             return;
         }
         stir = m_stirs[m_replayed++];
-    } else {
+    } else if (!m_repeatable) {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
         stir = static_cast<std::uint32_t>(scrambled(static_cast<std::uint64_t>(ticks))) & MaxSeed;

@@ -118,7 +118,8 @@ RunOutcome BattleRun::run()
             m_replay = RunReplay{m_project, m_frameText, m_options.scriptTimeLimit, m_random->state(), {}};
         const ClockStirNotes notes(*m_random, m_replay);
         const RunOutcome outcome = runBattle(*frames);
-        if (outcome == RunOutcome::Completed && m_replay) {
+        // Whatever became of the scene, a run whose frames completed can be run again.
+        if (m_recording && m_replay) {
             m_replay->passes = m_passes;
             m_replay->outputSize = m_outputSize;
         } else {

@@ -133,7 +133,8 @@ public:
     const BattleRecording* recording() const { return m_recording ? &*m_recording : nullptr; }
     // The recording, taken out of the run (which keeps none afterwards).
     std::optional<BattleRecording> takeRecording() { return std::exchange(m_recording, std::nullopt); }
-    // What it takes to run a completed run made with RunOptions::record again; nullopt otherwise.
+    // What it takes to run again a run made with RunOptions::record that completed its frames
+    // (as recording() has it); nullopt otherwise.
     std::optional<RunReplay> takeReplay() { return std::exchange(m_replay, std::nullopt); }
     // True once the run's own project save wrote the file its project dialog names.
     bool projectSaved() const { return m_projectSaved; }

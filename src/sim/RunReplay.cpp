@@ -66,6 +66,8 @@ ReplayOutcome traceByReplay(const RunReplay& replay, std::int32_t unit, ReplayWa
     const RunOutcome outcome = run.run();
     if (watcher.cancelled())
         return ReplayOutcome::Cancelled;
+    if (outcome == RunOutcome::OutOfMemory)
+        return ReplayOutcome::Failed;
     const bool same = outcome == RunOutcome::Completed && !random.replayDiffered() &&
                       run.passesMade() == replay.passes && run.outputSize() == replay.outputSize;
     return same ? ReplayOutcome::Traced : ReplayOutcome::Differed;

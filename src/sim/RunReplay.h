@@ -30,6 +30,7 @@ enum class ReplayOutcome {
     Traced,    // the battle went as before; every pass was traced
     Differed,  // it went otherwise (a script read the clock or asked the user): lines may be wrong
     Cancelled, // the watcher cancelled it
+    Failed,    // memory ran out for it
 };
 
 class ReplayWatcher {

@@ -19,6 +19,10 @@ QColor qColour(preview::Colour colour)
 // The map's surroundings when the window is not of the map's proportions.
 const QColor Surroundings(0xD8, 0xD6, 0xD0);
 
+// The ring around the unit the Trace pane follows: a colour no army or attack ring uses.
+const QColor MarkColour(0x10, 0x9A, 0x3C);
+constexpr double MarkRadius = preview::UnitRadius + 3.5;
+
 // How near the pointer must come to a unit to name it, in pixels at scale 1.
 constexpr double HoverReach = 8;
 
@@ -79,6 +83,12 @@ void PreviewCanvas::setRecording(std::shared_ptr<const sim::BattleRecording> rec
     update();
 }
 
+void PreviewCanvas::setMarkedUnit(std::optional<std::size_t> unit)
+{
+    m_marked = unit;
+    update();
+}
+
 void PreviewCanvas::setFrame(std::int32_t frame)
 {
     m_frame = frame;
@@ -110,6 +120,13 @@ void PreviewCanvas::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(origin());
     paintShapes(painter, preview::drawFrame(*m_recording, m_frame, scale()));
+    if (m_marked && *m_marked < m_recording->units.size()) {
+        const sim::MapPoint at = m_recording->positionAt(m_recording->units[*m_marked], m_frame);
+        painter.setPen(QPen(MarkColour, std::max(1.5, 2 * scale())));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(preview::pixelX(at.x, scale()), preview::pixelY(at.z, scale())),
+                            MarkRadius * scale(), MarkRadius * scale());
+    }
 }
 
 // The nearest living unit within reach of the point, else the nearest fallen one: the living

@@ -21,8 +21,11 @@ public:
     explicit PreviewCanvas(QWidget* parent = nullptr);
 
     void setRecording(std::shared_ptr<const sim::BattleRecording> recording);
+    const sim::BattleRecording* recording() const { return m_recording.get(); }
     void setFrame(std::int32_t frame);
     std::int32_t frame() const { return m_frame; }
+    // The unit the Trace pane follows, ringed on the map (nullopt: none).
+    void setMarkedUnit(std::optional<std::size_t> unit);
     // Where a map point is in the widget at its present size.
     QPointF widgetPoint(double x, double z) const;
 
@@ -42,6 +45,7 @@ private:
 
     std::shared_ptr<const sim::BattleRecording> m_recording;
     std::int32_t m_frame = 0;
+    std::optional<std::size_t> m_marked;
 };
 
 // Paints the drawing's shapes with painter, whose origin is the map's top left corner.

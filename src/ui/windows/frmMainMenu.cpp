@@ -219,7 +219,7 @@ void frmMainMenu::showPreview()
         return;
     if (!m_preview) {
         m_preview = std::make_unique<frmPreview>();
-        m_preview->setRecording(m_recording);
+        m_preview->setRecording(m_recording, m_replay);
     }
     m_preview->show();
     m_preview->raise();
@@ -234,9 +234,11 @@ void frmMainMenu::keepRecording(sim::BattleRun& run)
     if (!recording)
         return;
     m_recording = std::make_shared<const sim::BattleRecording>(std::move(*recording));
+    std::optional<sim::RunReplay> replay = run.takeReplay();
+    m_replay = replay ? std::make_shared<const sim::RunReplay>(std::move(*replay)) : nullptr;
     cmdPreview->setEnabled(true);
     if (m_preview)
-        m_preview->setRecording(m_recording);
+        m_preview->setRecording(m_recording, m_replay);
 }
 
 bool frmMainMenu::event(QEvent* event)

@@ -94,6 +94,7 @@ private:
     std::unique_ptr<frmPos> m_pos;
     std::unique_ptr<frmPreview> m_preview;
     std::shared_ptr<const sim::BattleRecording> m_recording; // of the last run that completed its frames
+    std::shared_ptr<const sim::RunReplay> m_replay;          // what runs that battle again for a trace
     std::optional<sim::UnitFailure> m_failure;               // of the last run, if a script ended it
 };
 

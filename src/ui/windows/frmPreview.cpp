@@ -1,16 +1,21 @@
 // The Preview window's controls: the map above, and below it Play, the frame slider, the frame
-// number, the speed and the unit under the pointer.
+// number, the speed, the unit under the pointer and the Trace pane.
 #include "ui/windows/frmPreview.h"
 
 #include "ui/dialogs/FileText.h"
 #include "ui/windows/PreviewCanvas.h"
+#include "ui/windows/UnitTracer.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -20,9 +25,18 @@ frmPreview::frmPreview(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(QStringLiteral("Preview"));
+    m_tracer = new UnitTracer(this);
+    connect(m_tracer, &UnitTracer::traceChanged, this, [this](std::int32_t unit) {
+        if (m_traced && static_cast<std::int32_t>(*m_traced) + 1 == unit)
+            showTrace();
+    });
     createControls();
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &frmPreview::advance);
+    m_traceDelay = new QTimer(this);
+    m_traceDelay->setSingleShot(true);
+    m_traceDelay->setInterval(TraceDelayMs);
+    connect(m_traceDelay, &QTimer::timeout, this, &frmPreview::traceHovered);
     resize(780, 680); // fits a 1366x768 screen with its title bar and the desktop's panel
 }
 
@@ -71,16 +85,53 @@ void frmPreview::createControls()
     controls->addWidget(lblFrame);
     controls->addWidget(new QLabel(QStringLiteral("Speed"), this));
     controls->addWidget(cboSpeed);
-    auto* column = new QVBoxLayout(this);
+    auto* top = new QWidget(this);
+    auto* column = new QVBoxLayout(top);
+    column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(picMap, 1);
     column->addLayout(controls);
     column->addWidget(lblUnit);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(top);
+    splitter->addWidget(createTracePane());
+    splitter->setStretchFactor(0, 1);
+    splitter->setSizes({500, 170});
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(splitter);
 }
 
-void frmPreview::setRecording(std::shared_ptr<const sim::BattleRecording> recording)
+// The Trace pane: a line saying whose turn is listed, and the turn's lines as the command
+// line's --trace writes them.
+QWidget* frmPreview::createTracePane()
+{
+    auto* pane = new QGroupBox(QStringLiteral("Trace"), this);
+    pane->setObjectName(QStringLiteral("fraTrace"));
+    lblTrace = new QLabel(pane);
+    lblTrace->setObjectName(QStringLiteral("lblTrace"));
+    lblTrace->setWordWrap(true);
+    lblTrace->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    txtTrace = new QPlainTextEdit(pane);
+    txtTrace->setObjectName(QStringLiteral("txtTrace"));
+    txtTrace->setAccessibleName(QStringLiteral("Trace of the shown frame"));
+    txtTrace->setReadOnly(true);
+    txtTrace->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtTrace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* column = new QVBoxLayout(pane);
+    column->addWidget(lblTrace);
+    column->addWidget(txtTrace, 1);
+    return pane;
+}
+
+void frmPreview::setRecording(std::shared_ptr<const sim::BattleRecording> recording,
+                              std::shared_ptr<const sim::RunReplay> replay)
 {
     setPlaying(false);
     m_recording = std::move(recording);
+    m_tracer->setReplay(std::move(replay));
+    m_traceDelay->stop();
+    m_traced.reset();
+    picMap->setMarkedUnit(std::nullopt);
     picMap->setRecording(m_recording);
     const int last = m_recording ? m_recording->lastFrame() : 0;
     const QSignalBlocker quiet(sldFrame);
@@ -104,6 +155,7 @@ void frmPreview::showFrame(int frame)
     picMap->setFrame(frame);
     lblFrame->setText(QStringLiteral("Frame %1").arg(frame));
     showUnit(m_hovered);
+    showTrace();
 }
 
 void frmPreview::togglePlaying()
@@ -133,22 +185,121 @@ void frmPreview::advance()
     sldFrame->setValue(sldFrame->value() + 1);
 }
 
+// "Unit 12 · Orc": the unit (an index into the recording) by number and type.
+QString frmPreview::unitName(std::size_t unit) const
+{
+    const auto type = static_cast<std::size_t>(m_recording->units[unit].type - 1);
+    const QString typeName = type < m_recording->typeNames.size() ? toQString(m_recording->typeNames[type]) : QString();
+    return QStringLiteral("Unit %1 \u00b7 %2").arg(unit + 1).arg(typeName);
+}
+
 void frmPreview::showUnit(std::optional<std::size_t> unit)
 {
+    const bool moved = unit != m_hovered;
     m_hovered = unit;
     if (!unit || !m_recording || *unit >= m_recording->units.size()) {
         lblUnit->clear();
+        m_traceDelay->stop();
         return;
     }
-    const sim::RecordedUnit& shown = m_recording->units[*unit];
-    const auto type = static_cast<std::size_t>(shown.type - 1);
-    const QString typeName = type < m_recording->typeNames.size()
-                                 ? toQString(m_recording->typeNames[type])
-                                 : QString();
-    lblUnit->setText(QStringLiteral("Unit %1 \u00b7 %2 \u00b7 life %3")
-                         .arg(*unit + 1)
-                         .arg(typeName)
-                         .arg(m_recording->lifeAt(shown, frame())));
+    lblUnit->setText(QStringLiteral("%1 \u00b7 life %2")
+                         .arg(unitName(*unit))
+                         .arg(m_recording->lifeAt(m_recording->units[*unit], frame())));
+    if (unit != m_traced && (moved || !m_traceDelay->isActive()))
+        m_traceDelay->start();
+}
+
+// The pointer rested on a unit: the Trace pane follows it from now on, also after the pointer
+// leaves the map, so the pane's lines can be scrolled and copied.
+void frmPreview::traceHovered()
+{
+    if (!m_hovered || !m_recording || *m_hovered >= m_recording->units.size())
+        return;
+    m_traced = m_hovered;
+    picMap->setMarkedUnit(m_traced);
+    m_tracer->trace(static_cast<std::int32_t>(*m_traced) + 1);
+    showTrace();
+}
+
+// What the pane says and lists for the followed unit at the shown frame: frame p shows the
+// lines of the unit's turn in pass p, as scripts key pass p at frame p.
+void frmPreview::showTrace()
+{
+    const auto say = [this](const QString& text, const std::vector<std::string>* lines = nullptr) {
+        lblTrace->setText(text);
+        QString listed;
+        if (lines) {
+            for (const std::string& line : *lines)
+                listed += toQString(line) + QLatin1Char('\n');
+            listed.chop(1);
+        }
+        if (txtTrace->toPlainText() != listed)
+            txtTrace->setPlainText(listed);
+    };
+    if (!m_recording || !m_tracer->hasReplay()) {
+        say(QStringLiteral("Run the battle from the main window to trace its units here."));
+        return;
+    }
+    if (!m_traced) {
+        say(QStringLiteral("Rest the pointer on a unit to list what its script did in the shown frame."));
+        return;
+    }
+    const QString who = unitName(*m_traced);
+    const std::int32_t shown = frame();
+    const std::int32_t passes = m_tracer->passes();
+    const UnitTracer::Trace* trace = m_tracer->traceOf(static_cast<std::int32_t>(*m_traced) + 1);
+    if (!trace && isVisible()) { // cancelled while the window was hidden
+        m_tracer->trace(static_cast<std::int32_t>(*m_traced) + 1);
+        trace = m_tracer->traceOf(static_cast<std::int32_t>(*m_traced) + 1);
+    }
+    if (trace && trace->outcome == sim::ReplayOutcome::Differed) {
+        say(who + QStringLiteral(" cannot be traced: the battle went otherwise when it was run again, as one of "
+                                 "its scripts reads the clock or asks for input. \"kestrelon-cli run --seed N "
+                                 "--trace %1\" traces a battle that can be repeated.")
+                      .arg(*m_traced + 1));
+        return;
+    }
+    if (trace && trace->outcome == sim::ReplayOutcome::Failed) {
+        say(who + QStringLiteral(" cannot be traced: there is not enough memory to run the battle again."));
+        return;
+    }
+    if (shown < 1) {
+        say(who + QStringLiteral(": frame 0 comes before the first turn."));
+        return;
+    }
+    if (shown > passes) {
+        say(who + QStringLiteral(" had no turn in frame %1: the battle made %2 passes.").arg(shown).arg(passes));
+        return;
+    }
+    const auto pass = static_cast<std::size_t>(shown);
+    if (!trace || trace->passes.size() < pass) {
+        const std::size_t done = trace ? trace->passes.size() : 0;
+        say(who + QStringLiteral(": running the battle again to trace it, pass %1 of %2\u2026").arg(done).arg(passes));
+        return;
+    }
+    const std::vector<std::string>& lines = trace->passes[pass - 1];
+    if (lines.empty()) {
+        say(who + QStringLiteral(" in frame %1: its script called no Game method and wrote no ThisGuy member.")
+                      .arg(shown));
+        return;
+    }
+    say(who + QStringLiteral(" in frame %1: %2 %3").arg(shown).arg(lines.size()).arg(lines.size() == 1 ? "line" : "lines"),
+        &lines);
+}
+
+void frmPreview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showTrace();
+}
+
+// A hidden window traces nothing: the replay under way is cancelled, and starts again when the
+// window shows the unit's trace once more.
+void frmPreview::hideEvent(QHideEvent* event)
+{
+    m_traceDelay->stop();
+    m_tracer->stop();
+    QWidget::hideEvent(event);
 }
 
 } // namespace kestrelon::ui

@@ -1,9 +1,10 @@
 // The Preview window: the last completed run played on the map, frame by frame, with a slider,
-// play and pause, a speed, and the unit under the pointer. It shows a recording and changes
-// nothing of the project.
+// play and pause, a speed, and the unit under the pointer. Its Trace pane lists what the script
+// of the unit the pointer rests on did in the shown frame. It changes nothing of the project.
 #pragma once
 
 #include "sim/BattleRecording.h"
+#include "sim/RunReplay.h"
 
 #include <QWidget>
 
@@ -13,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -20,6 +22,7 @@ class QTimer;
 namespace kestrelon::ui {
 
 class PreviewCanvas;
+class UnitTracer;
 
 class frmPreview : public QWidget {
     Q_OBJECT
@@ -28,21 +31,34 @@ public:
     explicit frmPreview(QWidget* parent = nullptr);
     ~frmPreview() override;
 
-    // Shows this recording from its last frame; playing stops.
-    void setRecording(std::shared_ptr<const sim::BattleRecording> recording);
+    // Shows this recording from its last frame; playing stops. replay runs the same battle
+    // again for the Trace pane (nullptr: its units cannot be traced).
+    void setRecording(std::shared_ptr<const sim::BattleRecording> recording,
+                      std::shared_ptr<const sim::RunReplay> replay = nullptr);
     std::int32_t frame() const;
     bool playing() const;
 
     // Frames played in a second at 1x.
     static constexpr int FramesPerSecond = 24;
+    // How long the pointer rests on a unit before its trace starts, so passing over units on
+    // the way to another does not run the battle again for each.
+    static constexpr int TraceDelayMs = 250;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void createControls();
+    QWidget* createTracePane();
     void showFrame(int frame);
     void togglePlaying();
     void setPlaying(bool on);
     void advance();
     void showUnit(std::optional<std::size_t> unit);
+    void traceHovered();
+    void showTrace();
+    QString unitName(std::size_t unit) const;
 
     std::shared_ptr<const sim::BattleRecording> m_recording;
     PreviewCanvas* picMap = nullptr;
@@ -51,8 +67,13 @@ private:
     QLabel* lblFrame = nullptr;
     QComboBox* cboSpeed = nullptr;
     QLabel* lblUnit = nullptr;
+    QLabel* lblTrace = nullptr;
+    QPlainTextEdit* txtTrace = nullptr;
     QTimer* m_timer = nullptr;
+    QTimer* m_traceDelay = nullptr;
+    UnitTracer* m_tracer = nullptr;
     std::optional<std::size_t> m_hovered;
+    std::optional<std::size_t> m_traced; // the unit the Trace pane follows
 };
 
 } // namespace kestrelon::ui

@@ -1,7 +1,8 @@
 // The Preview window driven as a user does: the slider picks the frame, Play runs the frames
 // on and Pause stops them, the map's pixels show each unit in its army's colour where the
 // recording puts it, at any window size with the map in proportion, and the unit under the
-// pointer is named. It also leaves a picture of the example battle for the guide.
+// pointer is named. The Trace pane lists the turn of the unit the pointer rests on, as the run
+// itself traced it. It also leaves pictures of the example battle and of the pane for the guide.
 #include "model/ProjectFile.h"
 #include "platform/RandomGenerator.h"
 #include "preview/FrameDrawing.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -57,6 +59,59 @@ QColor qColour(preview::Colour colour)
     return QColor(colour.r, colour.g, colour.b);
 }
 
+// A battle run as the main window runs it (its generator reads the clock), recorded for the
+// preview, with traced's turns traced in the run itself: lines[p - 1] holds pass p's.
+struct WatchedBattle {
+    std::shared_ptr<const sim::BattleRecording> recording;
+    std::shared_ptr<const sim::RunReplay> replay;
+    std::vector<QStringList> lines;
+};
+
+WatchedBattle watchedBattle(const kestrelon::Project& project, const char* frames, std::int32_t traced)
+{
+    kestrelon::testing::ScriptedDialogs dialogs;
+    kestrelon::FileDialogState projectDialog;
+    sim::RunOptions options;
+    options.saveProject = false;
+    options.writeScene = false;
+    options.attackMessages = false;
+    options.record = true;
+    WatchedBattle watched;
+    options.traceUnit = traced;
+    options.traceLine = [&watched](const std::string& line) {
+        const int pass = QString::fromStdString(line).section(QLatin1Char(' '), 1, 1).chopped(1).toInt();
+        if (watched.lines.size() < static_cast<std::size_t>(pass))
+            watched.lines.resize(static_cast<std::size_t>(pass));
+        watched.lines[static_cast<std::size_t>(pass) - 1].append(QString::fromStdString(line));
+    };
+    sim::BattleRun run(project, dialogs, projectDialog, frames, options);
+    kestrelon::RandomGenerator random(0x2468AC);
+    run.useRandomGenerator(random);
+    if (run.run() != sim::RunOutcome::Completed)
+        return {};
+    watched.recording = std::make_shared<const sim::BattleRecording>(*run.takeRecording());
+    watched.replay = std::make_shared<const sim::RunReplay>(*run.takeReplay());
+    return watched;
+}
+
+kestrelon::Project projectFile(const QString& path)
+{
+    return kestrelon::LoadProject(path.toStdString());
+}
+
+// A marcher walking east, a holder and a doomed unit standing apart; the marcher strikes a pose
+// that Game.OneToTen picks, which stirs the clock in, so only a replay repeats its turns.
+kestrelon::Project marchWithPoses()
+{
+    kestrelon::Project project = projectFile(QStringLiteral(KESTRELON_TEST_DATA "/preview-march.kst"));
+    project.UnitTypes[1].Code +=
+        "\r\nSub Pose\r\n  ThisGuy.seqOutput = ThisGuy.seqOutput & Game.DoSomething(\"pose\" & Game.OneToTen(), "
+        "ThisGuy.whatFrame)\r\nEnd Sub";
+    const std::string main = "Sub Main\r\n";
+    project.UnitTypes[1].Code.insert(project.UnitTypes[1].Code.find(main) + main.size(), "  Pose\r\n");
+    return project;
+}
+
 } // namespace
 
 class frmPreviewTest : public QObject {
@@ -73,12 +128,19 @@ private slots:
     void theMapKeepsItsProportionsAtAnySize();
     void playRunsTheFramesOnAndPauseStopsThem();
     void theUnitUnderThePointerIsNamed();
+    void theTracePaneListsTheTurnOfTheUnitThePointerRestsOn();
+    void theTracePaneSaysWhyItListsNothing();
     void pictureOfTheExampleBattle();
+    void pictureOfTheTracePane();
 
 private:
     QColor colourAt(double x, double z);
     PreviewCanvas* canvas() { return control<PreviewCanvas>(m_window.get(), QStringLiteral("picMap")); }
     QSlider* slider() { return control<QSlider>(m_window.get(), QStringLiteral("sldFrame")); }
+    QString traceHeading() { return control<QLabel>(m_window.get(), QStringLiteral("lblTrace"))->text(); }
+    QString traceLines() { return control<QPlainTextEdit>(m_window.get(), QStringLiteral("txtTrace"))->toPlainText(); }
+    void restPointerOn(std::size_t unit);
+    int frameAlone(std::size_t unit, int from);
 
     std::unique_ptr<frmPreview> m_window;
 };
@@ -211,6 +273,90 @@ void frmPreviewTest::theUnitUnderThePointerIsNamed()
     QTRY_COMPARE(unit->text(), QString());
 }
 
+// Moves the pointer onto unit's place at the shown frame and waits for the window to name it.
+void frmPreviewTest::restPointerOn(std::size_t unit)
+{
+    const sim::BattleRecording& recording = *canvas()->recording();
+    const sim::MapPoint at = recording.positionAt(recording.units[unit], m_window->frame());
+    QTest::mouseMove(canvas(), canvas()->widgetPoint(at.x, at.z).toPoint());
+    auto* named = control<QLabel>(m_window.get(), QStringLiteral("lblUnit"));
+    QTRY_VERIFY(named->text().startsWith(QStringLiteral("Unit %1 ").arg(unit + 1)));
+}
+
+// The first frame from from on where unit stands well away from every other unit, so the
+// pointer on it names it and no other.
+int frmPreviewTest::frameAlone(std::size_t unit, int from)
+{
+    const sim::BattleRecording& recording = *canvas()->recording();
+    // Twice the reach of the pointer (8 pixels at scale 1), in the canvas's pixels.
+    const double apart = 16 * std::abs(canvas()->widgetPoint(1, 0).x() - canvas()->widgetPoint(0, 0).x());
+    for (int frame = from; frame <= recording.lastFrame(); ++frame) {
+        const sim::MapPoint at = recording.positionAt(recording.units[unit], frame);
+        const QPointF here = canvas()->widgetPoint(at.x, at.z);
+        bool alone = true;
+        for (std::size_t other = 0; other < recording.units.size() && alone; ++other) {
+            const sim::MapPoint there = recording.positionAt(recording.units[other], frame);
+            const QPointF point = canvas()->widgetPoint(there.x, there.z);
+            alone = other == unit || std::hypot(point.x() - here.x(), point.y() - here.y()) > apart;
+        }
+        if (alone)
+            return frame;
+    }
+    return -1;
+}
+
+// The pane lists what the run itself traced for the unit in the shown frame, follows the
+// slider, and keeps the unit when the pointer leaves the map.
+void frmPreviewTest::theTracePaneListsTheTurnOfTheUnitThePointerRestsOn()
+{
+    const WatchedBattle watched = watchedBattle(marchWithPoses(), "20", 1);
+    QVERIFY(watched.recording && watched.replay);
+    QVERIFY(!watched.replay->clockStirs.empty());
+    m_window->setRecording(watched.recording, watched.replay);
+    QCOMPARE(traceHeading(), QStringLiteral("Rest the pointer on a unit to list what its script did in the shown frame."));
+
+    const int alone = frameAlone(0, 7);
+    QVERIFY(alone > 0);
+    slider()->setValue(alone);
+    restPointerOn(0);
+    QTRY_COMPARE(traceLines(), watched.lines[static_cast<std::size_t>(alone) - 1].join(QLatin1Char('\n')));
+    QVERIFY(traceLines().contains(QStringLiteral("Game.OneToTen()")));
+    QVERIFY(traceHeading().startsWith(QStringLiteral("Unit 1 \u00b7 Marchers in frame %1: ").arg(alone)));
+    for (const int frame : {1, 12, 21}) {
+        slider()->setValue(frame);
+        QCOMPARE(traceLines(), watched.lines[static_cast<std::size_t>(frame) - 1].join(QLatin1Char('\n')));
+    }
+    QTest::mouseMove(canvas(), QPoint(1, 1));
+    QTest::qWait(frmPreview::TraceDelayMs * 2);
+    slider()->setValue(3);
+    QCOMPARE(traceLines(), watched.lines[2].join(QLatin1Char('\n')));
+}
+
+void frmPreviewTest::theTracePaneSaysWhyItListsNothing()
+{
+    QCOMPARE(traceHeading(), QStringLiteral("Run the battle from the main window to trace its units here."));
+
+    WatchedBattle watched = watchedBattle(marchWithPoses(), "20", 1);
+    m_window->setRecording(watched.recording, watched.replay);
+    slider()->setValue(0);
+    QVERIFY(frameAlone(0, 0) == 0);
+    restPointerOn(0);
+    QTRY_COMPARE(traceHeading(), QStringLiteral("Unit 1 \u00b7 Marchers: frame 0 comes before the first turn."));
+    QCOMPARE(traceLines(), QString());
+
+    // The battle goes otherwise when run again: its lines would not be the ones watched.
+    auto otherwise = std::make_shared<sim::RunReplay>(*watched.replay);
+    otherwise->clockStirs.pop_back();
+    m_window->setRecording(watched.recording, otherwise);
+    const int alone = frameAlone(0, 1);
+    QVERIFY(alone > 0);
+    slider()->setValue(alone);
+    restPointerOn(0);
+    QTRY_VERIFY(traceHeading().startsWith(
+        QStringLiteral("Unit 1 \u00b7 Marchers cannot be traced: the battle went otherwise when it was run again")));
+    QCOMPARE(traceLines(), QString());
+}
+
 // The example battle as the guide shows it: the run recorded, frame 100 shown.
 void frmPreviewTest::pictureOfTheExampleBattle()
 {
@@ -232,6 +378,36 @@ void frmPreviewTest::pictureOfTheExampleBattle()
     QTest::mouseMove(canvas(), canvas()->widgetPoint(-20, -110).toPoint());
     QDir().mkpath(QStringLiteral(KESTRELON_DOC_IMAGES));
     QVERIFY(m_window->grab().save(QStringLiteral(KESTRELON_DOC_IMAGES "/preview-window.png")));
+}
+
+// The Trace pane as the scripting guide shows it: an archer of the example battle, away from
+// the melee, in a frame of the battle's second half.
+void frmPreviewTest::pictureOfTheTracePane()
+{
+    const kestrelon::Project example = projectFile(QStringLiteral(KESTRELON_EXAMPLES "/battle.kst"));
+    const WatchedBattle first = watchedBattle(example, "150", 1);
+    QVERIFY(first.recording);
+    m_window->setRecording(first.recording, first.replay);
+    m_window->resize(780, 680);
+    QTRY_COMPARE(m_window->size(), QSize(780, 680));
+    const auto archers = std::find(first.recording->typeNames.begin(), first.recording->typeNames.end(), "Archer");
+    const auto archerType = static_cast<std::int32_t>(archers - first.recording->typeNames.begin()) + 1;
+    std::size_t archer = 0;
+    int alone = -1;
+    for (std::size_t unit = 0; unit < first.recording->units.size() && alone < 0; ++unit) {
+        if (first.recording->units[unit].type == archerType && (alone = frameAlone(unit, 75)) > 0)
+            archer = unit;
+    }
+    QVERIFY(alone > 0);
+
+    // The battle draws nothing from the clock, so it runs the same with the archer traced.
+    const WatchedBattle watched = watchedBattle(example, "150", static_cast<std::int32_t>(archer) + 1);
+    m_window->setRecording(watched.recording, watched.replay);
+    slider()->setValue(alone);
+    restPointerOn(archer);
+    QTRY_COMPARE(traceLines(), watched.lines[static_cast<std::size_t>(alone) - 1].join(QLatin1Char('\n')));
+    QDir().mkpath(QStringLiteral(KESTRELON_DOC_IMAGES));
+    QVERIFY(m_window->grab().save(QStringLiteral(KESTRELON_DOC_IMAGES "/preview-trace.png")));
 }
 
 QTEST_MAIN(frmPreviewTest)
