@@ -41,8 +41,14 @@ on_screen() {
     sleep 0.1
   done
   if [[ -n "$window" ]]; then
-    sleep 0.5 # let the window finish painting
-    import -window root "$screenshot"
+    # A busy machine may take a while to paint the window: take the picture again until it
+    # shows something (a blank screen has one colour everywhere, a standard deviation of zero).
+    for _ in $(seq 1 40); do
+      sleep 0.25
+      import -window root "$screenshot"
+      awk -v d="$(convert "$screenshot" -colorspace Gray -format '%[fx:standard_deviation]' info:)" \
+        'BEGIN { exit !(d > 0.001) }' && break
+    done
     eval "$(xdotool getwindowgeometry --shell "$window")"
     width=$WIDTH height=$HEIGHT
     if (( width > 1366 || height > 768 )); then

@@ -304,6 +304,8 @@ void frmMainMenu::runBattle()
     if (m_running || !settleEditors())
         return;
     m_running = true;
+    if (m_preview)
+        m_preview->stopTracing();
     RunProgress progress(
         this, [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
         [this](const std::string& text, std::size_t wholeSize) { showOutput(text, wholeSize); });
@@ -317,6 +319,8 @@ void frmMainMenu::runBattle()
     if (outcome == sim::RunOutcome::Completed)
         reportScene(run);
     keepRecording(run);
+    if (m_preview)
+        m_preview->resumeTracing();
     m_failure = progress.failure();
     cmdShowInEditor->setVisible(m_failure.has_value());
     if (run.projectSaved())

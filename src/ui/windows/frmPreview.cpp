@@ -287,6 +287,17 @@ void frmPreview::showTrace()
         &lines);
 }
 
+void frmPreview::stopTracing()
+{
+    m_traceDelay->stop();
+    m_tracer->stop();
+}
+
+void frmPreview::resumeTracing()
+{
+    showTrace();
+}
+
 void frmPreview::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -297,8 +308,7 @@ void frmPreview::showEvent(QShowEvent* event)
 // window shows the unit's trace once more.
 void frmPreview::hideEvent(QHideEvent* event)
 {
-    m_traceDelay->stop();
-    m_tracer->stop();
+    stopTracing();
     QWidget::hideEvent(event);
 }
 

@@ -37,6 +37,10 @@ public:
                       std::shared_ptr<const sim::RunReplay> replay = nullptr);
     std::int32_t frame() const;
     bool playing() const;
+    // A battle run from the main window needs the processors and script memory to itself: the
+    // trace under way stops, and starts again with resumeTracing if this recording stays.
+    void stopTracing();
+    void resumeTracing();
 
     // Frames played in a second at 1x.
     static constexpr int FramesPerSecond = 24;

@@ -8,6 +8,7 @@
 #include "ui/windows/frmMainMenu.h"
 #include "ui/windows/ScriptEditor.h"
 #include "ui/windows/frmAI.h"
+#include "ui/windows/PreviewCanvas.h"
 #include "ui/windows/frmPreview.h"
 #include "windows/WindowDriver.h"
 
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -425,7 +427,8 @@ void frmMainMenuTest::cancelStopsTheRunAndWritesNothing()
 }
 
 // Preview (and Ctrl+P) does nothing until a run completes its frames, then opens one Preview
-// window at the run's last frame; the next run's recording replaces the shown one.
+// window at the run's last frame; the next run's recording replaces the shown one, and its Trace
+// pane lists the walker's turns in that run.
 void frmMainMenuTest::previewOpensOnceARunHasCompletedItsFrames()
 {
     auto* preview = control<QPushButton>(m_window.get(), "cmdPreview");
@@ -458,6 +461,25 @@ void frmMainMenuTest::previewOpensOnceARunHasCompletedItsFrames()
     click(preview);
     QCOMPARE(previewWindows().size(), 1);
     QCOMPARE(window->frame(), 31);
+
+    // The walker's turn of frame 10 in the Trace pane: it stepped to where the map shows it.
+    auto* map = control<kestrelon::ui::PreviewCanvas>(window, "picMap");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    control<QSlider>(window, "sldFrame")->setValue(10);
+    const kestrelon::sim::BattleRecording& recording = *map->recording();
+    const kestrelon::sim::MapPoint at = recording.positionAt(recording.units[0], 10);
+    // Moved on the Preview's own window: the main window may lie over the same screen point.
+    QTest::mouseMove(window->windowHandle(), map->mapTo(window, map->widgetPoint(at.x, at.z).toPoint()));
+    auto* trace = control<QPlainTextEdit>(window, "txtTrace");
+    QTRY_VERIFY2(trace->toPlainText().startsWith(QStringLiteral("pass 10: ThisGuy.whatFrame = 10\n")),
+                 qPrintable(control<QLabel>(window, "lblTrace")->text()));
+    const QStringList lines = trace->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[1].startsWith(QStringLiteral("pass 10: ThisGuy.xPos = ")));
+    QCOMPARE(lines[1].section(QLatin1Char(' '), -1).toDouble(), double(at.x));
+    QVERIFY(lines[2].startsWith(QStringLiteral("pass 10: Game.OutputLoc(")));
+    QVERIFY(lines[2].endsWith(QStringLiteral(", 10) = \" pointkey { 10 ( %1 0 ").arg(lines[1].section(QLatin1Char(' '), -1)) +
+                              QString::number(double(at.z)) + QStringLiteral(" ) \"?\" }  \"")));
 }
 
 // As the program starts with a file named on its command line (a file manager opening a .kst):

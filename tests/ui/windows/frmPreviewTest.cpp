@@ -372,7 +372,8 @@ void frmPreviewTest::pictureOfTheExampleBattle()
     kestrelon::RandomGenerator random = kestrelon::RandomGenerator::repeatable(7);
     run.useRandomGenerator(random);
     QCOMPARE(run.run(), sim::RunOutcome::Completed);
-    m_window->setRecording(std::make_shared<const sim::BattleRecording>(*run.takeRecording()));
+    m_window->setRecording(std::make_shared<const sim::BattleRecording>(*run.takeRecording()),
+                           std::make_shared<const sim::RunReplay>(*run.takeReplay()));
     m_window->resize(780, 680);
     slider()->setValue(100);
     QTest::mouseMove(canvas(), canvas()->widgetPoint(-20, -110).toPoint());
