@@ -1,9 +1,11 @@
 // The run's inner costs: the nearest-contact search every AI script makes, the contact refresh
-// before each turn, and whole in-process battles of the example scripts.
+// before each turn, whole in-process battles of the example scripts, and what the Preview's
+// Trace pane waits for: the watched battle run again with one unit traced.
 #include "platform/SilentDialogs.h"
 #include "sim/BattleRun.h"
 #include "sim/ContactRefresh.h"
 #include "sim/Game.h"
+#include "sim/RunReplay.h"
 
 #include <benchmark/benchmark.h>
 
@@ -149,5 +151,53 @@ void BM_Battle(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0) * (state.range(1) + 1));
 }
 BENCHMARK(BM_Battle)->Args({100, 30})->Args({1000, 10})->Unit(benchmark::kMillisecond);
+
+// The battle as the window runs it for its preview: recorded, its clock stirs noted, no scene.
+std::optional<RunReplay> watchedRun(const Project& project, std::int64_t frames)
+{
+    SilentDialogs dialogs;
+    FileDialogState projectDialog;
+    RunOptions options;
+    options.saveProject = false;
+    options.writeScene = false;
+    options.attackMessages = false;
+    options.record = true;
+    RandomGenerator random;
+    BattleRun run(project, dialogs, projectDialog, std::to_string(frames), options);
+    run.useRandomGenerator(random);
+    if (run.run() != RunOutcome::Completed)
+        return std::nullopt;
+    return run.takeReplay();
+}
+
+void BM_WatchedRun(benchmark::State& state)
+{
+    const Project project = battleProject(static_cast<double>(state.range(0)));
+    for (auto _ : state) {
+        if (!watchedRun(project, state.range(1)))
+            state.SkipWithError("the battle did not complete");
+    }
+}
+BENCHMARK(BM_WatchedRun)->Args({1000, 60})->Unit(benchmark::kMillisecond);
+
+class DiscardingWatcher : public ReplayWatcher {
+public:
+    void passTraced(std::int32_t, std::vector<std::string> lines) override { benchmark::DoNotOptimize(lines.data()); }
+    bool cancelled() override { return false; }
+};
+
+// The same battle run again with its first unit traced: what the pane waits for before its
+// last frame's lines show.
+void BM_TraceByReplay(benchmark::State& state)
+{
+    const std::optional<RunReplay> replay =
+        watchedRun(battleProject(static_cast<double>(state.range(0))), state.range(1));
+    for (auto _ : state) {
+        DiscardingWatcher watcher;
+        if (!replay || traceByReplay(*replay, 1, watcher) != ReplayOutcome::Traced)
+            state.SkipWithError("the battle did not replay");
+    }
+}
+BENCHMARK(BM_TraceByReplay)->Args({1000, 60})->Unit(benchmark::kMillisecond);
 
 } // namespace
