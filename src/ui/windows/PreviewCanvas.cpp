@@ -156,6 +156,12 @@ void PreviewCanvas::mouseMoveEvent(QMouseEvent* event)
     emit unitHovered(unitAt(event->position()));
 }
 
+void PreviewCanvas::mousePressEvent(QMouseEvent* event)
+{
+    if (const auto unit = unitAt(event->position()); unit && event->button() == Qt::LeftButton)
+        emit unitClicked(*unit);
+}
+
 void PreviewCanvas::leaveEvent(QEvent*)
 {
     emit unitHovered(std::nullopt);

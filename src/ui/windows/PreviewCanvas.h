@@ -32,10 +32,13 @@ public:
 signals:
     // The unit under the pointer (its index in the recording), or none.
     void unitHovered(std::optional<std::size_t> unit);
+    // A unit was clicked (its index in the recording).
+    void unitClicked(std::size_t unit);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -46,6 +46,12 @@ void frmPreview::createControls()
 {
     picMap = new PreviewCanvas(this);
     connect(picMap, &PreviewCanvas::unitHovered, this, &frmPreview::showUnit);
+    // A click traces the unit at once, without waiting for the pointer to rest.
+    connect(picMap, &PreviewCanvas::unitClicked, this, [this](std::size_t unit) {
+        showUnit(unit);
+        m_traceDelay->stop();
+        traceHovered();
+    });
 
     cmdPlay = new QPushButton(QStringLiteral("Play"), this);
     cmdPlay->setObjectName(QStringLiteral("cmdPlay"));

@@ -330,6 +330,12 @@ void frmPreviewTest::theTracePaneListsTheTurnOfTheUnitThePointerRestsOn()
     QTest::qWait(frmPreview::TraceDelayMs * 2);
     slider()->setValue(3);
     QCOMPARE(traceLines(), watched.lines[2].join(QLatin1Char('\n')));
+
+    // A click follows another unit at once, without the rest.
+    const sim::MapPoint holder = canvas()->recording()->positionAt(canvas()->recording()->units[1], 3);
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, canvas()->widgetPoint(holder.x, holder.z).toPoint());
+    QVERIFY(traceHeading().startsWith(QStringLiteral("Unit 2 \u00b7 Holders")));
+    QTRY_VERIFY(traceLines().startsWith(QStringLiteral("pass 3: ThisGuy.whatFrame = 3")));
 }
 
 void frmPreviewTest::theTracePaneSaysWhyItListsNothing()
