@@ -59,15 +59,17 @@ QColor qColour(preview::Colour colour)
     return QColor(colour.r, colour.g, colour.b);
 }
 
-// A battle run as the main window runs it (its generator reads the clock), recorded for the
-// preview, with traced's turns traced in the run itself: lines[p - 1] holds pass p's.
+// A battle run as the main window runs it (by default with a generator that reads the clock),
+// recorded for the preview, with traced's turns traced in the run itself: lines[p - 1] holds
+// pass p's.
 struct WatchedBattle {
     std::shared_ptr<const sim::BattleRecording> recording;
     std::shared_ptr<const sim::RunReplay> replay;
     std::vector<QStringList> lines;
 };
 
-WatchedBattle watchedBattle(const kestrelon::Project& project, const char* frames, std::int32_t traced)
+WatchedBattle watchedBattle(const kestrelon::Project& project, const char* frames, std::int32_t traced,
+                            kestrelon::RandomGenerator random = kestrelon::RandomGenerator(0x2468AC))
 {
     kestrelon::testing::ScriptedDialogs dialogs;
     kestrelon::FileDialogState projectDialog;
@@ -85,7 +87,6 @@ WatchedBattle watchedBattle(const kestrelon::Project& project, const char* frame
         watched.lines[static_cast<std::size_t>(pass) - 1].append(QString::fromStdString(line));
     };
     sim::BattleRun run(project, dialogs, projectDialog, frames, options);
-    kestrelon::RandomGenerator random(0x2468AC);
     run.useRandomGenerator(random);
     if (run.run() != sim::RunOutcome::Completed)
         return {};
@@ -366,20 +367,10 @@ void frmPreviewTest::theTracePaneSaysWhyItListsNothing()
 // The example battle as the guide shows it: the run recorded, frame 100 shown.
 void frmPreviewTest::pictureOfTheExampleBattle()
 {
-    const kestrelon::Project project = kestrelon::LoadProject(KESTRELON_EXAMPLES "/battle.kst");
-    kestrelon::testing::ScriptedDialogs dialogs;
-    kestrelon::FileDialogState projectDialog;
-    sim::RunOptions options;
-    options.saveProject = false;
-    options.writeScene = false;
-    options.attackMessages = false;
-    options.record = true;
-    sim::BattleRun run(project, dialogs, projectDialog, "150", options);
-    kestrelon::RandomGenerator random = kestrelon::RandomGenerator::repeatable(7);
-    run.useRandomGenerator(random);
-    QCOMPARE(run.run(), sim::RunOutcome::Completed);
-    m_window->setRecording(std::make_shared<const sim::BattleRecording>(*run.takeRecording()),
-                           std::make_shared<const sim::RunReplay>(*run.takeReplay()));
+    const WatchedBattle watched = watchedBattle(projectFile(QStringLiteral(KESTRELON_EXAMPLES "/battle.kst")), "150", 0,
+                                                kestrelon::RandomGenerator::repeatable(7));
+    QVERIFY(watched.recording);
+    m_window->setRecording(watched.recording, watched.replay);
     m_window->resize(780, 680);
     slider()->setValue(100);
     QTest::mouseMove(canvas(), canvas()->widgetPoint(-20, -110).toPoint());
