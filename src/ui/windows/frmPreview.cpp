@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,7 +37,10 @@ frmPreview::frmPreview(QWidget* parent) : QWidget(parent, Qt::Window)
     m_traceDelay = new QTimer(this);
     m_traceDelay->setSingleShot(true);
     m_traceDelay->setInterval(TraceDelayMs);
-    connect(m_traceDelay, &QTimer::timeout, this, &frmPreview::traceHovered);
+    connect(m_traceDelay, &QTimer::timeout, this, [this] {
+        if (m_pending)
+            followUnit(*m_pending);
+    });
     resize(780, 680); // fits a 1366x768 screen with its title bar and the desktop's panel
 }
 
@@ -50,7 +54,7 @@ void frmPreview::createControls()
     connect(picMap, &PreviewCanvas::unitClicked, this, [this](std::size_t unit) {
         showUnit(unit);
         m_traceDelay->stop();
-        traceHovered();
+        followUnit(unit);
     });
 
     cmdPlay = new QPushButton(QStringLiteral("Play"), this);
@@ -102,7 +106,7 @@ void frmPreview::createControls()
     splitter->addWidget(top);
     splitter->addWidget(createTracePane());
     splitter->setStretchFactor(0, 1);
-    splitter->setSizes({500, 170});
+    splitter->setSizes({430, 240});
     auto* window = new QVBoxLayout(this);
     window->addWidget(splitter);
 }
@@ -113,6 +117,19 @@ QWidget* frmPreview::createTracePane()
 {
     auto* pane = new QGroupBox(QStringLiteral("Trace"), this);
     pane->setObjectName(QStringLiteral("fraTrace"));
+    // The unit by number, for units the pointer cannot single out in a melee, and for the keyboard.
+    spnTraceUnit = new QSpinBox(pane);
+    spnTraceUnit->setObjectName(QStringLiteral("spnTraceUnit"));
+    spnTraceUnit->setAccessibleName(QStringLiteral("Traced unit"));
+    spnTraceUnit->setSpecialValueText(QStringLiteral("none"));
+    spnTraceUnit->setRange(0, 0);
+    spnTraceUnit->setKeyboardTracking(false); // a number typed counts once it is finished
+    connect(spnTraceUnit, &QSpinBox::valueChanged, this, [this](int unit) {
+        if (unit >= 1)
+            followUnit(static_cast<std::size_t>(unit) - 1);
+    });
+    auto* unitLabel = new QLabel(QStringLiteral("&Unit"), pane);
+    unitLabel->setBuddy(spnTraceUnit);
     lblTrace = new QLabel(pane);
     lblTrace->setObjectName(QStringLiteral("lblTrace"));
     lblTrace->setWordWrap(true);
@@ -123,8 +140,12 @@ QWidget* frmPreview::createTracePane()
     txtTrace->setReadOnly(true);
     txtTrace->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtTrace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(unitLabel);
+    heading->addWidget(spnTraceUnit);
+    heading->addWidget(lblTrace, 1);
     auto* column = new QVBoxLayout(pane);
-    column->addWidget(lblTrace);
+    column->addLayout(heading);
     column->addWidget(txtTrace, 1);
     return pane;
 }
@@ -137,8 +158,14 @@ void frmPreview::setRecording(std::shared_ptr<const sim::BattleRecording> record
     m_tracer->setReplay(std::move(replay));
     m_traceDelay->stop();
     m_traced.reset();
+    m_pending.reset();
     picMap->setMarkedUnit(std::nullopt);
     picMap->setRecording(m_recording);
+    {
+        const QSignalBlocker quiet(spnTraceUnit);
+        spnTraceUnit->setRange(0, m_recording ? static_cast<int>(m_recording->units.size()) : 0);
+        spnTraceUnit->setValue(0);
+    }
     const int last = m_recording ? m_recording->lastFrame() : 0;
     const QSignalBlocker quiet(sldFrame);
     sldFrame->setRange(0, last);
@@ -211,19 +238,25 @@ void frmPreview::showUnit(std::optional<std::size_t> unit)
     lblUnit->setText(QStringLiteral("%1 \u00b7 life %2")
                          .arg(unitName(*unit))
                          .arg(m_recording->lifeAt(m_recording->units[*unit], frame())));
-    if (unit != m_traced && (moved || !m_traceDelay->isActive()))
+    if (unit != m_traced && (moved || !m_traceDelay->isActive())) {
+        m_pending = unit;
         m_traceDelay->start();
+    }
 }
 
-// The pointer rested on a unit: the Trace pane follows it from now on, also after the pointer
-// leaves the map, so the pane's lines can be scrolled and copied.
-void frmPreview::traceHovered()
+// The pointer rested on a unit, or it was clicked or named by number: the Trace pane follows it
+// from now on, also after the pointer leaves the map, so the pane's lines can be scrolled and
+// copied.
+void frmPreview::followUnit(std::size_t unit)
 {
-    if (!m_hovered || !m_recording || *m_hovered >= m_recording->units.size())
+    m_pending.reset();
+    if (!m_recording || unit >= m_recording->units.size())
         return;
-    m_traced = m_hovered;
+    m_traced = unit;
     picMap->setMarkedUnit(m_traced);
-    m_tracer->trace(static_cast<std::int32_t>(*m_traced) + 1);
+    const QSignalBlocker quiet(spnTraceUnit);
+    spnTraceUnit->setValue(static_cast<int>(unit) + 1);
+    m_tracer->trace(static_cast<std::int32_t>(unit) + 1);
     showTrace();
 }
 

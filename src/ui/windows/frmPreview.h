@@ -17,6 +17,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QTimer;
 
 namespace kestrelon::ui {
@@ -60,7 +61,7 @@ private:
     void setPlaying(bool on);
     void advance();
     void showUnit(std::optional<std::size_t> unit);
-    void traceHovered();
+    void followUnit(std::size_t unit);
     void showTrace();
     QString unitName(std::size_t unit) const;
 
@@ -71,13 +72,15 @@ private:
     QLabel* lblFrame = nullptr;
     QComboBox* cboSpeed = nullptr;
     QLabel* lblUnit = nullptr;
+    QSpinBox* spnTraceUnit = nullptr;
     QLabel* lblTrace = nullptr;
     QPlainTextEdit* txtTrace = nullptr;
     QTimer* m_timer = nullptr;
     QTimer* m_traceDelay = nullptr;
     UnitTracer* m_tracer = nullptr;
     std::optional<std::size_t> m_hovered;
-    std::optional<std::size_t> m_traced; // the unit the Trace pane follows
+    std::optional<std::size_t> m_pending; // the unit the pointer rests on, followed after the delay
+    std::optional<std::size_t> m_traced;  // the unit the Trace pane follows
 };
 
 } // namespace kestrelon::ui

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <memory>
@@ -212,6 +213,9 @@ void frmPreviewTest::unitsShowInTheirArmysColourWhereTheRecordingPutsThem()
     QFETCH(double, x);
     QFETCH(double, z);
     QFETCH(QColor, colour);
+    // Large enough that a fallen unit's cross, a pixel thick at scale 1, is not thinned away.
+    m_window->resize(1100, 1000);
+    QTRY_COMPARE(m_window->size(), QSize(1100, 1000));
     slider()->setValue(frame);
     QCOMPARE(m_window->frame(), frame);
     const QColor seen = colourAt(x, z);
@@ -337,6 +341,17 @@ void frmPreviewTest::theTracePaneListsTheTurnOfTheUnitThePointerRestsOn()
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, canvas()->widgetPoint(holder.x, holder.z).toPoint());
     QVERIFY(traceHeading().startsWith(QStringLiteral("Unit 2 \u00b7 Holders")));
     QTRY_VERIFY(traceLines().startsWith(QStringLiteral("pass 3: ThisGuy.whatFrame = 3")));
+    auto* number = control<QSpinBox>(m_window.get(), QStringLiteral("spnTraceUnit"));
+    QCOMPARE(number->value(), 2);
+
+    // A unit named by number, as in a melee the pointer cannot single one out.
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, QStringLiteral("1"));
+    QVERIFY2(traceHeading().startsWith(QStringLiteral("Unit 2 ")), "a number counts once it is finished");
+    QTest::keyClick(number, Qt::Key_Return);
+    QTRY_COMPARE(traceLines(), watched.lines[2].join(QLatin1Char('\n')));
+    QVERIFY(traceHeading().startsWith(QStringLiteral("Unit 1 \u00b7 Marchers in frame 3")));
 }
 
 void frmPreviewTest::theTracePaneSaysWhyItListsNothing()
