@@ -3,6 +3,8 @@
 #include "ui/windows/UnitTracer.h"
 
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <utility>
 
 namespace kestrelon::ui {
@@ -72,9 +74,18 @@ void UnitTracer::trace(std::int32_t unit)
                 },
                 Qt::QueuedConnection);
         });
-        const sim::ReplayOutcome outcome = sim::traceByReplay(*replay, unit, watcher);
+        // Nothing may leave the thread: an exception there would end the program.
+        sim::ReplayOutcome outcome = sim::ReplayOutcome::Failed;
+        std::string failure;
+        try {
+            outcome = sim::traceByReplay(*replay, unit, watcher);
+        } catch (const std::bad_alloc&) {
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
         QMetaObject::invokeMethod(
-            this, [this, number, unit, outcome] { finished(number, unit, outcome); }, Qt::QueuedConnection);
+            this, [this, number, unit, outcome, failure] { finished(number, unit, outcome, failure); },
+            Qt::QueuedConnection);
     });
 }
 
@@ -96,13 +107,14 @@ void UnitTracer::passTraced(std::uint64_t job, std::int32_t unit, std::int32_t p
     emit traceChanged(unit);
 }
 
-void UnitTracer::finished(std::uint64_t job, std::int32_t unit, sim::ReplayOutcome outcome)
+void UnitTracer::finished(std::uint64_t job, std::int32_t unit, sim::ReplayOutcome outcome, const std::string& failure)
 {
     if (job != m_jobNumber || !m_job)
         return;
     m_job->thread.join();
     m_job.reset();
     m_traces[unit].outcome = outcome;
+    m_traces[unit].failure = failure;
     keep(unit);
     emit traceChanged(unit);
 }

@@ -28,6 +28,7 @@ public:
     struct Trace {
         std::vector<std::vector<std::string>> passes; // entry p - 1: the lines of pass p
         std::optional<sim::ReplayOutcome> outcome;    // set once the replay ended
+        std::string failure; // why a Failed replay failed, when not for want of memory
     };
 
     // How many finished traces are kept besides the one under way.
@@ -61,7 +62,7 @@ private:
         std::thread thread;
     };
     void passTraced(std::uint64_t job, std::int32_t unit, std::int32_t pass, std::vector<std::string> lines);
-    void finished(std::uint64_t job, std::int32_t unit, sim::ReplayOutcome outcome);
+    void finished(std::uint64_t job, std::int32_t unit, sim::ReplayOutcome outcome, const std::string& failure);
     void keep(std::int32_t unit);
 
     std::shared_ptr<const sim::RunReplay> m_replay;

@@ -299,7 +299,10 @@ void frmPreview::showTrace()
         return;
     }
     if (trace && trace->outcome == sim::ReplayOutcome::Failed) {
-        say(who + QStringLiteral(" cannot be traced: there is not enough memory to run the battle again."));
+        say(who + (trace->failure.empty()
+                       ? QStringLiteral(" cannot be traced: there is not enough memory to run the battle again.")
+                       : QStringLiteral(" cannot be traced: running the battle again failed: %1")
+                             .arg(toQString(trace->failure))));
         return;
     }
     if (shown < 1) {
