@@ -72,7 +72,9 @@ std::optional<double> parseRadixNumber(std::string_view text)
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
-std::optional<double> parseDecimalNumber(std::string_view text)
+// The text of a decimal number without its thousands separators: an optional sign, digits
+// with at most one decimal point, and an "e" exponent; nullopt when the text is no number.
+std::optional<std::string> plainDecimalText(std::string_view text)
 {
     std::string cleaned;
     size_t i = 0;
@@ -108,7 +110,15 @@ std::optional<double> parseDecimalNumber(std::string_view text)
     }
     if (i != text.size())
         return std::nullopt;
-    const double value = toDouble(cleaned);
+    return cleaned;
+}
+
+std::optional<double> parseDecimalNumber(std::string_view text)
+{
+    const auto cleaned = plainDecimalText(text);
+    if (!cleaned)
+        return std::nullopt;
+    const double value = toDouble(*cleaned);
     if (std::isinf(value))
         return std::nullopt;
     return value;
@@ -124,6 +134,51 @@ std::optional<double> parseNumber(std::string_view text)
     if (text.front() == '&')
         return parseRadixNumber(text);
     return parseDecimalNumber(text);
+}
+
+std::optional<ExactDecimal> parseExactDecimal(std::string_view text)
+{
+    text = trimBlanks(text);
+    if (text.empty() || text.front() == '&' || !parseDecimalNumber(text))
+        return std::nullopt;
+    const std::string cleaned = *plainDecimalText(text);
+    ExactDecimal exact;
+    std::string_view rest(cleaned);
+    if (rest.front() == '+' || rest.front() == '-') {
+        exact.negative = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    const std::size_t e = rest.find('e');
+    std::string_view mantissa = rest.substr(0, e);
+    if (e != std::string_view::npos) {
+        // An exponent of more than nine digits is far beyond any range a caller converts to:
+        // capped, it still gives 0 or overflows there.
+        std::string_view power = rest.substr(e + 1);
+        const bool down = !power.empty() && power.front() == '-';
+        if (!power.empty() && (power.front() == '-' || power.front() == '+'))
+            power.remove_prefix(1);
+        while (power.size() > 1 && power.front() == '0')
+            power.remove_prefix(1);
+        std::int64_t magnitude = 0;
+        for (const char c : power.substr(0, 10))
+            magnitude = magnitude * 10 + (c - '0');
+        exact.exponent = down ? -magnitude : magnitude;
+    }
+    for (const char c : mantissa) {
+        if (c == '.')
+            continue;
+        if (c != '0' || !exact.digits.empty())
+            exact.digits += c;
+    }
+    if (const std::size_t point = mantissa.find('.'); point != std::string_view::npos)
+        exact.exponent -= static_cast<std::int64_t>(mantissa.size() - point - 1);
+    while (!exact.digits.empty() && exact.digits.back() == '0') {
+        exact.digits.pop_back();
+        ++exact.exponent;
+    }
+    if (exact.digits.empty())
+        exact = ExactDecimal{};
+    return exact;
 }
 
 bool isNumeric(std::string_view text)

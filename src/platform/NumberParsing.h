@@ -2,7 +2,9 @@
 // boxes, project file lines and script strings. The decimal point is always ".".
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestrelon {
@@ -11,6 +13,19 @@ namespace kestrelon {
 // thousands separators (","), at most one decimal point, an optional exponent, or a
 // "&H" / "&O" prefixed whole number. Empty text and anything else give nullopt.
 std::optional<double> parseNumber(std::string_view text);
+
+// A decimal number text read exactly: ±digits × 10^exponent, digits without leading zeros
+// (empty for zero).
+struct ExactDecimal {
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+};
+
+// The decimal number parseNumber would read, kept exact, for conversions a double would round
+// (amounts of 19 digits). nullopt for what parseNumber refuses and for the "&H" / "&O" forms,
+// whole numbers a double holds exactly.
+std::optional<ExactDecimal> parseExactDecimal(std::string_view text);
 
 // True when parseNumber would give a number.
 bool isNumeric(std::string_view text);

@@ -65,8 +65,19 @@ on_screen() {
 }
 
 # xvfb-run passes through /bin/sh, which drops exported functions: hand over the definition.
-xvfb-run --auto-servernum --server-args="-screen 0 1366x768x24" \
-  bash -c "$(declare -f on_screen); on_screen \"\$@\"" on_screen "$program" "$title" "$screenshot" "$@"
+# Now and then the program cannot reach the display xvfb-run started for it ("could not
+# connect to display"), with nothing else on the machine at fault: a fresh screen is tried
+# before the test fails.
+for attempt in 1 2 3; do
+  if xvfb-run --auto-servernum --server-args="-screen 0 1366x768x24" \
+    bash -c "$(declare -f on_screen); on_screen \"\$@\"" on_screen "$program" "$title" "$screenshot" "$@"; then
+    break
+  fi
+  if (( attempt == 3 )); then
+    exit 1
+  fi
+  echo "window-screenshot: attempt $attempt failed, trying a fresh virtual screen" >&2
+done
 
 # A blank screen has one colour everywhere: its standard deviation is zero.
 deviation=$(convert "$screenshot" -colorspace Gray -format '%[fx:standard_deviation]' info:)

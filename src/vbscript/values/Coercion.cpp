@@ -59,6 +59,75 @@ double numberOf(const Value& value)
     }
 }
 
+// The numeric parser also takes a currency sign, a trailing sign, and parentheses for a
+// negative amount, as accounting texts write them: the number inside such a form.
+struct AccountingForm {
+    std::string_view number;
+    bool negative = false;
+};
+
+std::optional<AccountingForm> accountingForm(std::string_view text)
+{
+    std::string_view rest(text);
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
+        rest.remove_suffix(1);
+    bool negative = false;
+    if (rest.size() > 2 && rest.front() == '(' && rest.back() == ')') {
+        negative = true;
+        rest = rest.substr(1, rest.size() - 2);
+    } else if (rest.size() > 1 && (rest.back() == '-' || rest.back() == '+')) {
+        negative = rest.back() == '-';
+        rest.remove_suffix(1);
+    }
+    if (!rest.empty() && rest.front() == '$')
+        rest.remove_prefix(1);
+    if (rest.empty() || rest.front() == '-' || rest.front() == '+' || rest.front() == '&' ||
+        rest.size() == text.size())
+        return std::nullopt;
+    return AccountingForm{rest, negative};
+}
+
+// Text as a Currency, from its decimal digits: a double holds only 15 or 16 digits and a
+// Currency has 19, so "922337203685477.5807" would round past the limit. The fifth decimal
+// and beyond round half to even, as every other conversion to Currency. nullopt when the
+// text is no number in decimal digits (the "&H" forms are whole numbers a double holds).
+std::optional<std::int64_t> currencyOfText(std::string_view text)
+{
+    auto exact = parseExactDecimal(text);
+    if (!exact) {
+        const auto accounting = accountingForm(text);
+        if (!accounting || !(exact = parseExactDecimal(accounting->number)))
+            return std::nullopt;
+        exact->negative = accounting->negative != exact->negative;
+    }
+    // The digits kept: down to the fourth decimal; the rest decides the rounding.
+    const std::int64_t kept = static_cast<std::int64_t>(exact->digits.size()) + exact->exponent + 4;
+    if (kept > 19)
+        raise(ErrorCode::Overflow);
+    // Nineteen digits stay below 2^64, and so does one more for the rounding.
+    std::uint64_t scaled = 0;
+    for (std::int64_t i = 0; i < kept; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        scaled = scaled * 10 + static_cast<std::uint64_t>(index < exact->digits.size() ? exact->digits[index] - '0' : 0);
+    }
+    // The digits carry no trailing zeros: any digit after the first dropped one makes it more
+    // than a half.
+    if (kept >= 0 && kept < static_cast<std::int64_t>(exact->digits.size())) {
+        const auto first = static_cast<std::size_t>(kept);
+        const char dropped = exact->digits[first];
+        const bool more = first + 1 < exact->digits.size();
+        if (dropped > '5' || (dropped == '5' && (more || scaled % 2 != 0)))
+            scaled += 1;
+    }
+    const std::uint64_t limit =
+        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (exact->negative ? 1 : 0);
+    if (scaled > limit)
+        raise(ErrorCode::Overflow);
+    return exact->negative ? static_cast<std::int64_t>(0 - scaled) : static_cast<std::int64_t>(scaled);
+}
+
 // Currency divided by its scale, a half going to the even neighbour.
 std::int64_t roundCurrency(std::int64_t scaled)
 {
@@ -200,6 +269,10 @@ std::int64_t toCurrencyScaled(const Value& value)
         return v.asCurrencyScaled();
     if (v.isWholeNumber())
         return static_cast<std::int64_t>(v.wholeNumber()) * CurrencyScale;
+    if (v.isString()) {
+        if (const auto scaled = currencyOfText(readableText(v.asString())))
+            return *scaled;
+    }
     const double scaled = std::nearbyint(numberOf(v) * CurrencyScale);
     if (!(std::fabs(scaled) < Int64Limit))
         raise(ErrorCode::Overflow);
@@ -285,30 +358,13 @@ std::optional<double> parseScriptNumber(TextView units)
     const std::string text = readableText(units);
     if (auto number = parseNumber(text))
         return number;
-    // The numeric parser also takes a currency sign, a trailing sign, and parentheses for a
-    // negative amount, as accounting texts write them.
-    std::string_view rest(text);
-    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
-        rest.remove_prefix(1);
-    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
-        rest.remove_suffix(1);
-    bool negative = false;
-    if (rest.size() > 2 && rest.front() == '(' && rest.back() == ')') {
-        negative = true;
-        rest = rest.substr(1, rest.size() - 2);
-    } else if (rest.size() > 1 && (rest.back() == '-' || rest.back() == '+')) {
-        negative = rest.back() == '-';
-        rest.remove_suffix(1);
-    }
-    if (!rest.empty() && rest.front() == '$')
-        rest.remove_prefix(1);
-    if (rest.empty() || rest.front() == '-' || rest.front() == '+' || rest.front() == '&' ||
-        rest.size() == text.size())
+    const auto accounting = accountingForm(text);
+    if (!accounting)
         return std::nullopt;
-    const auto number = parseNumber(rest);
+    const auto number = parseNumber(accounting->number);
     if (!number)
         return std::nullopt;
-    return negative ? -*number : *number;
+    return accounting->negative ? -*number : *number;
 }
 
 std::int32_t varTypeOf(const Value& value)

@@ -25,6 +25,36 @@ TEST(ParseNumber, AcceptsWhatTheNumericTestAccepts)
     }
 }
 
+// Every digit kept, leading and trailing zeros folded into the exponent, and only what
+// parseNumber reads as a decimal number.
+TEST(ParseExactDecimal, KeepsEveryDigitOfWhatParseNumberReads)
+{
+    struct Case { const char* text; bool known; bool negative; const char* digits; std::int64_t exponent; };
+    const Case cases[] = {
+        {"922337203685477.5807", true, false, "9223372036854775807", -4},
+        {" -1,200.50 ", true, true, "12005", -1},
+        {"+0.00070", true, false, "7", -4},
+        {"1.5e3", true, false, "15", 2},
+        {"25E-2", true, false, "25", -2},
+        {"000", true, false, "", 0},
+        {"0.0e5", true, false, "", 0},
+        {"1e-400", true, false, "1", -400},
+        {"&H10", false, false, "", 0},
+        {"1e999", false, false, "", 0},
+        {"12abc", false, false, "", 0},
+        {"", false, false, "", 0},
+    };
+    for (const auto& c : cases) {
+        const auto exact = parseExactDecimal(c.text);
+        ASSERT_EQ(exact.has_value(), c.known) << '"' << c.text << '"';
+        if (!exact)
+            continue;
+        EXPECT_EQ(exact->negative, c.negative) << '"' << c.text << '"';
+        EXPECT_EQ(exact->digits, c.digits) << '"' << c.text << '"';
+        EXPECT_EQ(exact->exponent, c.exponent) << '"' << c.text << '"';
+    }
+}
+
 TEST(ReadLeadingNumber, StopsAtTheFirstCharacterThatCannotContinue)
 {
     struct Case { const char* text; double value; };

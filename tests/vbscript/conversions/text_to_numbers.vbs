@@ -22,3 +22,17 @@ Show CSng("0.1")                    ' expect: Single 0.1
 Show CCur(0.000149)                 ' expect: Currency 0.0001
 Show CCur("1.5")                    ' expect: Currency 1.5
 Show CCur(1E20) : Caught            ' expect: error 6
+' Text becomes a Currency from its decimal digits, all nineteen of them, where a Double would
+' keep fifteen or sixteen; beyond the fourth decimal it rounds half to even (how Windows
+' rounds an exact half in text is not established).
+Show CCur("922337203685477.5807")   ' expect: Currency 922337203685477.5807
+Show CCur("-922337203685477.5808")  ' expect: Currency -922337203685477.5808
+Show CCur("922337203685477.5808") : Caught ' expect: error 6
+Show CCur("922337203685477") + CCur("0.5807") ' expect: Currency 922337203685477.5807
+Show CCur("92233720368547.75807")   ' expect: Currency 92233720368547.7581
+Show CCur("1.00005")                ' expect: Currency 1
+Show CCur("1.00015")                ' expect: Currency 1.0002
+Show CCur("(1,234.56785)")          ' expect: Currency -1234.5678
+Show CCur("1e-9")                   ' expect: Currency 0
+Show CCur("9.2233720368547758e14")  ' expect: Currency 922337203685477.58
+Show CCur(1) + "0.00005"            ' expect: Currency 1
