@@ -139,9 +139,13 @@ std::optional<double> parseNumber(std::string_view text)
 std::optional<ExactDecimal> parseExactDecimal(std::string_view text)
 {
     text = trimBlanks(text);
-    if (text.empty() || text.front() == '&' || !parseDecimalNumber(text))
+    if (text.empty() || text.front() == '&')
         return std::nullopt;
-    const std::string cleaned = *plainDecimalText(text);
+    const auto plain = plainDecimalText(text);
+    // What parseNumber refuses as beyond the Double range is refused here too.
+    if (!plain || std::isinf(toDouble(*plain)))
+        return std::nullopt;
+    const std::string& cleaned = *plain;
     ExactDecimal exact;
     std::string_view rest(cleaned);
     if (rest.front() == '+' || rest.front() == '-') {
